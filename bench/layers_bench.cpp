@@ -1,0 +1,88 @@
+// The cost of keeping nine tiles in step and of one undo snapshot, at 1024 x 1024:
+// a change of the picture propagated to the eight copies (sharing rasters), and
+// the whole-picture bitmap written for Undo.
+#include "shell/undo_store.h"
+#include "surface/document.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+quill::Document makeDocument(int size)
+{
+    quill::Document doc;
+    doc.layOutGrid(size * quill::kTwipsPerPixel, size * quill::kTwipsPerPixel);
+    doc.forEachLayer([](quill::Surface &l) { l.setScaleMode(quill::ScaleMode::Pixels); });
+    return doc;
+}
+
+// One dot drawn on the picture, then the eight copies brought up to date.
+void BM_DrawAndPropagate(benchmark::State &state)
+{
+    const int size = static_cast<int>(state.range(0));
+    quill::Document doc = makeDocument(size);
+    int x = 0;
+    for (auto _ : state) {
+        doc.picture().PSet(x++ % size, 10, 0);
+        doc.PropagateCentre();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawAndPropagate)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+// Propagation alone: the copies take the picture's raster.
+void BM_PropagateOnly(benchmark::State &state)
+{
+    const int size = static_cast<int>(state.range(0));
+    quill::Document doc = makeDocument(size);
+    for (auto _ : state) {
+        doc.picture().changedAll();
+        doc.PropagateCentre();
+    }
+}
+BENCHMARK(BM_PropagateOnly)->Arg(1024)->Unit(benchmark::kMicrosecond);
+
+void BM_UndoSnapshot(benchmark::State &state)
+{
+    const int size = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    quill::Document doc = makeDocument(size);
+    quill::UndoStore store;
+    for (auto _ : state) {
+        store.UndoCount = 0; // rewrite the same file: measure the write, not the disk filling up
+        store.TakeUndoSnapshot(doc);
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_UndoSnapshot)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+// The yardstick: copying the same raster.
+void BM_Memcpy(benchmark::State &state)
+{
+    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) * static_cast<std::size_t>(state.range(0)) * 4;
+    std::vector<char> a(bytes, 1), b(bytes, 2);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Memcpy)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

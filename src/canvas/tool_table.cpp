@@ -1,0 +1,22 @@
+#include "canvas/canvas_controller.h"
+
+#include <map>
+
+namespace quill {
+
+namespace {
+
+// Tool code -> its mouse actions. Each tool family adds its codes here.
+std::map<int, ToolHandlers> buildTable() { return {}; }
+
+} // namespace
+
+const ToolHandlers &toolHandlers(int toolMode)
+{
+    static const std::map<int, ToolHandlers> table = buildTable();
+    static const ToolHandlers none;
+    const auto it = table.find(toolMode);
+    return it == table.end() ? none : it->second;
+}
+
+} // namespace quill

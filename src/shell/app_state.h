@@ -1,0 +1,66 @@
+// The process-wide state every window shares, under the names the rest of the
+// program uses (ToolMode, ClickStage, SkipCanvasMouse, the per-tool settings...).
+// Owned by the Session; read and written by the canvas, toolbox and main frame.
+// Holds values only: no drawing, no files, no windows.
+#pragma once
+
+#include "surface/colour.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+namespace quill {
+
+inline constexpr int kMaxFontNames = 1000;
+
+struct AppState {
+    std::int16_t ToolMode = 1;
+    int ClickStage = 0;
+    std::int16_t SkipCanvasMouse = 0;
+
+    // Left colour of the foreground swatch, right colour of the background swatch.
+    Colour LeftColour = kBlack;
+    Colour RightColour = kWhite;
+
+    // Left behind by the last SplitColor call.
+    std::int32_t SplitRed = 0;
+    std::int32_t SplitGreen = 0;
+    std::int16_t SplitBlue = 0;
+
+    // Screen font names, FontNames[0] being the first (at most 1000).
+    QStringList FontNames;
+
+    // Per-tool settings, indexed by tool code 0..40.
+    std::array<std::int16_t, 41> ToolDrawWidth{};
+    std::int16_t PointWidth = 3;
+    std::int16_t PointCount = 2;
+    std::int16_t SprayWidth = 10;
+    std::int16_t SprayPointWidth = 2;
+    std::int16_t SprayPointCount = 100;
+
+    bool ZoomPointSet = false;
+    float ZoomPointX = 0;
+    std::int16_t ZoomPointY = 0;
+
+    // Toggle state of the three window commands; false also stands for "never toggled".
+    bool TextWindowHidden = false;
+    bool OptionsWindowHidden = false;
+    bool ZoomWindowHidden = false;
+
+    AppState()
+    {
+        ToolDrawWidth[1] = 10;
+        ToolDrawWidth[19] = 1;
+    }
+};
+
+// Splits a colour into SplitRed, SplitGreen and SplitBlue.
+void SplitColor(AppState &state, std::int64_t colour);
+
+// True when the path can be opened for reading.
+bool FileExists(const QString &path);
+
+} // namespace quill

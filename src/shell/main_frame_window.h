@@ -1,0 +1,62 @@
+// The main frame "Quillmar": the toolbar of fourteen keys, the area that holds
+// the child windows, and the load that brings them up in order.
+// Toolbar clicks set SkipCanvasMouse and run the command of their key;
+// commands are registered by the parts of the program that build them.
+#pragma once
+
+#include "shell/session.h"
+
+#include <QMainWindow>
+#include <QMap>
+
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace quill {
+
+class CanvasWindow;
+
+class MainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainFrame(Session &session, QWidget *parent = nullptr);
+    ~MainFrame() override;
+
+    // The toolbar's keys, left to right.
+    static const QStringList &toolbarKeys();
+
+    QAction *button(const QString &key) const { return buttons_.value(key); }
+    // Runs the toolbar click of this key (as a click on its button does).
+    void toolbarClick(const QString &key);
+
+    CanvasWindow *canvas() const { return canvas_; }
+    QMdiArea *mdiArea() const { return mdi_; }
+    // Puts a child window into the frame at a place given in twips.
+    QMdiSubWindow *addChild(QWidget *child, double leftTwips, double topTwips);
+    static void placeChild(QWidget *child, double leftTwips, double topTwips);
+
+    // Outer size in twips, as the placement sums of the load use it.
+    double widthTwips() const;
+
+    // Ends the program (after Quit's Yes); tests replace it.
+    std::function<void()> endProgram;
+
+private:
+    void buildToolbar();
+    void registerCommand(const QString &key, std::function<void()> command);
+    void syncUndoButtons();
+    void load();
+
+    Session &session_;
+    QToolBar *toolbar_ = nullptr;
+    QMdiArea *mdi_ = nullptr;
+    CanvasWindow *canvas_ = nullptr;
+    QMap<QString, QAction *> buttons_;
+    QMap<QString, std::function<void()>> commands_;
+};
+
+} // namespace quill

@@ -1,0 +1,40 @@
+#include "shell/session.h"
+
+namespace quill {
+
+void loadStartState(Session &session)
+{
+    AppState &s = session.state;
+    s.ToolMode = 1;
+    s.PointCount = 2;
+
+    // A white point 3000 pixels across covers the whole picture; the width stays.
+    Surface &picture = session.document.picture();
+    picture.setDrawWidth(3000);
+    picture.PSet(50, 50, kWhite);
+    session.document.PropagateCentre();
+
+    s.FontNames = session.host.fontNames().mid(0, kMaxFontNames);
+
+    UndoStore::deleteStaleFiles();
+}
+
+void finishStartState(Session &session)
+{
+    AppState &s = session.state;
+    s.ToolMode = 1;
+    s.PointWidth = 3;
+    s.ToolDrawWidth[1] = 10;
+    s.ToolDrawWidth[19] = 1;
+    s.SprayPointWidth = 2;
+    s.SprayPointCount = 100;
+    s.SprayWidth = 10;
+}
+
+bool confirmQuit(Host &host)
+{
+    return host.messageBox(QStringLiteral("Are you sure you want to quit?"), MessageButtons::YesNo,
+                           QStringLiteral("Quillmar")) == kAnswerYes;
+}
+
+} // namespace quill

@@ -1,0 +1,37 @@
+// One running program's core: the shared state, the document, the undo store,
+// the random source and the host that answers dialogs. Windows and the batch
+// front end hold a Session and pass it to the operations.
+// Knows nothing of widgets.
+#pragma once
+
+#include "shell/app_state.h"
+#include "shell/random_source.h"
+#include "shell/undo_store.h"
+#include "surface/document.h"
+#include "surface/host.h"
+
+namespace quill {
+
+struct Session {
+    explicit Session(Host &host) : host(host) {}
+
+    Host &host;
+    AppState state;
+    Document document;
+    UndoStore undo;
+    RandomSource random;
+
+    void TakeUndoSnapshot() { undo.TakeUndoSnapshot(document); }
+};
+
+// The core steps of the main frame's load: tool defaults, the picture cleared
+// to white, the font list, stale undo files deleted, per-tool settings. The
+// windows place themselves around these steps.
+void loadStartState(Session &session);
+// Closing settings of the load (after the windows are placed).
+void finishStartState(Session &session);
+
+// Asks "Are you sure you want to quit?"; true when the answer is Yes.
+bool confirmQuit(Host &host);
+
+} // namespace quill

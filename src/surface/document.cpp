@@ -1,0 +1,87 @@
+#include "surface/document.h"
+
+namespace quill {
+
+namespace {
+
+// Design-time places of the nine layers, twips: the centre tile and its ring.
+struct Place {
+    int left;
+    int top;
+};
+constexpr std::array<Place, kLayerCount> kDesignPlaces = {{
+    {1810, 1800}, // 0, the picture
+    {0, 0},
+    {1818, 0},
+    {3625, 0},
+    {0, 1800},
+    {3625, 1800},
+    {0, 3600},
+    {1810, 3600},
+    {3625, 3600},
+}};
+
+// Grid cell (column, row) of each layer when the grid is laid out from a size.
+constexpr std::array<Place, kLayerCount> kGridCells = {{
+    {1, 1},
+    {0, 0},
+    {1, 0},
+    {2, 0},
+    {0, 1},
+    {2, 1},
+    {0, 2},
+    {1, 2},
+    {2, 2},
+}};
+
+} // namespace
+
+Document::Document()
+{
+    for (int i = 0; i < kLayerCount; ++i) {
+        Surface &s = layers_[static_cast<std::size_t>(i)];
+        s.setWidth(kStartSizeTwips);
+        s.setHeight(kStartSizeTwips);
+        s.setLeft(kDesignPlaces[static_cast<std::size_t>(i)].left);
+        s.setTop(kDesignPlaces[static_cast<std::size_t>(i)].top);
+    }
+}
+
+void Document::SyncLayers(int n)
+{
+    if (n < 0 || n >= kLayerCount)
+        return;
+    const Surface &source = layers_[static_cast<std::size_t>(n)];
+    for (int i = 0; i < kLayerCount; ++i)
+        if (i != n)
+            layers_[static_cast<std::size_t>(i)].setPictureFrom(source);
+    for (auto &l : layers_)
+        l.markInSync();
+}
+
+void Document::layOutGrid(double widthTwips, double heightTwips)
+{
+    for (int i = 0; i < kLayerCount; ++i) {
+        Surface &s = layers_[static_cast<std::size_t>(i)];
+        s.setLeft(kGridCells[static_cast<std::size_t>(i)].left * widthTwips);
+        s.setTop(kGridCells[static_cast<std::size_t>(i)].top * heightTwips);
+    }
+    for (auto &s : layers_)
+        s.setWidth(widthTwips);
+    for (auto &s : layers_)
+        s.setHeight(heightTwips);
+    if (onLayout)
+        onLayout();
+}
+
+void Document::replaceWith(const QImage &picture)
+{
+    if (picture.isNull())
+        return;
+    layOutGrid(static_cast<double>(picture.width()) * kTwipsPerPixel,
+               static_cast<double>(picture.height()) * kTwipsPerPixel);
+    layers_[0].setPicture(picture);
+    SyncLayers(0);
+}
+
+} // namespace quill

@@ -1,0 +1,100 @@
+#include "surface/image_files.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace quill {
+
+namespace {
+
+void putLE(unsigned char *at, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        at[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+} // namespace
+
+bool saveBitmap(const QImage &picture, const QString &path)
+{
+    if (picture.isNull() || path.isEmpty())
+        return false;
+    const QImage rgb =
+        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
+    const int height = rgb.height();
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~static_cast<std::size_t>(3);
+    const std::size_t dataSize = stride * static_cast<std::size_t>(height);
+    if (dataSize + 54 > 0xffffffffu)
+        return false;
+
+    std::vector<unsigned char> file(54 + dataSize, 0);
+    unsigned char *h = file.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    putLE(h + 2, static_cast<std::uint32_t>(file.size()), 4);
+    putLE(h + 10, 54, 4);
+    putLE(h + 14, 40, 4);
+    putLE(h + 18, static_cast<std::uint32_t>(width), 4);
+    putLE(h + 22, static_cast<std::uint32_t>(height), 4);
+    putLE(h + 26, 1, 2);
+    putLE(h + 28, 24, 2);
+    putLE(h + 34, static_cast<std::uint32_t>(dataSize), 4);
+    putLE(h + 38, 3780, 4); // 96 dots per inch
+    putLE(h + 42, 3780, 4);
+
+    for (int y = 0; y < height; ++y) {
+        const auto *src = reinterpret_cast<const std::uint32_t *>(rgb.constScanLine(y));
+        unsigned char *dst = file.data() + 54 + stride * static_cast<std::size_t>(height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = src[x];
+            dst[0] = static_cast<unsigned char>(p);
+            dst[1] = static_cast<unsigned char>(p >> 8);
+            dst[2] = static_cast<unsigned char>(p >> 16);
+            dst += 3;
+        }
+    }
+
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(reinterpret_cast<const char *>(file.data()), static_cast<qint64>(file.size())) !=
+        static_cast<qint64>(file.size())) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+std::optional<QImage> loadPicture(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    if (image.hasAlphaChannel()) {
+        QImage flat(image.size(), QImage::Format_RGB32);
+        if (flat.isNull())
+            return std::nullopt;
+        flat.fill(Qt::white);
+        QPainter p(&flat);
+        p.drawImage(0, 0, image);
+        p.end();
+        return flat;
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+
+} // namespace quill

@@ -1,0 +1,101 @@
+#include "surface/picture_box_window.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace quill {
+
+PictureBox::PictureBox(Surface &surface, int index, QWidget *parent) : QWidget(parent), surface_(surface), index_(index)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true); // moves without a button drive the bands and markers
+    listenerId_ = surface_.addChangeListener([this](const QRect &r) { update(r); });
+    fitToSurface();
+}
+
+PictureBox::~PictureBox() { surface_.removeChangeListener(listenerId_); }
+
+void PictureBox::fitToSurface() { resize(surface_.pixelWidth(), surface_.pixelHeight()); }
+
+int PictureBox::buttonBits(Qt::MouseButtons buttons)
+{
+    int bits = 0;
+    if (buttons & Qt::LeftButton)
+        bits |= 1;
+    if (buttons & Qt::RightButton)
+        bits |= 2;
+    if (buttons & Qt::MiddleButton)
+        bits |= 4;
+    return bits;
+}
+
+int PictureBox::shiftBits(Qt::KeyboardModifiers modifiers)
+{
+    int bits = 0;
+    if (modifiers & Qt::ShiftModifier)
+        bits |= 1;
+    if (modifiers & Qt::ControlModifier)
+        bits |= 2;
+    if (modifiers & Qt::AltModifier)
+        bits |= 4;
+    return bits;
+}
+
+int PictureBox::keyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    default:
+        break;
+    }
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey;
+    return 0;
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect r = event->rect();
+    p.fillRect(r, palette().window());
+    p.drawImage(r.topLeft(), surface_.Image(), r);
+    if (paintOverlay)
+        paintOverlay(p);
+}
+
+void PictureBox::report(const MouseHandler &handler, int button, const QMouseEvent *event)
+{
+    if (!handler)
+        return;
+    const double ppu = pixelsPerUnit(surface_.scaleMode());
+    const QPointF pos = event->position();
+    handler(index_, button, shiftBits(event->modifiers()), std::floor(pos.x()) / ppu, std::floor(pos.y()) / ppu);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event) { report(onMouseDown, buttonBits(event->button()), event); }
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event) { report(onMouseMove, buttonBits(event->buttons()), event); }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event) { report(onMouseUp, buttonBits(event->button()), event); }
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (onKeyDown)
+        onKeyDown(index_, keyCode(event->key()), shiftBits(event->modifiers()));
+}
+
+} // namespace quill

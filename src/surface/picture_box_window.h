@@ -1,0 +1,55 @@
+// The widget that shows one Surface and reports its mouse and key events as
+// (Index, Button, Shift, X, Y) in the surface's current units, the way every
+// picture box of the program is wired. Repaints only the rectangles the
+// surface reports as changed.
+#pragma once
+
+#include "surface/surface.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace quill {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(Surface &surface, int index, QWidget *parent = nullptr);
+    ~PictureBox() override;
+
+    Surface &surface() { return surface_; }
+    int index() const { return index_; }
+
+    using MouseHandler = std::function<void(int index, int button, int shift, double x, double y)>;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
+    std::function<void(int index, int keyCode, int shift)> onKeyDown;
+    // Paints on top of the picture (rubber bands, markers).
+    std::function<void(QPainter &)> paintOverlay;
+
+    // Fits the widget to the surface's raster.
+    void fitToSurface();
+
+    // Button bits and key codes as the handlers expect them.
+    static int buttonBits(Qt::MouseButtons buttons);
+    static int shiftBits(Qt::KeyboardModifiers modifiers);
+    static int keyCode(int qtKey);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void report(const MouseHandler &handler, int button, const QMouseEvent *event);
+
+    Surface &surface_;
+    int index_;
+    int listenerId_ = 0;
+};
+
+} // namespace quill

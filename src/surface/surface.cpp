@@ -1,0 +1,412 @@
+#include "surface/surface.h"
+
+#include "surface/numeric_rules.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quill {
+
+double pixelsPerUnit(ScaleMode mode)
+{
+    switch (mode) {
+    case ScaleMode::Twips:
+        return 1.0 / kTwipsPerPixel;
+    case ScaleMode::Points:
+        return static_cast<double>(kTwipsPerPoint) / kTwipsPerPixel;
+    case ScaleMode::Pixels:
+        break;
+    }
+    return 1.0;
+}
+
+namespace {
+
+QColor qcolour(Colour c) { return QColor::fromRgb(toQRgb(c)); }
+
+// Pixel coordinates address pixel centres, so odd pens sit symmetrically on a pixel.
+QPointF centre(int px, int py) { return {px + 0.5, py + 0.5}; }
+
+int pixelsFromTwips(double twips) { return std::max(1, static_cast<int>(roundHalfEven(twips / kTwipsPerPixel))); }
+
+} // namespace
+
+Surface::Surface() : Surface(1, 1) {}
+
+Surface::Surface(int widthPixels, int heightPixels)
+    : image_(std::max(1, widthPixels), std::max(1, heightPixels), QImage::Format_RGB32),
+      width_(std::max(1, widthPixels) * kTwipsPerPixel), height_(std::max(1, heightPixels) * kTwipsPerPixel)
+{
+    image_.fill(toQRgb(BackColor));
+    font_.setStyleStrategy(QFont::NoAntialias);
+    setFontSize(fontSize_);
+}
+
+void Surface::setLeft(double twips) { left_ = static_cast<int>(roundHalfEven(twips)); }
+void Surface::setTop(double twips) { top_ = static_cast<int>(roundHalfEven(twips)); }
+
+void Surface::setWidth(double twips)
+{
+    if (!(twips >= 0) || twips > 1e9)
+        return;
+    resizeRaster(pixelsFromTwips(twips), image_.height());
+    width_ = static_cast<int>(roundHalfEven(twips));
+}
+
+void Surface::setHeight(double twips)
+{
+    if (!(twips >= 0) || twips > 1e9)
+        return;
+    resizeRaster(image_.width(), pixelsFromTwips(twips));
+    height_ = static_cast<int>(roundHalfEven(twips));
+}
+
+void Surface::resizePixels(int widthPixels, int heightPixels)
+{
+    widthPixels = std::max(1, widthPixels);
+    heightPixels = std::max(1, heightPixels);
+    resizeRaster(widthPixels, heightPixels);
+    if (image_.width() == widthPixels && image_.height() == heightPixels) {
+        width_ = widthPixels * kTwipsPerPixel;
+        height_ = heightPixels * kTwipsPerPixel;
+    }
+}
+
+void Surface::resizeRaster(int widthPixels, int heightPixels)
+{
+    if (widthPixels == image_.width() && heightPixels == image_.height())
+        return;
+    QImage resized(widthPixels, heightPixels, QImage::Format_RGB32);
+    if (resized.isNull())
+        return; // too large to allocate: keep the picture as it is
+    resized.fill(toQRgb(BackColor));
+    {
+        QPainter p(&resized);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = resized;
+    changedAll();
+}
+
+void Surface::setScaleMode(int mode)
+{
+    if (mode >= 1 && mode <= 3)
+        scaleMode_ = static_cast<ScaleMode>(mode);
+}
+
+double Surface::ScaleWidth() const { return image_.width() / pixelsPerUnit(scaleMode_); }
+double Surface::ScaleHeight() const { return image_.height() / pixelsPerUnit(scaleMode_); }
+
+double Surface::ScaleX(double value, ScaleMode from, ScaleMode to)
+{
+    return value * pixelsPerUnit(from) / pixelsPerUnit(to);
+}
+
+double Surface::ScaleY(double value, ScaleMode from, ScaleMode to) { return ScaleX(value, from, to); }
+
+bool Surface::setDrawWidth(double width)
+{
+    const auto w = toInt16(width);
+    if (!w || *w < 1)
+        return false;
+    drawWidth_ = *w;
+    return true;
+}
+
+void Surface::setFontName(const QString &name)
+{
+    if (!name.isEmpty())
+        font_.setFamily(name);
+}
+
+void Surface::setFontSize(double points)
+{
+    if (!(points > 0) || points > 2160)
+        return;
+    fontSize_ = points;
+    // 20 twips a point and 15 twips a pixel: a point is 4/3 of a pixel.
+    font_.setPixelSize(std::max(1, static_cast<int>(roundHalfEven(points * kTwipsPerPoint / kTwipsPerPixel))));
+}
+
+int Surface::toPixelX(double x) const
+{
+    const double p = x * pixelsPerUnit(scaleMode_);
+    if (!(std::fabs(p) < 1e9))
+        return p < 0 ? -1000000000 : 1000000000;
+    return static_cast<int>(roundHalfEven(p));
+}
+
+int Surface::toPixelY(double y) const { return toPixelX(y); }
+
+double Surface::fromPixels(double pixels) const { return pixels / pixelsPerUnit(scaleMode_); }
+
+Colour Surface::Point(double x, double y) const
+{
+    const int px = toPixelX(x);
+    const int py = toPixelY(y);
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
+        return kInvalidColour;
+    return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(py))[px]);
+}
+
+void Surface::changed(const QRect &pixelRect)
+{
+    const QRect r = clipped(pixelRect);
+    if (r.isEmpty())
+        return;
+    sinceSync_ |= r;
+    notify(r);
+}
+
+void Surface::notify(const QRect &r) const
+{
+    for (const auto &[id, listener] : listeners_)
+        listener(r);
+}
+
+int Surface::addChangeListener(ChangeListener listener)
+{
+    listeners_.emplace_back(nextListenerId_, std::move(listener));
+    return nextListenerId_++;
+}
+
+void Surface::removeChangeListener(int id)
+{
+    std::erase_if(listeners_, [id](const auto &entry) { return entry.first == id; });
+}
+
+void Surface::setPictureFrom(const Surface &source)
+{
+    if (&source == this)
+        return;
+    if (source.image_.size() != image_.size()) {
+        setPicture(source.image_);
+        return;
+    }
+    const QRect dirty = source.sinceSync_ | sinceSync_;
+    image_ = source.image_;
+    if (!dirty.isEmpty())
+        notify(dirty);
+}
+
+void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRect &bounds)
+{
+    if (clipped(bounds).isEmpty())
+        return;
+    {
+        QPainter painter(&image_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        draw(painter);
+    }
+    changed(bounds);
+}
+
+void Surface::PSet(double x, double y, std::optional<Colour> colour)
+{
+    const Colour c = colour.value_or(ForeColor);
+    const int px = toPixelX(x);
+    const int py = toPixelY(y);
+    CurrentX = x;
+    CurrentY = y;
+    if (drawWidth_ == 1) {
+        if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
+            return;
+        reinterpret_cast<QRgb *>(image_.scanLine(py))[px] = toQRgb(c);
+        changed(QRect(px, py, 1, 1));
+        return;
+    }
+    fillDot(px, py, drawWidth_, c);
+}
+
+void Surface::fillDot(int px, int py, int diameter, Colour c)
+{
+    // An even dot is centred on the pixel corner, an odd one on the pixel centre,
+    // so the dot spans exactly `diameter` pixels each way.
+    const double cx = diameter % 2 ? px + 0.5 : px;
+    const double cy = diameter % 2 ? py + 0.5 : py;
+    const double r2 = diameter * diameter / 4.0;
+    const int x0 = std::max(0, px - diameter / 2), x1 = std::min(image_.width() - 1, px + diameter / 2);
+    const int y0 = std::max(0, py - diameter / 2), y1 = std::min(image_.height() - 1, py + diameter / 2);
+    if (x0 > x1 || y0 > y1)
+        return;
+    const QRgb value = toQRgb(c);
+    for (int y = y0; y <= y1; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        const double dy = y + 0.5 - cy;
+        for (int x = x0; x <= x1; ++x) {
+            const double dx = x + 0.5 - cx;
+            if (dx * dx + dy * dy <= r2)
+                line[x] = value;
+        }
+    }
+    changed(QRect(QPoint(x0, y0), QPoint(x1, y1)));
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour, LineForm form)
+{
+    const Colour c = colour.value_or(ForeColor);
+    const int ax = toPixelX(x1), ay = toPixelY(y1), bx = toPixelX(x2), by = toPixelY(y2);
+    CurrentX = x2;
+    CurrentY = y2;
+    const int reach = drawWidth_ / 2 + 2;
+    const QRect bounds = QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by)))
+                             .adjusted(-reach, -reach, reach, reach);
+    QPen pen(qcolour(c), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+
+    if (form == LineForm::Segment) {
+        if (ax == bx && ay == by) {
+            // A line that starts where it ends is a dot of the pen's width.
+            fillDot(ax, ay, drawWidth_, c);
+            return;
+        }
+        paintShape(
+            [&](QPainter &p) {
+                p.setPen(pen);
+                p.drawLine(centre(ax, ay), centre(bx, by));
+                if (drawWidth_ == 1) {
+                    // Thin lines must include both end pixels.
+                    p.drawPoint(ax, ay);
+                    p.drawPoint(bx, by);
+                }
+            },
+            bounds);
+        return;
+    }
+
+    const int left = std::min(ax, bx), right = std::max(ax, bx);
+    const int top = std::min(ay, by), bottom = std::max(ay, by);
+    paintShape(
+        [&](QPainter &p) {
+            if (form == LineForm::FilledBox)
+                p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), qcolour(c));
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            if (left == right || top == bottom)
+                p.drawLine(centre(left, top), centre(right, bottom));
+            else
+                p.drawRect(QRectF(centre(left, top), centre(right, bottom)));
+        },
+        bounds);
+}
+
+void Surface::Circle(double x, double y, double radius, std::optional<Colour> colour)
+{
+    const Colour c = colour.value_or(ForeColor);
+    const int cx = toPixelX(x), cy = toPixelY(y);
+    const double rp = std::fabs(radius * pixelsPerUnit(scaleMode_));
+    if (!(rp < 1e6))
+        return;
+    const int r = static_cast<int>(roundHalfEven(rp));
+    CurrentX = x;
+    CurrentY = y;
+    const int reach = r + drawWidth_ / 2 + 2;
+    paintShape(
+        [&](QPainter &p) {
+            p.setPen(QPen(qcolour(c), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (FillStyle == 0)
+                p.setBrush(qcolour(FillColor));
+            else
+                p.setBrush(Qt::NoBrush);
+            p.drawEllipse(centre(cx, cy), r, r);
+        },
+        QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1));
+}
+
+void Surface::Cls()
+{
+    image_.fill(toQRgb(BackColor));
+    CurrentX = 0;
+    CurrentY = 0;
+    changedAll();
+}
+
+void Surface::PaintPicture(const QImage &picture, double x, double y, std::optional<double> width,
+                           std::optional<double> height, std::optional<QRectF> source)
+{
+    if (picture.isNull())
+        return;
+    const double ppu = pixelsPerUnit(scaleMode_);
+    QImage src = picture.convertToFormat(QImage::Format_RGB32);
+    if (source) {
+        const QRect s(static_cast<int>(roundHalfEven(source->x() * ppu)),
+                      static_cast<int>(roundHalfEven(source->y() * ppu)),
+                      static_cast<int>(roundHalfEven(source->width() * ppu)),
+                      static_cast<int>(roundHalfEven(source->height() * ppu)));
+        src = src.copy(s.normalized());
+    }
+    const int px = toPixelX(x), py = toPixelY(y);
+    const double dwp = width ? *width * ppu : src.width();
+    const double dhp = height ? *height * ppu : src.height();
+    if (!(std::fabs(dwp) < 1e6) || !(std::fabs(dhp) < 1e6))
+        return;
+    const int dw = static_cast<int>(roundHalfEven(dwp));
+    const int dh = static_cast<int>(roundHalfEven(dhp));
+    if (dw == 0 || dh == 0 || src.isNull())
+        return;
+    if (dw < 0 || dh < 0)
+        src = src.mirrored(dw < 0, dh < 0);
+    const QRect target(dw < 0 ? px + dw : px, dh < 0 ? py + dh : py, std::abs(dw), std::abs(dh));
+    paintShape([&](QPainter &p) { p.drawImage(QRectF(target), src, QRectF(src.rect())); }, target);
+}
+
+double Surface::TextWidth(const QString &text) const
+{
+    const QFontMetricsF fm(font_);
+    double widest = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return fromPixels(widest);
+}
+
+double Surface::TextHeight(const QString &text) const
+{
+    const QFontMetricsF fm(font_);
+    const auto lines = static_cast<double>(std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1));
+    return fromPixels(std::ceil(fm.height()) * lines);
+}
+
+void Surface::Print(const QString &text)
+{
+    const QFontMetricsF fm(font_);
+    const int px = toPixelX(CurrentX), py = toPixelY(CurrentY);
+    const int w = static_cast<int>(std::ceil(toPixelX(TextWidth(text)) + fm.maxWidth())) + 2;
+    const int h = static_cast<int>(std::ceil(fm.height())) + 2;
+    const QRect bounds(px - 2, py - 2, w + 4, h * std::max<int>(1, text.count(QLatin1Char('\n')) + 1) + 4);
+    paintShape(
+        [&](QPainter &p) {
+            p.setFont(font_);
+            p.setPen(qcolour(ForeColor));
+            double baseline = py + fm.ascent();
+            for (const QString &line : text.split(QLatin1Char('\n'))) {
+                p.drawText(QPointF(px, baseline), line);
+                baseline += std::ceil(fm.height());
+            }
+        },
+        bounds);
+    CurrentY += TextHeight(text);
+    CurrentX = 0;
+}
+
+void Surface::setPicture(const QImage &picture)
+{
+    if (picture.size() == image_.size() && picture.format() == QImage::Format_RGB32) {
+        image_ = picture; // shares the raster until one side draws
+        changedAll();
+        return;
+    }
+    QImage fresh(image_.size(), QImage::Format_RGB32);
+    fresh.fill(toQRgb(BackColor));
+    if (!picture.isNull()) {
+        QPainter p(&fresh);
+        p.drawImage(0, 0, picture);
+    }
+    image_ = fresh;
+    changedAll();
+}
+
+} // namespace quill

@@ -1,0 +1,129 @@
+#include "shell/splash_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::WindowTest;
+
+class MainFrameTest : public WindowTest {};
+
+TEST_F(MainFrameTest, ToolbarHasTheFourteenKeysInOrderWithTheirTooltips)
+{
+    EXPECT_EQ(frame->objectName(), QStringLiteral("MDIForm1"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Quillmar"));
+    auto *toolbar = frame->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    ASSERT_NE(toolbar, nullptr);
+    QStringList keys, tips;
+    for (QAction *a : toolbar->actions())
+        if (!a->isSeparator()) {
+            keys << a->data().toString();
+            tips << a->toolTip();
+        }
+    EXPECT_EQ(keys, (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e"}));
+    EXPECT_EQ(tips, (QStringList{"New", "Open", "Save", "Copy image", "Paste image", "Undo", "Redo",
+                                 "Toggle text window", "Toggle option windows", "Toglle zoom window", "Capturescreen",
+                                 "View picture", "About...", "Quit"}));
+}
+
+TEST_F(MainFrameTest, UndoStartsDisabledAndRedoEnabled)
+{
+    EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
+    EXPECT_TRUE(frame->button(QStringLiteral("g"))->isEnabled());
+}
+
+class ToolbarClickTest : public MainFrameTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ToolbarClickTest, EveryClickMakesTheCanvasIgnoreOneEvent)
+{
+    host.messageAnswers.push_back(kAnswerNo); // Quit asks
+    frame->toolbarClick(QString::fromLatin1(GetParam()));
+    EXPECT_NE(session.state.SkipCanvasMouse, 0);
+    press(0, {5, 5});                                                          // swallowed: no snapshot
+    EXPECT_EQ(session.undo.UndoCount, std::string(GetParam()) == "g" ? 1 : 0); // Redo counts up
+    EXPECT_EQ(session.state.SkipCanvasMouse, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ToolbarClickTest, ::testing::Values("e", "g", "z"));
+
+TEST_F(MainFrameTest, ADisabledButtonCannotBeClicked)
+{
+    frame->toolbarClick(QStringLiteral("f")); // Undo is disabled at start
+    EXPECT_EQ(session.state.SkipCanvasMouse, 0);
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+TEST_F(MainFrameTest, QuitAnsweredNoChangesNothing)
+{
+    press(0, {5, 5});
+    const QImage before = doc.picture().Image().copy();
+    host.messageAnswers.push_back(kAnswerNo);
+    frame->toolbarClick(QStringLiteral("e"));
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(doc.picture().Image(), before);
+    EXPECT_EQ(session.undo.UndoCount, 1);
+    host.messageAnswers.push_back(kAnswerYes);
+    frame->toolbarClick(QStringLiteral("e"));
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(MainFrameTest, UndoAndRedoButtonsFollowTheStore)
+{
+    press(0, {5, 5});
+    press(0, {6, 6});
+    frame->toolbarClick(QStringLiteral("f"));
+    EXPECT_TRUE(frame->button(QStringLiteral("f"))->isEnabled());
+    EXPECT_TRUE(frame->button(QStringLiteral("g"))->isEnabled());
+    frame->toolbarClick(QStringLiteral("f"));
+    EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
+    frame->toolbarClick(QStringLiteral("g"));
+    frame->toolbarClick(QStringLiteral("g"));
+    EXPECT_FALSE(frame->button(QStringLiteral("g"))->isEnabled());
+}
+
+class SplashTest : public WindowTest {};
+
+TEST_F(SplashTest, ShowsCentredTopmostAndKeepsTheFrameDisabled)
+{
+    SplashWindow splash(frame.get());
+    EXPECT_EQ(splash.objectName(), QStringLiteral("Form6"));
+    EXPECT_EQ(splash.size(), QSize(395, 300));
+    EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_FALSE(frame->isEnabled());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(splash.timer().isActive());
+    EXPECT_EQ(splash.timer().interval(), 2000);
+}
+
+TEST_F(SplashTest, AClickEndsItAtOnceAndStopsTheTimer)
+{
+    SplashWindow splash(frame.get());
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&splash, &click);
+    EXPECT_TRUE(splash.ended());
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.timer().isActive());
+    EXPECT_TRUE(frame->isEnabled());
+}
+
+TEST_F(SplashTest, TheTimerEndsIt)
+{
+    SplashWindow splash(frame.get());
+    splash.timer().setInterval(1); // the same timer, not two seconds of test time
+    splash.timer().start();
+    for (int i = 0; i < 200 && !splash.ended(); ++i)
+        QTest::qWait(5);
+    EXPECT_TRUE(splash.ended());
+    EXPECT_TRUE(frame->isEnabled());
+}
+
+} // namespace
+} // namespace quill

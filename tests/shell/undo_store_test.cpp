@@ -1,0 +1,183 @@
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::CoreTest;
+using testing::pixelAt;
+using testing::solidImage;
+
+constexpr Colour kRed = rgb(255, 0, 0);
+
+class UndoStoreTest : public CoreTest {
+protected:
+    UndoStoreTest() { doc.picture().setScaleMode(ScaleMode::Pixels); }
+
+    // One "operation": a snapshot, then the picture painted in one colour.
+    void paint(Colour c)
+    {
+        session.TakeUndoSnapshot();
+        doc.picture().setPicture(solidImage(doc.pixelWidth(), doc.pixelHeight(), c));
+        doc.PropagateCentre();
+    }
+    Colour shown() const { return pixelAt(doc.picture().Image(), 5, 5); }
+    void expectButtons(bool undo, bool redo) const
+    {
+        EXPECT_EQ(session.undo.undoEnabled(), undo);
+        EXPECT_EQ(session.undo.redoEnabled(), redo);
+    }
+};
+
+TEST_F(UndoStoreTest, StartsWithUndoDisabledAndRedoEnabled) { expectButtons(false, true); }
+
+TEST_F(UndoStoreTest, SnapshotWritesNumberedFilesAndMovesTheCounters)
+{
+    paint(1);
+    paint(2);
+    paint(3);
+    for (const char *name : {"undo0.bmp", "undo1.bmp", "undo2.bmp"})
+        EXPECT_TRUE(QFile::exists(path(QString::fromLatin1(name)))) << name;
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("undo3.bmp"))));
+    EXPECT_EQ(session.undo.UndoCount, 3);
+    EXPECT_EQ(session.undo.UndoTop, 3);
+    expectButtons(true, false);
+}
+
+TEST_F(UndoStoreTest, WalksBackAndForthThroughTheWorkedSequence)
+{
+    const Colour white = shown();
+    paint(kRed);
+    paint(rgb(0, 255, 0));
+    paint(rgb(0, 0, 255));
+
+    session.undo.Undo(doc);
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("undo3.bmp")))); // the newest state kept for Redo
+    EXPECT_EQ(shown(), rgb(0, 255, 0));
+    expectButtons(true, true);
+    session.undo.Undo(doc);
+    EXPECT_EQ(shown(), kRed);
+    session.undo.Undo(doc);
+    EXPECT_EQ(shown(), white);
+    EXPECT_EQ(session.undo.UndoCount, 0);
+    expectButtons(false, true);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+
+    session.undo.Redo(doc);
+    EXPECT_EQ(shown(), kRed);
+    session.undo.Redo(doc);
+    session.undo.Redo(doc);
+    EXPECT_EQ(shown(), rgb(0, 0, 255));
+    EXPECT_EQ(session.undo.UndoCount, 3);
+    expectButtons(true, false);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+TEST_F(UndoStoreTest, ANewOperationAfterUndoCutsTheRedoTail)
+{
+    paint(kRed);            // undo0 = white
+    paint(rgb(0, 0, 9));    // undo1 = red
+    session.undo.Undo(doc); // back to red, undo2 holds the newest
+    paint(rgb(7, 7, 7));    // overwrites undo1 with red
+    EXPECT_EQ(session.undo.UndoTop, 2);
+    expectButtons(true, false);
+    session.undo.Undo(doc);
+    EXPECT_EQ(shown(), kRed);
+    session.undo.Redo(doc);
+    EXPECT_EQ(shown(), rgb(7, 7, 7)); // not the undone blue
+    expectButtons(true, false);
+}
+
+TEST_F(UndoStoreTest, RedoBeforeAnySnapshotChangesNothing)
+{
+    const QImage before = doc.picture().Image().copy();
+    session.undo.Redo(doc);
+    EXPECT_EQ(session.undo.UndoCount, 1);
+    expectButtons(true, true);
+    session.undo.Undo(doc);
+    EXPECT_EQ(session.undo.UndoCount, 0);
+    expectButtons(false, true);
+    EXPECT_EQ(doc.picture().Image(), before);
+}
+
+class BrokenSnapshotTest : public UndoStoreTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(BrokenSnapshotTest, UndoKeepsThePictureWhenTheFileIsUnreadable)
+{
+    paint(kRed);
+    paint(rgb(0, 0, 255));
+    const QString name = path(QStringLiteral("undo1.bmp"));
+    QFile::remove(name);
+    if (std::string(GetParam()) != "missing") {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(std::string(GetParam()) == "truncated" ? QByteArray("BM\x36\x00\x00", 5) : QByteArray("hello"));
+    }
+    session.undo.Undo(doc);
+    EXPECT_EQ(shown(), rgb(0, 0, 255));
+    EXPECT_EQ(session.undo.UndoCount, 1);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    session.undo.Undo(doc); // the older snapshot still works
+    EXPECT_EQ(shown(), kWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BrokenSnapshotTest, ::testing::Values("missing", "truncated", "text"));
+
+TEST_F(UndoStoreTest, UnwritableSnapshotFailsSilentlyAndDrawingGoesOn)
+{
+    // A directory in the snapshot's place can be neither deleted nor overwritten.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("undo0.bmp")));
+    paint(kRed);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("undo0.bmp"))).isDir());
+    EXPECT_EQ(session.undo.UndoCount, 1);
+    EXPECT_EQ(shown(), kRed);
+    session.undo.Undo(doc); // nothing to load: the picture stays
+    EXPECT_EQ(shown(), kRed);
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+TEST_F(UndoStoreTest, StartUpDeletesNumbersZeroToOneThousandOnly)
+{
+    for (const char *name : {"undo0.bmp", "undo5.bmp", "undo1000.bmp", "undo1001.bmp", "undo-1.bmp", "undo05.bmp"}) {
+        QFile f(path(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    UndoStore::deleteStaleFiles();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("undo0.bmp"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("undo5.bmp"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("undo1000.bmp"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("undo1001.bmp"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("undo-1.bmp"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("undo05.bmp"))));
+}
+
+TEST_F(UndoStoreTest, SnapshotIsAFaithfulBitmapOfThePicture)
+{
+    doc.picture().setPicture(testing::randomImage(doc.pixelWidth(), doc.pixelHeight(), 7));
+    session.TakeUndoSnapshot();
+    QImage onDisk(path(QStringLiteral("undo0.bmp")));
+    ASSERT_FALSE(onDisk.isNull());
+    EXPECT_EQ(onDisk.convertToFormat(QImage::Format_RGB32), doc.picture().Image());
+    QFile f(path(QStringLiteral("undo0.bmp")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray header = f.read(30);
+    EXPECT_EQ(header.left(2), QByteArray("BM"));
+    EXPECT_EQ(static_cast<unsigned char>(header[28]), 24); // 24 bits a pixel
+}
+
+TEST_F(UndoStoreTest, ListenersHearOnlyRealChangesOfTheButtons)
+{
+    int calls = 0;
+    session.undo.onButtonsChanged = [&] { ++calls; };
+    paint(kRed); // redo off, undo on
+    const int afterFirst = calls;
+    EXPECT_GE(afterFirst, 1);
+    paint(kRed); // nothing changes
+    EXPECT_EQ(calls, afterFirst);
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,43 @@
+// Shared fixtures: a core fixture (document, scripted host, temporary current
+// directory; no windows) and pixel helpers the test suites assert with.
+#pragma once
+
+#include "shell/session.h"
+#include "surface/scripted_host.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quill::testing {
+
+// Runs each test in a fresh temporary current directory.
+class TempDirTest : public ::testing::Test {
+protected:
+    TempDirTest() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~TempDirTest() override { QDir::setCurrent(previous_); }
+    QString path(const QString &name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+
+private:
+    QString previous_;
+};
+
+class CoreTest : public TempDirTest {
+protected:
+    ScriptedHost host;
+    Session session{host};
+    Document &doc = session.document;
+};
+
+QImage solidImage(int width, int height, Colour colour);
+// A picture with a different colour in every pixel, reproducible from the seed.
+QImage randomImage(int width, int height, unsigned seed);
+Colour pixelAt(const QImage &image, int x, int y);
+int countPixels(const QImage &image, Colour colour);
+// The bounding box of the pixels that differ from a colour.
+QRect boundsOfNot(const QImage &image, Colour background);
+bool allLayersEqual(const Document &document);
+
+} // namespace quill::testing

@@ -1,0 +1,32 @@
+// Window tests: the core fixture plus the real main frame and its windows,
+// offscreen, and helpers that send synthetic mouse and key events to a tile.
+#pragma once
+
+#include "canvas/canvas_window.h"
+#include "shell/main_frame_window.h"
+#include "support/fixtures.h"
+#include "surface/picture_box_window.h"
+
+#include <memory>
+
+namespace quill::testing {
+
+class WindowTest : public CoreTest {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    CanvasWindow &canvas() { return *frame->canvas(); }
+    PictureBox *tile(int index) { return canvas().tile(index); }
+
+    // Pixel positions within a tile; buttons as Qt names them.
+    void press(int tileIndex, QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
+    void move(int tileIndex, QPoint pixel, Qt::MouseButtons buttons = Qt::NoButton);
+    void release(int tileIndex, QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
+    void key(int tileIndex, int qtKey);
+
+    std::unique_ptr<MainFrame> frame;
+    bool ended = false;
+};
+
+} // namespace quill::testing
