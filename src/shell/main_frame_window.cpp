@@ -130,6 +130,8 @@ void MainFrame::toolbarClick(const QString &key)
     }
 }
 
+CanvasWindow *MainFrame::canvas() const { return canvas_.data(); }
+
 double MainFrame::widthTwips() const { return static_cast<double>(frameGeometry().width()) * kTwipsPerPixel; }
 
 void MainFrame::placeChild(QWidget *child, double leftTwips, double topTwips)
@@ -158,7 +160,6 @@ void MainFrame::load()
     // Toolbox, text, Options and zoom windows join here as they are built.
     session_.state.ToolMode = 1;
     QMdiSubWindow *sub = addChild(canvas_, 0, 10);
-    connect(canvas_, &QObject::destroyed, this, [this] { canvas_ = nullptr; });
     sub->show();
     finishStartState(session_);
 }

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 
 #include <functional>
 
@@ -33,7 +34,7 @@ public:
     // Runs the toolbar click of this key (as a click on its button does).
     void toolbarClick(const QString &key);
 
-    CanvasWindow *canvas() const { return canvas_; }
+    CanvasWindow *canvas() const;
     QMdiArea *mdiArea() const { return mdi_; }
     // Puts a child window into the frame at a place given in twips.
     QMdiSubWindow *addChild(QWidget *child, double leftTwips, double topTwips);
@@ -54,7 +55,7 @@ private:
     Session &session_;
     QToolBar *toolbar_ = nullptr;
     QMdiArea *mdi_ = nullptr;
-    CanvasWindow *canvas_ = nullptr;
+    QPointer<CanvasWindow> canvas_;
     QMap<QString, QAction *> buttons_;
     QMap<QString, std::function<void()>> commands_;
 };
