@@ -1,5 +1,7 @@
 #include "surface/document.h"
 
+#include <utility>
+
 namespace quill {
 
 namespace {
@@ -52,11 +54,24 @@ void Document::SyncLayers(int n)
     if (n < 0 || n >= kLayerCount)
         return;
     const Surface &source = layers_[static_cast<std::size_t>(n)];
+    QImage released = layers_[n == 0 ? 1 : 0].Image();
     for (int i = 0; i < kLayerCount; ++i)
         if (i != n)
             layers_[static_cast<std::size_t>(i)].setPictureFrom(source);
     for (auto &l : layers_)
         l.markInSync();
+    // Keep the raster the layers just let go of, if nobody else holds it.
+    if (released.isDetached() && released.size() == source.Image().size())
+        scratch_ = std::move(released);
+}
+
+QImage Document::takeScratchRaster()
+{
+    const QSize size = layers_[0].Image().size();
+    if (!scratch_.isNull() && scratch_.size() == size && scratch_.isDetached())
+        return std::exchange(scratch_, QImage());
+    scratch_ = QImage();
+    return QImage(size, QImage::Format_RGB32);
 }
 
 void Document::layOutGrid(double widthTwips, double heightTwips)

@@ -46,11 +46,18 @@ public:
             f(l);
     }
 
+    // A raster of the picture's size that nobody else holds, for an operation to
+    // write its result into before handing it to a layer with setPicture. Reuses
+    // the raster the layers let go of at the last sync, so repeated whole-image
+    // operations do not pay for fresh memory each time. Content is undefined.
+    QImage takeScratchRaster();
+
     // Called after the grid was laid out anew (the canvas re-places its tiles).
     std::function<void()> onLayout;
 
 private:
     std::array<Surface, kLayerCount> layers_;
+    QImage scratch_;
 };
 
 } // namespace quill
