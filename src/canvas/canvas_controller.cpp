@@ -34,6 +34,7 @@ void CanvasController::mouseDown(const MouseEvent &event)
             session.document.PropagateCentre();
     }
     s.SkipCanvasMouse = 0;
+    session.stateChanged();
 }
 
 void CanvasController::mouseMove(const MouseEvent &event)
@@ -58,6 +59,7 @@ void CanvasController::mouseMove(const MouseEvent &event)
         overlaysChanged();
     }
     s.SkipCanvasMouse = 0;
+    session.stateChanged();
 }
 
 void CanvasController::keyDown(int, int keyCode, int)
@@ -75,6 +77,7 @@ void CanvasController::keyDown(int, int keyCode, int)
     } else if (keyCode == kKeyLeft) {
         session.host.setCursorPos(QPoint(140, 100));
     }
+    session.stateChanged();
 }
 
 void CanvasController::RandomFlash()

@@ -125,9 +125,10 @@ void MainFrame::toolbarClick(const QString &key)
         if (key == candidate) {
             if (const auto it = commands_.constFind(QString::fromLatin1(candidate)); it != commands_.constEnd())
                 (*it)();
-            return;
+            break;
         }
     }
+    session_.stateChanged();
 }
 
 CanvasWindow *MainFrame::canvas() const { return canvas_.data(); }

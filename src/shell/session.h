@@ -10,6 +10,9 @@
 #include "surface/document.h"
 #include "surface/host.h"
 
+#include <functional>
+#include <vector>
+
 namespace quill {
 
 struct Session {
@@ -22,6 +25,20 @@ struct Session {
     RandomSource random;
 
     void TakeUndoSnapshot() { undo.TakeUndoSnapshot(document); }
+
+    // Windows whose look follows the shared state (tool buttons disabled while
+    // ClickStage is 1, the Options layout of the current tool, the zoom buttons)
+    // listen here. Every handler that may change the state calls stateChanged()
+    // when it ends, so the rules hold without polling.
+    void addStateListener(std::function<void()> listener) { stateListeners_.push_back(std::move(listener)); }
+    void stateChanged()
+    {
+        for (const auto &listener : stateListeners_)
+            listener();
+    }
+
+private:
+    std::vector<std::function<void()>> stateListeners_;
 };
 
 // The core steps of the main frame's load: tool defaults, the picture cleared

@@ -160,3 +160,21 @@ TEST_F(CanvasControllerTest, ZoomWindowIsFedOnlyWhileNoPointIsFixedAndItIsShown)
 
 } // namespace
 } // namespace quill
+
+namespace quill {
+namespace {
+
+TEST_F(CanvasControllerTest, EveryEventTellsTheStateListeners)
+{
+    int heard = 0;
+    session.addStateListener([&] { ++heard; });
+    canvas.mouseDown(at(15, 15));
+    canvas.mouseMove(at(15, 15));
+    canvas.keyDown(0, kKeyEscape, 0);
+    session.state.SkipCanvasMouse = -1;
+    canvas.mouseMove(at(15, 15)); // a swallowed event may still have cleared the flag
+    EXPECT_EQ(heard, 4);
+}
+
+} // namespace
+} // namespace quill
