@@ -1,0 +1,30 @@
+// quillmar-batch's script runner: parses the arguments and runs them strictly
+// in order on one session, through the same operation functions the toolbox
+// buttons run. Called by the batch executable and the tests.
+// It never shows a window and never leaves a half-written output file.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace quill {
+
+inline constexpr int kBatchOk = 0;
+inline constexpr int kBatchFileError = 1;
+inline constexpr int kBatchUsageError = 2;
+
+// Runs a script; messages go to `out` (--list, --help) and `err` (one line per error).
+int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+// Writes a picture by the file's extension (.bmp 24-bit, .png, .jpg/.jpeg quality 75)
+// through a temporary file renamed into place. Empty on success, else the reason.
+QString writePictureFile(const QImage &picture, const QString &path);
+
+// The picture repeated columns x rows times.
+QImage tiledPicture(const QImage &picture, int columns, int rows);
+
+QString batchUsage();
+
+} // namespace quill

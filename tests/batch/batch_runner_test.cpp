@@ -1,0 +1,229 @@
+#include "batch/batch_runner.h"
+#include "support/fixtures.h"
+#include "surface/image_files.h"
+#include "toolbox/operation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::TempDirTest;
+
+struct BatchRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+BatchRun batch(const QStringList &args)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = runBatch(args, o, e);
+    o.flush();
+    e.flush();
+    return {code, out, err};
+}
+
+class BatchTest : public TempDirTest {
+protected:
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString &name)
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+struct UsageCase {
+    const char *label;
+    QStringList args;
+    const char *mentions;
+};
+
+class BatchUsageErrorTest : public BatchTest, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(BatchUsageErrorTest, ExitsTwoWithOneLineNamingTheArgument)
+{
+    const BatchRun r = batch(GetParam().args);
+    EXPECT_EQ(r.code, kBatchUsageError);
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QString::fromLatin1(GetParam().mentions))) << r.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, BatchUsageErrorTest,
+    ::testing::Values(
+        UsageCase{"unknown_argument", {"--new", "4x4", "--frobnicate"}, "--frobnicate"},
+        UsageCase{"unknown_button", {"--new", "4x4", "--click", "no-such-button"}, "no-such-button"},
+        UsageCase{"missing_value", {"--new"}, "--new"}, UsageCase{"malformed_colour", {"--fg", "#12345"}, "--fg"},
+        UsageCase{"colour_out_of_range", {"--bg", "1,2,300"}, "--bg"},
+        UsageCase{"malformed_size", {"--new", "12by4"}, "--new"}, UsageCase{"zero_size", {"--new", "0x4"}, "--new"},
+        UsageCase{"huge_size", {"--new", "16385x2"}, "--new"}, UsageCase{"bad_seed", {"--seed", "-x"}, "--seed"},
+        UsageCase{"bad_repeat", {"--new", "2x2", "--save-tiled", "0x3", "t.png"}, "--save-tiled"}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+struct ReadCase {
+    const char *label;
+    const char *file;
+    QByteArray content; // written unless null
+    bool makeDirectory;
+};
+
+class BatchReadErrorTest : public BatchTest, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(BatchReadErrorTest, ExitsOneNamingTheFileAndLeavesTheOutputAlone)
+{
+    const ReadCase c = GetParam();
+    if (c.makeDirectory)
+        ASSERT_TRUE(QDir(dir_.path()).mkdir(QString::fromLatin1(c.file)));
+    else if (!c.content.isNull())
+        writeFile(QString::fromLatin1(c.file), c.content);
+    writeFile(QStringLiteral("out.png"), "previous");
+    const BatchRun r = batch({"--new", "4x4", "--open", path(QString::fromLatin1(c.file)), "--save", path("out.png")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.file))) << r.err.toStdString();
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(readFile(QStringLiteral("out.png")), QByteArray("previous"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BatchReadErrorTest,
+                         ::testing::Values(ReadCase{"missing", "absent.bmp", QByteArray(), false},
+                                           ReadCase{"directory", "folder.bmp", QByteArray(), true},
+                                           ReadCase{"text", "words.bmp", QByteArray("not a picture"), false},
+                                           ReadCase{"truncated", "cut.bmp", QByteArray("BM\x46\x00\x00\x00", 6), false},
+                                           ReadCase{"empty", "empty.png", QByteArray(""), false}),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+TEST_F(BatchTest, UnwritableOutputExitsOneAndKeepsTheOldFile)
+{
+    writeFile(QStringLiteral("blocker"), "a file, not a directory");
+    BatchRun r = batch({"--new", "4x4", "--save", path("blocker/out.bmp")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("blocker/out.bmp")));
+    r = batch({"--new", "4x4", "--save", path("missing-dir/out.png")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    r = batch({"--new", "4x4", "--save", path("out.gif")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    EXPECT_FALSE(QFile::exists(path("out.gif")));
+}
+
+class BatchRoundTripTest : public BatchTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(BatchRoundTripTest, LosslessFormatsAreBitIdentical)
+{
+    const QImage source = testing::randomImage(13, 7, 5);
+    ASSERT_TRUE(saveBitmap(source, path("in.bmp")));
+    const QString out = path(QStringLiteral("out.") + QString::fromLatin1(GetParam()));
+    ASSERT_EQ(batch({"--open", path("in.bmp"), "--save", out}).code, kBatchOk);
+    const auto back = loadPicture(out);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, source);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, BatchRoundTripTest, ::testing::Values("bmp", "png"));
+
+TEST_F(BatchTest, JpegIsCloseToTheOriginal)
+{
+    QImage source(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            source.setPixel(x, y, qRgb(x * 4, y * 4, 128));
+    ASSERT_TRUE(saveBitmap(source, path("in.bmp")));
+    for (const char *name : {"out.jpg", "out.jpeg"}) {
+        ASSERT_EQ(batch({"--open", path("in.bmp"), "--save", path(QString::fromLatin1(name))}).code, kBatchOk);
+        const auto back = loadPicture(path(QString::fromLatin1(name)));
+        ASSERT_TRUE(back.has_value());
+        double error = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const QRgb a = source.pixel(x, y), b = back->pixel(x, y);
+                error += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            }
+        EXPECT_LT(error / (64 * 64 * 3), 3.0) << name;
+    }
+}
+
+TEST_F(BatchTest, NewMakesAWhitePictureOfThatSizeAndSaveTiledRepeatsIt)
+{
+    const QImage source = testing::randomImage(5, 3, 9);
+    ASSERT_TRUE(saveBitmap(source, path("in.bmp")));
+    ASSERT_EQ(batch({"--new", "6x2", "--save", path("white.png"), "--open", path("in.bmp"), "--save-tiled", "4x3",
+                     path("tiled.png")})
+                  .code,
+              kBatchOk);
+    const auto white = loadPicture(path("white.png"));
+    ASSERT_TRUE(white.has_value());
+    EXPECT_EQ(white->size(), QSize(6, 2));
+    EXPECT_EQ(testing::countPixels(*white, kWhite), 12);
+    const auto tiled = loadPicture(path("tiled.png"));
+    ASSERT_TRUE(tiled.has_value());
+    ASSERT_EQ(tiled->size(), QSize(20, 9));
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(tiled->pixel(x, y), source.pixel(x % 5, y % 3)) << x << "," << y;
+}
+
+TEST_F(BatchTest, HelpAndListGoToStandardOutput)
+{
+    const BatchRun help = batch({"--help"});
+    EXPECT_EQ(help.code, kBatchOk);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--save-tiled")));
+    const BatchRun list = batch({"--list"});
+    EXPECT_EQ(list.code, kBatchOk);
+    EXPECT_EQ(list.out.count(QLatin1Char('\n')), static_cast<qsizetype>(allOperations().size()));
+    EXPECT_EQ(batch({}).code, kBatchUsageError);
+}
+
+class BatchButtonTest : public BatchTest, public ::testing::WithParamInterface<Operation> {};
+
+TEST_P(BatchButtonTest, EveryButtonIsReachableByNameAndAlias)
+{
+    const Operation &op = GetParam();
+    const BatchRun list = batch({"--list"});
+    EXPECT_TRUE(list.out.contains(op.name + QLatin1Char('\t') + op.alias + QLatin1Char('\t')));
+    for (const QString &name : {op.name, op.alias}) {
+        const BatchRun r = batch({"--new", "9x7", "--answer", "5", "--seed", "1", "--click", name});
+        if (op.replacedInBatchBy.isEmpty()) {
+            EXPECT_EQ(r.code, kBatchOk) << r.err.toStdString();
+        } else {
+            EXPECT_EQ(r.code, kBatchUsageError);
+            EXPECT_TRUE(r.err.contains(op.replacedInBatchBy));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatchButtonTest, ::testing::ValuesIn(allOperations()),
+                         [](const auto &info) { return info.param.name.toStdString(); });
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(BatchButtonTest);
+
+TEST_F(BatchTest, TheExecutableRunsWithoutADisplay)
+{
+    const QString binary = QStringLiteral(QUILLMAR_BATCH_BINARY);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    process.setProcessEnvironment(env);
+    process.start(binary, {"--new", "16x16", "--save", path("tile.png")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(path("tile.png")));
+    process.start(binary, {"--click", "nothing-here"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 2);
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+}
+
+} // namespace
+} // namespace quill
