@@ -1,0 +1,210 @@
+#include "toolbox/seam_tools.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace quill {
+
+namespace {
+
+// One axis of a picture seen as lines crossing a seam: position `a` across the
+// seam (0..extent-1) on line `line` (0..lines-1).
+struct Axis {
+    const QImage &image;
+    bool acrossColumns; // true: the left/right seam, lines are rows
+    int extent() const { return acrossColumns ? image.width() : image.height(); }
+    int lines() const { return acrossColumns ? image.height() : image.width(); }
+    QRgb at(int a, int line) const
+    {
+        const int x = acrossColumns ? a : line;
+        const int y = acrossColumns ? line : a;
+        return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x];
+    }
+};
+
+int channelSteps(QRgb p, QRgb q)
+{
+    return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+}
+
+// Pair starts a (pair a, a+1) beside the wrap line: 0..3 and extent-5..extent-2.
+std::vector<int> interiorPairs(int extent)
+{
+    std::vector<int> pairs;
+    for (int a = 0; a <= extent - 2; ++a)
+        if (a <= 3 || a >= extent - 5)
+            pairs.push_back(a);
+    return pairs;
+}
+
+struct LineSteps {
+    std::vector<double> wrap;     // summed over channels
+    std::vector<double> interior; // summed over channels and pairs
+    int pairs = 0;
+};
+
+LineSteps lineSteps(const Axis &axis)
+{
+    const int extent = axis.extent(), lines = axis.lines();
+    const std::vector<int> pairs = interiorPairs(extent);
+    LineSteps steps;
+    steps.pairs = static_cast<int>(pairs.size());
+    steps.wrap.resize(static_cast<std::size_t>(lines));
+    steps.interior.resize(static_cast<std::size_t>(lines));
+    for (int line = 0; line < lines; ++line) {
+        steps.wrap[static_cast<std::size_t>(line)] = channelSteps(axis.at(0, line), axis.at(extent - 1, line));
+        double inner = 0;
+        for (int a : pairs)
+            inner += channelSteps(axis.at(a + 1, line), axis.at(a, line));
+        steps.interior[static_cast<std::size_t>(line)] = inner;
+    }
+    return steps;
+}
+
+double axisScore(const Axis &axis)
+{
+    const LineSteps steps = lineSteps(axis);
+    double wrap = 0, inner = 0;
+    for (std::size_t i = 0; i < steps.wrap.size(); ++i) {
+        wrap += steps.wrap[i];
+        inner += steps.interior[i];
+    }
+    const double lines = static_cast<double>(steps.wrap.size());
+    const double wrapMean = wrap / (lines * 3);
+    const double innerMean = steps.pairs > 0 ? inner / (lines * 3 * steps.pairs) : 0;
+    if (innerMean == 0)
+        return wrapMean == 0 ? 1 : wrapMean;
+    return wrapMean / innerMean;
+}
+
+std::vector<bool> axisMarks(const Axis &axis)
+{
+    const LineSteps steps = lineSteps(axis);
+    const int lines = static_cast<int>(steps.wrap.size());
+    std::vector<bool> marks(static_cast<std::size_t>(lines), false);
+    for (int line = 0; line < lines; ++line) {
+        double inner = 0;
+        int counted = 0;
+        for (int d = -4; d <= 4 && counted < lines; ++d, ++counted)
+            inner += steps.interior[static_cast<std::size_t>(((line + d) % lines + lines) % lines)];
+        const double localMean = steps.pairs > 0 ? inner / (counted * steps.pairs) : 0;
+        marks[static_cast<std::size_t>(line)] = steps.wrap[static_cast<std::size_t>(line)] > 3 * localMean;
+    }
+    return marks;
+}
+
+// Repairs the seam of one axis. Works on a float copy of the three channels.
+void repairAxis(QImage &picture, bool acrossColumns)
+{
+    const int extent = acrossColumns ? picture.width() : picture.height();
+    const int lines = acrossColumns ? picture.height() : picture.width();
+    if (extent < 2)
+        return;
+    const int k = std::min(seamBand(extent), extent);
+    auto pixel = [&](int a, int line) -> QRgb & {
+        const int x = acrossColumns ? a : line;
+        const int y = acrossColumns ? line : a;
+        return reinterpret_cast<QRgb *>(picture.scanLine(y))[x];
+    };
+    auto channel = [](QRgb p, int c) { return c == 0 ? qRed(p) : (c == 1 ? qGreen(p) : qBlue(p)); };
+
+    // The change of the wrap difference each line needs so that the step across
+    // the seam becomes one of the texture's own steps beside it (taking the pairs
+    // beside the seam in turn from line to line, so the seam's steps are spread
+    // like theirs), on top of the slope the band gains from the fix.
+    const std::vector<int> pairs = interiorPairs(extent);
+    std::vector<double> smooth(static_cast<std::size_t>(lines) * 3);
+    for (int line = 0; line < lines; ++line)
+        for (int c = 0; c < 3; ++c) {
+            const double first = channel(pixel(0, line), c), last = channel(pixel(extent - 1, line), c);
+            double step = 0;
+            if (!pairs.empty()) {
+                const int a = pairs[static_cast<std::size_t>(line) % pairs.size()];
+                step = channel(pixel(a + 1, line), c) - channel(pixel(a, line), c);
+            }
+            smooth[static_cast<std::size_t>(line) * 3 + static_cast<std::size_t>(c)] =
+                ((first - last) - step) / (1.0 + 1.0 / (2.0 * k));
+        }
+
+    std::vector<double> correction(static_cast<std::size_t>(extent) * 3);
+    for (int line = 0; line < lines; ++line) {
+        std::fill(correction.begin(), correction.end(), 0.0);
+        for (int j = 0; j < k; ++j) {
+            const double weight = static_cast<double>(k - j) / k;
+            for (int c = 0; c < 3; ++c) {
+                const double half = smooth[static_cast<std::size_t>(line) * 3 + static_cast<std::size_t>(c)] / 2;
+                correction[static_cast<std::size_t>(j) * 3 + static_cast<std::size_t>(c)] -= half * weight;
+                correction[static_cast<std::size_t>(extent - 1 - j) * 3 + static_cast<std::size_t>(c)] += half * weight;
+            }
+        }
+        for (int a = 0; a < extent; ++a) {
+            if (a >= k && a < extent - k)
+                continue;
+            QRgb &p = pixel(a, line);
+            int value[3];
+            for (int c = 0; c < 3; ++c)
+                value[c] = std::clamp(
+                    static_cast<int>(std::lround(
+                        channel(p, c) + correction[static_cast<std::size_t>(a) * 3 + static_cast<std::size_t>(c)])),
+                    0, 255);
+            p = qRgb(value[0], value[1], value[2]);
+        }
+    }
+}
+
+} // namespace
+
+SeamScore seamScore(const QImage &picture)
+{
+    SeamScore score;
+    if (picture.isNull())
+        return score;
+    score.x = axisScore(Axis{picture, true});
+    score.y = axisScore(Axis{picture, false});
+    score.s = std::max(score.x, score.y);
+    return score;
+}
+
+SeamMarks seamMarks(const QImage &picture)
+{
+    if (picture.isNull())
+        return {};
+    return {axisMarks(Axis{picture, true}), axisMarks(Axis{picture, false})};
+}
+
+void rollInto(const QImage &picture, int dx, int dy, QImage &out)
+{
+    const int w = picture.width(), h = picture.height();
+    if (out.size() != picture.size() || out.format() != QImage::Format_RGB32)
+        out = QImage(picture.size(), QImage::Format_RGB32);
+    if (w == 0 || h == 0 || out.isNull())
+        return;
+    dx = ((dx % w) + w) % w;
+    dy = ((dy % h) + h) % h;
+    const std::size_t pixel = sizeof(QRgb);
+    for (int y = 0; y < h; ++y) {
+        const auto *src = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        auto *dst = reinterpret_cast<QRgb *>(out.scanLine((y + dy) % h));
+        std::memcpy(dst + dx, src, static_cast<std::size_t>(w - dx) * pixel);
+        std::memcpy(dst, src + (w - dx), static_cast<std::size_t>(dx) * pixel);
+    }
+}
+
+int seamBand(int extent) { return std::max(2, extent / 8); }
+
+void makeSeamless(QImage &picture)
+{
+    if (picture.isNull())
+        return;
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    // Each pass disturbs the other seam in the corners a little; a few rounds settle both.
+    for (int round = 0; round < 2; ++round) {
+        repairAxis(picture, true);
+        repairAxis(picture, false);
+    }
+}
+
+} // namespace quill
