@@ -24,6 +24,9 @@ struct Axis {
     }
 };
 
+// Rounds half up and keeps within 0..255.
+int toComponent(double v) { return v <= 0 ? 0 : (v >= 255 ? 255 : static_cast<int>(v + 0.5)); }
+
 int channelSteps(QRgb p, QRgb q)
 {
     return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
@@ -128,29 +131,35 @@ void repairAxis(QImage &picture, bool acrossColumns)
                 ((first - last) - step) / (1.0 + 1.0 / (2.0 * k));
         }
 
-    std::vector<double> correction(static_cast<std::size_t>(extent) * 3);
-    for (int line = 0; line < lines; ++line) {
-        std::fill(correction.begin(), correction.end(), 0.0);
-        for (int j = 0; j < k; ++j) {
-            const double weight = static_cast<double>(k - j) / k;
-            for (int c = 0; c < 3; ++c) {
-                const double half = smooth[static_cast<std::size_t>(line) * 3 + static_cast<std::size_t>(c)] / 2;
-                correction[static_cast<std::size_t>(j) * 3 + static_cast<std::size_t>(c)] -= half * weight;
-                correction[static_cast<std::size_t>(extent - 1 - j) * 3 + static_cast<std::size_t>(c)] += half * weight;
-            }
-        }
-        for (int a = 0; a < extent; ++a) {
-            if (a >= k && a < extent - k)
-                continue;
-            QRgb &p = pixel(a, line);
-            int value[3];
-            for (int c = 0; c < 3; ++c)
-                value[c] = std::clamp(
-                    static_cast<int>(std::lround(
-                        channel(p, c) + correction[static_cast<std::size_t>(a) * 3 + static_cast<std::size_t>(c)])),
-                    0, 255);
-            p = qRgb(value[0], value[1], value[2]);
-        }
+    // Only the two bands change; where they overlap (tiny pictures) both corrections add up.
+    std::vector<int> band;
+    for (int a = 0; a < extent; ++a)
+        if (a < k || a >= extent - k)
+            band.push_back(a);
+    uchar *bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    auto apply = [&](int a, int line) {
+        const double *need = &smooth[static_cast<std::size_t>(line) * 3];
+        double weight = 0;
+        if (a < k)
+            weight -= static_cast<double>(k - a) / k;
+        if (a >= extent - k)
+            weight += static_cast<double>(k - (extent - 1 - a)) / k;
+        const int x = acrossColumns ? a : line;
+        const int y = acrossColumns ? line : a;
+        QRgb &p = reinterpret_cast<QRgb *>(bits + static_cast<std::ptrdiff_t>(y) * stride)[x];
+        p = qRgb(toComponent(qRed(p) + need[0] / 2 * weight), toComponent(qGreen(p) + need[1] / 2 * weight),
+                 toComponent(qBlue(p) + need[2] / 2 * weight));
+    };
+    // Visit pixels in memory order.
+    if (acrossColumns) {
+        for (int line = 0; line < lines; ++line)
+            for (int a : band)
+                apply(a, line);
+    } else {
+        for (int a : band)
+            for (int line = 0; line < lines; ++line)
+                apply(a, line);
     }
 }
 
