@@ -39,6 +39,13 @@ public:
     // with the picture in the centre.
     void layOutGrid(double widthTwips, double heightTwips);
 
+    // Wrap at the edges on all nine layers.
+    void setWrapEdges(bool on)
+    {
+        for (auto &l : layers_)
+            l.setWrapEdges(on);
+    }
+
     // Sets the same property on all nine layers (the tool buttons and dispatchers do this).
     template <typename F> void forEachLayer(F &&f)
     {

@@ -146,8 +146,13 @@ double Surface::fromPixels(double pixels) const { return pixels / pixelsPerUnit(
 
 Colour Surface::Point(double x, double y) const
 {
-    const int px = toPixelX(x);
-    const int py = toPixelY(y);
+    int px = toPixelX(x);
+    int py = toPixelY(y);
+    if (wrapEdges_ && std::abs(px) < 1000000000 && std::abs(py) < 1000000000) {
+        // Reads beyond an edge come from the opposite edge.
+        px = ((px % image_.width()) + image_.width()) % image_.width();
+        py = ((py % image_.height()) + image_.height()) % image_.height();
+    }
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
         return kInvalidColour;
     return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(py))[px]);
@@ -193,17 +198,45 @@ void Surface::setPictureFrom(const Surface &source)
         notify(dirty);
 }
 
+std::vector<QPoint> Surface::wrapOffsets(const QRect &bounds) const
+{
+    std::vector<QPoint> offsets{QPoint(0, 0)};
+    if (!wrapEdges_ || bounds.isEmpty())
+        return offsets;
+    const int w = image_.width(), h = image_.height();
+    // Only the copies a shape's box reaches into the picture are drawn again.
+    if (bounds.width() > 3 * w || bounds.height() > 3 * h)
+        return offsets;
+    offsets.clear();
+    for (int oy : {0, -h, h})
+        for (int ox : {0, -w, w})
+            if (!clipped(bounds.translated(ox, oy)).isEmpty())
+                offsets.emplace_back(ox, oy);
+    return offsets;
+}
+
 void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRect &bounds)
 {
-    if (clipped(bounds).isEmpty())
+    const std::vector<QPoint> offsets = wrapOffsets(bounds);
+    QRect touched;
+    for (const QPoint &o : offsets)
+        touched |= clipped(bounds.translated(o));
+    if (touched.isEmpty())
         return;
     {
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        draw(painter);
+        for (const QPoint &o : offsets) {
+            if (clipped(bounds.translated(o)).isEmpty())
+                continue;
+            painter.save();
+            painter.translate(o);
+            draw(painter);
+            painter.restore();
+        }
     }
-    changed(bounds);
+    changed(touched);
 }
 
 void Surface::PSet(double x, double y, std::optional<Colour> colour)
@@ -214,16 +247,26 @@ void Surface::PSet(double x, double y, std::optional<Colour> colour)
     CurrentX = x;
     CurrentY = y;
     if (drawWidth_ == 1) {
-        if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
-            return;
-        reinterpret_cast<QRgb *>(image_.scanLine(py))[px] = toQRgb(c);
-        changed(QRect(px, py, 1, 1));
+        for (const QPoint &o : wrapOffsets(QRect(px, py, 1, 1))) {
+            const int x = px + o.x(), y = py + o.y();
+            if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+                continue;
+            reinterpret_cast<QRgb *>(image_.scanLine(y))[x] = toQRgb(c);
+            changed(QRect(x, y, 1, 1));
+        }
         return;
     }
     fillDot(px, py, drawWidth_, c);
 }
 
 void Surface::fillDot(int px, int py, int diameter, Colour c)
+{
+    const int reach = diameter / 2 + 1;
+    for (const QPoint &o : wrapOffsets(QRect(px - reach, py - reach, 2 * reach + 1, 2 * reach + 1)))
+        fillDotOnce(px + o.x(), py + o.y(), diameter, c);
+}
+
+void Surface::fillDotOnce(int px, int py, int diameter, Colour c)
 {
     // An even dot is centred on the pixel corner, an odd one on the pixel centre,
     // so the dot spans exactly `diameter` pixels each way.

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -98,6 +99,11 @@ public:
     // moves to the start of the next line.
     void Print(const QString &text);
 
+    // Wrap at the edges: what is drawn across an edge continues at the opposite
+    // edge, and reads beyond an edge come from the opposite edge.
+    bool wrapEdges() const { return wrapEdges_; }
+    void setWrapEdges(bool on) { wrapEdges_ = on; }
+
     // Content. Image is the persistent drawing. Assigning a Picture replaces it:
     // the picture at the top left over BackColor, cropped to the surface.
     const QImage &Image() const { return image_; }
@@ -126,6 +132,8 @@ public:
 private:
     void resizeRaster(int widthPixels, int heightPixels);
     void fillDot(int px, int py, int diameter, Colour c);
+    void fillDotOnce(int px, int py, int diameter, Colour c);
+    std::vector<QPoint> wrapOffsets(const QRect &bounds) const;
     void paintShape(const std::function<void(class QPainter &)> &draw, const QRect &bounds);
     QRect clipped(const QRect &r) const { return r.intersected(image_.rect()); }
 
@@ -140,6 +148,7 @@ private:
     int height_ = 0;
     ScaleMode scaleMode_ = ScaleMode::Twips;
     int drawWidth_ = 1;
+    bool wrapEdges_ = false;
     QFont font_;
     double fontSize_ = 8.25;
 };

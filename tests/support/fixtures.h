@@ -31,6 +31,8 @@ protected:
     Document &doc = session.document;
 };
 
+inline constexpr Colour kRedForTests = rgb(255, 0, 0);
+
 QImage solidImage(int width, int height, Colour colour);
 // A picture with a different colour in every pixel, reproducible from the seed.
 QImage randomImage(int width, int height, unsigned seed);

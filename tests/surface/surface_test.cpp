@@ -316,3 +316,63 @@ TEST(SurfaceRobustness, AbsurdArgumentsLeaveThePictureAlone)
 
 } // namespace
 } // namespace quill
+
+namespace quill {
+namespace {
+
+Surface wrappingSurface(int w, int h)
+{
+    Surface s(w, h);
+    s.setScaleMode(ScaleMode::Pixels);
+    s.setWrapEdges(true);
+    return s;
+}
+
+TEST(SurfaceWrap, AWideLineAcrossTheRightEdgeContinuesAtTheLeft)
+{
+    Surface s = wrappingSurface(40, 30);
+    s.setDrawWidth(10);
+    s.Line(30, 15, 50, 15, testing::kRedForTests);
+    // The first and last columns both carry the line, so the tile continues it.
+    EXPECT_EQ(s.Point(0, 15), testing::kRedForTests);
+    EXPECT_EQ(s.Point(39, 15), testing::kRedForTests);
+    EXPECT_EQ(s.Point(9, 15), testing::kRedForTests);
+    EXPECT_EQ(s.Point(20, 15), kWhite);
+    for (int y = 0; y < 30; ++y)
+        EXPECT_EQ(s.Point(0, y), s.Point(40, y)) << y; // reads wrap too
+    for (int y = 10; y < 20; ++y)
+        EXPECT_EQ(s.Point(0, y), s.Point(39, y)) << y;
+}
+
+TEST(SurfaceWrap, DotsAndPointsAtACornerAppearInAllFourCorners)
+{
+    Surface s = wrappingSurface(20, 20);
+    s.setDrawWidth(4);
+    s.PSet(0, 0, testing::kRedForTests);
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{19, 0}, std::pair{0, 19}, std::pair{19, 19}})
+        EXPECT_EQ(s.Point(x, y), testing::kRedForTests) << x << "," << y;
+    EXPECT_EQ(testing::countPixels(s.Image(), testing::kRedForTests), 12); // a 4-pixel disc, split four ways
+    s.setDrawWidth(1);
+    s.PSet(22, -1, rgb(0, 0, 255));
+    EXPECT_EQ(s.Point(2, 19), rgb(0, 0, 255));
+}
+
+TEST(SurfaceWrap, CirclesAndBoxesWrapAndNothingIsLostWhenOff)
+{
+    Surface on = wrappingSurface(30, 30);
+    on.FillStyle = 0;
+    on.FillColor = testing::kRedForTests;
+    on.Circle(29, 15, 5, testing::kRedForTests);
+    EXPECT_EQ(on.Point(3, 15), testing::kRedForTests);
+    on.Line(25, 25, 34, 34, rgb(0, 255, 0), LineForm::FilledBox);
+    EXPECT_EQ(on.Point(2, 2), rgb(0, 255, 0));
+
+    Surface off(30, 30);
+    off.setScaleMode(ScaleMode::Pixels);
+    off.Line(25, 25, 34, 34, rgb(0, 255, 0), LineForm::FilledBox);
+    EXPECT_EQ(off.Point(2, 2), kWhite);
+    EXPECT_EQ(off.Point(31, 3), kInvalidColour);
+}
+
+} // namespace
+} // namespace quill
