@@ -14,13 +14,23 @@ PictureBox::PictureBox(Surface &surface, int index, QWidget *parent) : QWidget(p
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true); // moves without a button drive the bands and markers
-    listenerId_ = surface_.addChangeListener([this](const QRect &r) { update(r); });
+    listenerId_ =
+        surface_.addChangeListener([this](const QRect &r) { update(QRect(r.topLeft() * scale_, r.size() * scale_)); });
     fitToSurface();
 }
 
 PictureBox::~PictureBox() { surface_.removeChangeListener(listenerId_); }
 
-void PictureBox::fitToSurface() { resize(surface_.pixelWidth(), surface_.pixelHeight()); }
+void PictureBox::fitToSurface() { resize(surface_.pixelWidth() * scale_, surface_.pixelHeight() * scale_); }
+
+void PictureBox::setScale(int scale)
+{
+    if (scale < 1 || scale == scale_)
+        return;
+    scale_ = scale;
+    fitToSurface();
+    update();
+}
 
 int PictureBox::buttonBits(Qt::MouseButtons buttons)
 {
@@ -72,9 +82,19 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QPainter p(this);
     const QRect r = event->rect();
     p.fillRect(r, palette().window());
-    p.drawImage(r.topLeft(), surface_.Image(), r);
-    if (paintOverlay)
+    if (scale_ == 1) {
+        p.drawImage(r.topLeft(), surface_.Image(), r);
+    } else {
+        // Whole picture pixels covering the exposed area, blown up without smoothing.
+        const QRect source =
+            QRect(QPoint(r.left() / scale_, r.top() / scale_), QPoint(r.right() / scale_, r.bottom() / scale_))
+                .intersected(surface_.Image().rect());
+        p.drawImage(QRect(source.topLeft() * scale_, source.size() * scale_), surface_.Image(), source);
+    }
+    if (paintOverlay) {
+        p.scale(scale_, scale_);
         paintOverlay(p);
+    }
 }
 
 void PictureBox::report(const MouseHandler &handler, int button, const QMouseEvent *event)
@@ -82,8 +102,10 @@ void PictureBox::report(const MouseHandler &handler, int button, const QMouseEve
     if (!handler)
         return;
     const double ppu = pixelsPerUnit(surface_.scaleMode());
+    // A press at screen pixel p lands on picture pixel floor(p / scale).
     const QPointF pos = event->position();
-    handler(index_, button, shiftBits(event->modifiers()), std::floor(pos.x()) / ppu, std::floor(pos.y()) / ppu);
+    const double px = std::floor(pos.x() / scale_), py = std::floor(pos.y() / scale_);
+    handler(index_, button, shiftBits(event->modifiers()), px / ppu, py / ppu);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event) { report(onMouseDown, buttonBits(event->button()), event); }
@@ -96,6 +118,9 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
 {
     if (onKeyDown)
         onKeyDown(index_, keyCode(event->key()), shiftBits(event->modifiers()));
+    // Keys the picture has no use for go on to the window that holds it.
+    if (keyCode(event->key()) == 0)
+        event->ignore();
 }
 
 } // namespace quill

@@ -29,8 +29,12 @@ public:
     // Paints on top of the picture (rubber bands, markers).
     std::function<void(QPainter &)> paintOverlay;
 
-    // Fits the widget to the surface's raster.
+    // Fits the widget to the surface's raster at the view scale.
     void fitToSurface();
+    // Nearest-neighbour magnification of the view (1 = one screen pixel a picture
+    // pixel); events still arrive in picture units.
+    void setScale(int scale);
+    int scale() const { return scale_; }
 
     // Button bits and key codes as the handlers expect them.
     static int buttonBits(Qt::MouseButtons buttons);
@@ -50,6 +54,7 @@ private:
     Surface &surface_;
     int index_;
     int listenerId_ = 0;
+    int scale_ = 1;
 };
 
 } // namespace quill
