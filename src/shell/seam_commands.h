@@ -1,0 +1,29 @@
+// The toolbar's seam commands over the session: wrap at edges, offset by half
+// (and back), make seamless, dim copies, and the live seam score.
+// Called by the main frame (and tests); the pixel work lives in seam_tools.
+#pragma once
+
+#include "shell/session.h"
+#include "toolbox/seam_tools.h"
+
+namespace quill {
+
+struct SeamState {
+    bool wrapAtEdges = false;
+    bool shiftedByHalf = false; // the next "Offset by half" shifts back
+    bool dimCopies = false;
+};
+
+// Turns wrapping on or off for every layer.
+void setWrapAtEdges(Session &session, SeamState &seam, bool on);
+// Shifts the picture by half its size with wrap-around, or back; takes a snapshot.
+void offsetByHalf(Session &session, SeamState &seam);
+// Repairs both seams of the picture; takes a snapshot.
+void makeSeamlessCommand(Session &session);
+
+// "Seam 1.03" and the colour band it falls in.
+enum class SeamGrade { Good, Fair, Poor };
+SeamGrade seamGrade(double score);
+QString seamLabel(double score);
+
+} // namespace quill
