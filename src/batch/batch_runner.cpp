@@ -4,6 +4,7 @@
 #include "shell/session.h"
 #include "surface/image_files.h"
 #include "toolbox/operation.h"
+#include "toolbox/seam_tools.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -99,6 +100,8 @@ public:
                 save(session_.document.picture().Image(), value(arg));
             else if (arg == QLatin1String("--save-tiled"))
                 saveTiled(arg);
+            else if (arg == QLatin1String("--seam-score"))
+                printSeamScore();
             else
                 throw UsageError{QStringLiteral("unknown argument: %1").arg(arg)};
         }
@@ -187,6 +190,15 @@ private:
         save(tiledPicture(picture, size->width(), size->height()), path);
     }
 
+    void printSeamScore()
+    {
+        const SeamScore score = seamScore(session_.document.picture().Image());
+        out_ << QStringLiteral("S_x %1  S_y %2  S %3\n")
+                    .arg(score.x, 0, 'f', 3)
+                    .arg(score.y, 0, 'f', 3)
+                    .arg(score.s, 0, 'f', 3);
+    }
+
     void list()
     {
         for (const Operation &op : allOperations())
@@ -243,21 +255,23 @@ QString writePictureFile(const QImage &picture, const QString &path)
 
 QString batchUsage()
 {
-    return QStringLiteral("Usage: quillmar-batch ARGUMENT...\n"
-                          "Runs the arguments in order on one picture, as the toolbox buttons would.\n"
-                          "\n"
-                          "  --new WxH              a white picture of W x H pixels (1 to 16384 each)\n"
-                          "  --open FILE            the picture from a BMP, GIF, JPEG or PNG file (takes its size)\n"
-                          "  --fg COLOR, --bg COLOR foreground / background colour: #rrggbb or r,g,b\n"
-                          "  --answer TEXT          the text typed into the next input box (else it is cancelled)\n"
-                          "  --seed N               seeds the random generator: same script and seed, same picture\n"
-                          "  --click NAME           presses a toolbox button by designer name or alias (repeatable)\n"
-                          "  --save FILE            writes the picture: .bmp, .png, .jpg/.jpeg (quality 75)\n"
-                          "  --save-tiled CxR FILE  writes the picture repeated C x R times\n"
-                          "  --list                 lists every toolbox button: name, alias, what it does\n"
-                          "  --help                 this text\n"
-                          "\n"
-                          "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
+    return QStringLiteral(
+        "Usage: quillmar-batch ARGUMENT...\n"
+        "Runs the arguments in order on one picture, as the toolbox buttons would.\n"
+        "\n"
+        "  --new WxH              a white picture of W x H pixels (1 to 16384 each)\n"
+        "  --open FILE            the picture from a BMP, GIF, JPEG or PNG file (takes its size)\n"
+        "  --fg COLOR, --bg COLOR foreground / background colour: #rrggbb or r,g,b\n"
+        "  --answer TEXT          the text typed into the next input box (else it is cancelled)\n"
+        "  --seed N               seeds the random generator: same script and seed, same picture\n"
+        "  --click NAME           presses a toolbox button by designer name or alias (repeatable)\n"
+        "  --save FILE            writes the picture: .bmp, .png, .jpg/.jpeg (quality 75)\n"
+        "  --save-tiled CxR FILE  writes the picture repeated C x R times\n"
+        "  --seam-score           prints how visible the seams are: S_x, S_y and S (about 1 is seamless)\n"
+        "  --list                 lists every toolbox button: name, alias, what it does\n"
+        "  --help                 this text\n"
+        "\n"
+        "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
 }
 
 int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)

@@ -227,3 +227,24 @@ TEST_F(BatchTest, TheExecutableRunsWithoutADisplay)
 
 } // namespace
 } // namespace quill
+
+namespace quill {
+namespace {
+
+TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)
+{
+    QImage ramp(256, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 256; ++x)
+            ramp.setPixel(x, y, qRgb(x, x, x));
+    ASSERT_TRUE(saveBitmap(ramp, path("ramp.bmp")));
+    const BatchRun r = batch({"--open", path("ramp.bmp"), "--seam-score", "--new", "4x4", "--seam-score"});
+    ASSERT_EQ(r.code, kBatchOk);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QStringLiteral("S_x 255.000  S_y 1.000  S 255.000"));
+    EXPECT_EQ(lines[1], QStringLiteral("S_x 1.000  S_y 1.000  S 1.000"));
+}
+
+} // namespace
+} // namespace quill
