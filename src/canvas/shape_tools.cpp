@@ -2,7 +2,6 @@
 
 #include "surface/numeric_rules.h"
 
-
 namespace quill {
 
 namespace {

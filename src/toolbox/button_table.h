@@ -45,9 +45,9 @@ struct ToolboxButton {
     QPoint pos;      // top-left corner in client pixels
     ToolboxRegion region = ToolboxRegion::Loose;
     ButtonKind kind = ButtonKind::Operation;
-    int toolMode = 0;                      // tool buttons only
-    int fillStyle = kFillStyleUnchanged;   // tool buttons: FillStyle for the nine layers
-    bool lockedBetweenClicks = false;      // disabled while ClickStage is 1
+    int toolMode = 0;                    // tool buttons only
+    int fillStyle = kFillStyleUnchanged; // tool buttons: FillStyle for the nine layers
+    bool lockedBetweenClicks = false;    // disabled while ClickStage is 1
 
     QRect rect() const;
 };

@@ -94,8 +94,7 @@ QWidget *plainArea(const QString &name, const QRect &r, const QColor &colour, QW
 
 } // namespace
 
-ToolboxWindow::ToolboxWindow(Session &session, QWidget *parent)
-    : QWidget(parent), session_(session), colours_(session)
+ToolboxWindow::ToolboxWindow(Session &session, QWidget *parent) : QWidget(parent), session_(session), colours_(session)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Toolbox"));
@@ -161,12 +160,17 @@ void ToolboxWindow::buildPalette()
     };
     // The background swatch lies under the foreground one, as on every paint
     // program, and over the preview, which matters least.
-    swatch("Picture4", QRect(40, 120, 25, 25), [this] { return colours_.previewColour; }, false);
-    swatch("Picture3", QRect(24, 128, 25, 25), [&s] { return s.RightColour; }, true);
-    swatch("Picture2", QRect(8, 120, 25, 25), [&s] { return s.LeftColour; }, true);
-    auto *swap = swatch("Picture5", QRect(8, 146, 17, 12), [] { return kWhite; }, true);
+    swatch(
+        "Picture4", QRect(40, 120, 25, 25), [this] { return colours_.previewColour; }, false);
+    swatch(
+        "Picture3", QRect(24, 128, 25, 25), [&s] { return s.RightColour; }, true);
+    swatch(
+        "Picture2", QRect(8, 120, 25, 25), [&s] { return s.LeftColour; }, true);
+    auto *swap = swatch(
+        "Picture5", QRect(8, 146, 17, 12), [] { return kWhite; }, true);
     swap->face = swapFace(17, 12);
-    swatch("Picture6", QRect(72, 160, 9, 9), [this] { return colours_.holderColour; }, false);
+    swatch(
+        "Picture6", QRect(72, 160, 9, 9), [this] { return colours_.holderColour; }, false);
 }
 
 void ToolboxWindow::buildButtons()

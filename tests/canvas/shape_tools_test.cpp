@@ -77,8 +77,8 @@ TEST_F(ShapeTest, RectangleDrawnBackwardsGivesTheSameBoxAndAWiderBand)
 
 TEST_F(ShapeTest, ToolButtonsAreDisabledBetweenTheTwoClicksAndEnabledAfter)
 {
-    const QStringList locked = {"Command1",  "Command2", "Command22", "Command4",  "Command5",  "Command6",
-                                "Command7",  "Command8", "Command13", "Command53", "Command16", "Command56"};
+    const QStringList locked = {"Command1", "Command2", "Command22", "Command4",  "Command5",  "Command6",
+                                "Command7", "Command8", "Command13", "Command53", "Command16", "Command56"};
     toolbox().click(QStringLiteral("Command4"));
     press(0, {10, 10});
     for (const QString &name : locked)
@@ -149,14 +149,13 @@ TEST_P(CircleTest, FillFollowsTheLastFillButton)
     EXPECT_TRUE(allLayersEqual(doc));
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, CircleTest,
-                         ::testing::Values(CircleCase{"Circle", {"Command5"}, false},
-                                           CircleCase{"FilledCircle", {"Command6"}, true},
-                                           CircleCase{"KeepsFillAfterFilled", {"Command6", "Command70"}, true},
-                                           CircleCase{"KeepsFillAfterRectangle", {"Command6", "Command7", "Command70"},
-                                                      false},
-                                           CircleCase{"KeepsFillAfterCircle", {"Command5", "Command70"}, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, CircleTest,
+    ::testing::Values(CircleCase{"Circle", {"Command5"}, false}, CircleCase{"FilledCircle", {"Command6"}, true},
+                      CircleCase{"KeepsFillAfterFilled", {"Command6", "Command70"}, true},
+                      CircleCase{"KeepsFillAfterRectangle", {"Command6", "Command7", "Command70"}, false},
+                      CircleCase{"KeepsFillAfterCircle", {"Command5", "Command70"}, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ShapeTest, AVerticalCircleDragKeepsThePreviousRadius)
 {

@@ -89,15 +89,14 @@ TEST_P(GradientBrushTest, BandRunsFromTheChannelMaximumToTheMinimum)
     EXPECT_LE(band.height(), 17);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Colours, GradientBrushTest,
-    ::testing::Values(
-        // 150 / 14 = 10.7 rounds to 11, so red ends at 200 - 154 = 46; green ends exactly.
-        BrushCase{rgb(200, 10, 100), rgb(50, 250, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
-        // The order of the two colours does not matter.
-        BrushCase{rgb(50, 250, 100), rgb(200, 10, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
-        BrushCase{rgb(30, 60, 90), rgb(30, 60, 90), rgb(30, 60, 90), rgb(30, 60, 90)},
-        BrushCase{kBlack, rgb(254, 254, 254), rgb(254, 254, 254), rgb(2, 0, 0)}));
+INSTANTIATE_TEST_SUITE_P(Colours, GradientBrushTest,
+                         ::testing::Values(
+                             // 150 / 14 = 10.7 rounds to 11, so red ends at 200 - 154 = 46; green ends exactly.
+                             BrushCase{rgb(200, 10, 100), rgb(50, 250, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
+                             // The order of the two colours does not matter.
+                             BrushCase{rgb(50, 250, 100), rgb(200, 10, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
+                             BrushCase{rgb(30, 60, 90), rgb(30, 60, 90), rgb(30, 60, 90), rgb(30, 60, 90)},
+                             BrushCase{kBlack, rgb(254, 254, 254), rgb(254, 254, 254), rgb(2, 0, 0)}));
 
 TEST_F(StrokeGeometryTest, GradientBrushDrawsWithAnyButton)
 {

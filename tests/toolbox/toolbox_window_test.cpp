@@ -134,16 +134,15 @@ TEST_P(PalettePickTest, PicksWhatThePaletteShowsUnderThePointer)
     EXPECT_EQ(canvas().controller().overlays.Label1.ForeColor, c.leftChanges ? under : rgb(1, 2, 3));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Picks, PalettePickTest,
-    ::testing::Values(PickCase{"LeftOnHues", 1, 1, {20, 20}, true, false, true},
-                      PickCase{"RightOnPlainColours", 2, 2, {30, 30}, false, true, true},
-                      PickCase{"MoveWithoutButton", 2, 0, {5, 5}, false, false, true},
-                      PickCase{"FirstColumnIsNotPickable", 1, 1, {0, 20}, false, false, false},
-                      PickCase{"FirstRowIsNotPickable", 2, 2, {20, 0}, false, false, false},
-                      PickCase{"PastTheRightEdge", 1, 1, {57, 20}, false, false, false},
-                      PickCase{"PastTheBottomOfImage2", 2, 1, {20, 57}, false, false, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Picks, PalettePickTest,
+                         ::testing::Values(PickCase{"LeftOnHues", 1, 1, {20, 20}, true, false, true},
+                                           PickCase{"RightOnPlainColours", 2, 2, {30, 30}, false, true, true},
+                                           PickCase{"MoveWithoutButton", 2, 0, {5, 5}, false, false, true},
+                                           PickCase{"FirstColumnIsNotPickable", 1, 1, {0, 20}, false, false, false},
+                                           PickCase{"FirstRowIsNotPickable", 2, 2, {20, 0}, false, false, false},
+                                           PickCase{"PastTheRightEdge", 1, 1, {57, 20}, false, false, false},
+                                           PickCase{"PastTheBottomOfImage2", 2, 1, {20, 57}, false, false, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ToolboxWindowTest, ThePaletteHasColoursToPick)
 {
