@@ -1,4 +1,6 @@
 #include "canvas/canvas_controller.h"
+#include "canvas/shape_tools.h"
+#include "canvas/stroke_tools.h"
 
 #include <map>
 
@@ -7,7 +9,13 @@ namespace quill {
 namespace {
 
 // Tool code -> its mouse actions. Each tool family adds its codes here.
-std::map<int, ToolHandlers> buildTable() { return {}; }
+std::map<int, ToolHandlers> buildTable()
+{
+    std::map<int, ToolHandlers> table;
+    addStrokeTools(table);
+    addShapeTools(table);
+    return table;
+}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "canvas/canvas_window.h"
 #include "shell/icons.h"
+#include "toolbox/toolbox_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -158,7 +159,19 @@ void MainFrame::load()
     loadStartState(session_);
     // The canvas exists from the first reference to the picture.
     canvas_ = new CanvasWindow(session_);
-    // Toolbox, text, Options and zoom windows join here as they are built.
+    // Toolbox: top 100, right edge 300 twips in from the frame's.
+    auto *toolbox = new ToolboxWindow(session_);
+    QMdiSubWindow *toolboxFrame = addChild(toolbox, 0, 100);
+    toolboxFrame->show();
+    placeChild(toolbox, static_cast<float>(widthTwips() - toolboxFrame->frameGeometry().width() * kTwipsPerPixel - 300),
+               100);
+    toolbox->onForegroundPicked = [this](Colour c) {
+        if (canvas_) {
+            canvas_->controller().overlays.Label1.ForeColor = c;
+            canvas_->controller().overlaysChanged();
+        }
+    };
+    // Text, Options and zoom windows join here as they are built.
     session_.state.ToolMode = 1;
     QMdiSubWindow *sub = addChild(canvas_, 0, 10);
     sub->show();

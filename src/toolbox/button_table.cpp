@@ -1,0 +1,245 @@
+#include "toolbox/button_table.h"
+
+#include "toolbox/operation.h"
+#include "toolbox/tool_buttons.h"
+
+namespace quill {
+
+namespace {
+
+ToolboxButton tool(const char *name, int x, int y, const char *tooltip, int toolMode,
+                   int fillStyle = kFillStyleUnchanged, bool locked = true)
+{
+    ToolboxButton b;
+    b.name = QString::fromLatin1(name);
+    b.tooltip = QString::fromLatin1(tooltip);
+    b.pos = {x, y};
+    b.region = ToolboxRegion::Tools;
+    b.kind = ButtonKind::Tool;
+    b.toolMode = toolMode;
+    b.fillStyle = fillStyle;
+    b.lockedBetweenClicks = locked;
+    return b;
+}
+
+ToolboxButton operation(const char *name, int x, int y, ToolboxRegion region, const char *tooltip = "")
+{
+    ToolboxButton b;
+    b.name = QString::fromLatin1(name);
+    b.tooltip = QString::fromLatin1(tooltip);
+    b.pos = {x, y};
+    b.region = region;
+    return b;
+}
+
+ToolboxButton inert(const char *name, int x, int y, ToolboxRegion region, const char *tooltip = "")
+{
+    ToolboxButton b = operation(name, x, y, region, tooltip);
+    b.kind = ButtonKind::Inert;
+    return b;
+}
+
+ToolboxButton check(const char *name, int x, int y, const char *tooltip)
+{
+    ToolboxButton b = operation(name, x, y, ToolboxRegion::PatternPanel, tooltip);
+    b.kind = ButtonKind::Check;
+    return b;
+}
+
+std::vector<ToolboxButton> buildTable()
+{
+    using R = ToolboxRegion;
+    const char *const sameColour = "Draw pixels on the current foreground color";
+    const char *const mergeImages = "Merge images into eachother";
+    std::vector<ToolboxButton> t;
+
+    // Frame "Tools": three columns, five rows. The bottom row does not follow
+    // ClickStage, and its middle button never had an action.
+    t.push_back(tool("Command1", 80, 24, "Draw", 1));
+    t.push_back(tool("Command56", 104, 24, "Multi polyline", 19));
+    t.push_back(tool("Command2", 128, 24, "Point", 2));
+    t.push_back(tool("Command13", 80, 48, "Getcolor", 10));
+    t.push_back(tool("Command4", 104, 48, "Line", 3));
+    t.push_back(tool("Command53", 128, 48, "Zoom", 18));
+    t.push_back(tool("Command5", 80, 72, "Circle", 5, 1));
+    t.push_back(tool("Command6", 104, 72, "Filled circle", 6, 0));
+    t.push_back(tool("Command16", 128, 72, "Text", 11));
+    t.push_back(tool("Command7", 80, 96, "Rectangle", 7, 1));
+    t.push_back(tool("Command8", 104, 96, "Filled rectangle", 8));
+    t.push_back(tool("Command22", 128, 96, "Spray", 13));
+    t.push_back(tool("Command70", 80, 120, "Rectangle", 20, kFillStyleUnchanged, false));
+    t.push_back(inert("Command71", 104, 120, R::Tools, "Filled rectangle"));
+    t.push_back(tool("Command81", 128, 120, "Draw ", 22, kFillStyleUnchanged, false));
+
+    // Frame "Backgrounds": generators in the six left columns, column by column.
+    const int rows[] = {24, 48, 72, 96, 120};
+    const char *const generators[6][5] = {
+        {"Command9", "Command10", "Command11", "Command12", "Command18"},
+        {"Command19", "Command24", "Command25", "Command14", "Command15"},
+        {"Command26", "Command27", "Command28", "Command29", "Command51"},
+        {"Command17", "Command23", "Command37", "Command38", "Command33"},
+        {"Command35", "Command34", "Command36", "Command30", "Command82"},
+        {"Command31", "Command49", "Command50", "Command52", "Command83"},
+    };
+    const int generatorColumns[] = {168, 192, 224, 248, 280, 304};
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 5; ++r) {
+            const QString name = QString::fromLatin1(generators[c][r]);
+            const char *tip = "";
+            if (name == QLatin1String("Command9"))
+                tip = "Gradient background H";
+            else if (name == QLatin1String("Command10"))
+                tip = "Gradient background V";
+            else if (name == QLatin1String("Command18"))
+                tip = "Gradient background ";
+            else if (name == QLatin1String("Command82") || name == QLatin1String("Command83"))
+                tip = sameColour;
+            t.push_back(operation(generators[c][r], generatorColumns[c], rows[r], R::Backgrounds, tip));
+        }
+    // Channel steps: increases on the left, decreases on the right.
+    const char *const channelUp[5][2] = {{"Command21", "Increase white"},
+                                         {"Command45", "Increase red"},
+                                         {"Command43", "Increase green"},
+                                         {"Command41", "Increase blue"},
+                                         {"Command47", "Increase yellow"}};
+    const char *const channelDown[5][2] = {{"Command20", "Decrease white"},
+                                           {"Command46", "Decrease red"},
+                                           {"Command44", "Decrease green"},
+                                           {"Command42", "Decrease blue"},
+                                           {"Command48", "Decrease yellow"}};
+    for (int r = 0; r < 5; ++r) {
+        t.push_back(operation(channelUp[r][0], 336, rows[r], R::Backgrounds, channelUp[r][1]));
+        t.push_back(operation(channelDown[r][0], 360, rows[r], R::Backgrounds, channelDown[r][1]));
+    }
+    t.push_back(operation("Command40", 400, 24, R::Backgrounds));
+    t.push_back(operation("Command55", 424, 24, R::Backgrounds, sameColour));
+    t.push_back(operation("Command3", 400, 48, R::Backgrounds));
+    t.push_back(operation("Command32", 424, 48, R::Backgrounds));
+    t.push_back(operation("Command90", 400, 72, R::Backgrounds, "Convert image purple"));
+    t.push_back(operation("Command91", 424, 72, R::Backgrounds, "Convert image gray"));
+    t.push_back(operation("Command92", 400, 96, R::Backgrounds, "Convert image yellow"));
+    t.push_back(operation("Command93", 424, 96, R::Backgrounds, "Convert image green"));
+    t.push_back(operation("Command94", 400, 120, R::Backgrounds, "Convert image red"));
+    t.push_back(operation("Command95", 424, 120, R::Backgrounds, "Convert image blue"));
+
+    // Frame "Rotation", and the blur just left of it.
+    t.push_back(operation("Command64", 480, 24, R::Rotation));
+    t.push_back(operation("Command65", 504, 24, R::Rotation));
+    t.push_back(operation("Command60", 480, 48, R::Rotation));
+    t.push_back(operation("Command62", 504, 48, R::Rotation));
+    t.push_back(operation("Command63", 480, 72, R::Rotation, "Mirror V"));
+    t.push_back(operation("Command61", 504, 72, R::Rotation, "Mirror H"));
+    t.push_back(inert("Command80", 504, 96, R::Rotation));
+    t.push_back(operation("Command54", 456, 128, R::Loose, "Blur"));
+
+    // Merge panel: open and the two plain merges down the left edge, the tinted
+    // merges under the merge box.
+    t.push_back(operation("Command59", 8, 160, R::MergePanel, "Open image to merge"));
+    t.push_back(operation("Command58", 8, 192, R::MergePanel, mergeImages));
+    t.push_back(operation("Command66", 8, 216, R::MergePanel, mergeImages));
+    const char *const tinted[6][2] = {{"Command84", "Merge image blue"},   {"Command85", "Merge image gray"},
+                                      {"Command86", "Merge image purple"}, {"Command87", "Merge image yellow"},
+                                      {"Command88", "Merge image red"},    {"Command89", "Merge image green"}};
+    for (int i = 0; i < 6; ++i)
+        t.push_back(operation(tinted[i][0], 40 + 24 * i, 360, R::MergePanel, tinted[i][1]));
+
+    // Pattern panel: recolourings under the grid, commands in two columns to its right.
+    const char *const recolour[] = {"Command74", "Command75", "Command76", "Command77", "Command78", "Command79"};
+    for (int i = 0; i < 6; ++i)
+        t.push_back(operation(recolour[i], 256 + 24 * i, 360, R::PatternPanel));
+    t.push_back(operation("Command67", 456, 160, R::PatternPanel, "Draw pattern"));
+    t.push_back(operation("Command68", 480, 160, R::PatternPanel, "Merge pattern into image"));
+    t.push_back(operation("Command57", 456, 184, R::PatternPanel, "Merge by pixels"));
+    t.push_back(operation("Command69", 480, 184, R::PatternPanel));
+    t.push_back(check("Check1", 456, 216, "Transparent"));
+    t.push_back(check("Check2", 480, 216, "Get color"));
+    t.push_back(check("Check3", 504, 216, "Get color"));
+    t.push_back(operation("Command96", 456, 240, R::PatternPanel));
+    t.push_back(operation("Command97", 480, 240, R::PatternPanel));
+    t.push_back(operation("Command98", 456, 264, R::PatternPanel, "Mirror H"));
+    t.push_back(operation("Command99", 480, 264, R::PatternPanel, "Mirror V"));
+    t.push_back(operation("Command100", 456, 288, R::PatternPanel));
+    t.push_back(operation("Command101", 480, 288, R::PatternPanel));
+    t.push_back(operation("Command72", 456, 312, R::PatternPanel));
+    t.push_back(operation("Command73", 480, 312, R::PatternPanel));
+
+    // The lone shrink button carries its designer name as its caption.
+    ToolboxButton shrink = operation("Command39", 512, 352, R::Loose);
+    shrink.caption = shrink.name;
+    t.push_back(shrink);
+    return t;
+}
+
+} // namespace
+
+QRect ToolboxButton::rect() const
+{
+    // Check boxes are drawn smaller than the square picture buttons.
+    const int size = kind == ButtonKind::Check ? 17 : kToolboxButtonSize;
+    return {pos, QSize(size, size)};
+}
+
+const std::vector<ToolboxButton> &toolboxButtons()
+{
+    static const std::vector<ToolboxButton> table = buildTable();
+    return table;
+}
+
+const std::vector<ToolboxFrame> &toolboxFrames()
+{
+    static const std::vector<ToolboxFrame> frames = {
+        {QStringLiteral("Frame1"), QStringLiteral("Tools"), QRect(72, 8, 89, 145)},
+        {QStringLiteral("Frame2"), QStringLiteral("Backgrounds"), QRect(160, 8, 313, 145)},
+        {QStringLiteral("Frame3"), QStringLiteral("Rotation"), QRect(472, 8, 65, 145)},
+    };
+    return frames;
+}
+
+const ToolboxButton *findToolboxButton(const QString &name)
+{
+    for (const ToolboxButton &b : toolboxButtons())
+        if (b.name == name)
+            return &b;
+    return nullptr;
+}
+
+QRect regionRect(ToolboxRegion region)
+{
+    switch (region) {
+    case ToolboxRegion::Tools:
+        return toolboxFrames()[0].rect;
+    case ToolboxRegion::Backgrounds:
+        return toolboxFrames()[1].rect;
+    case ToolboxRegion::Rotation:
+        return toolboxFrames()[2].rect;
+    case ToolboxRegion::MergePanel:
+        // Left of the etched divider at x = 248.
+        return {0, 152, 248, kToolboxClientHeight - 152};
+    case ToolboxRegion::PatternPanel:
+        return {250, 152, kToolboxClientWidth - 250, kToolboxClientHeight - 152};
+    case ToolboxRegion::Loose:
+        break;
+    }
+    return {0, 0, kToolboxClientWidth, kToolboxClientHeight};
+}
+
+ButtonAction buttonAction(const ToolboxButton &button)
+{
+    switch (button.kind) {
+    case ButtonKind::Tool: {
+        const int toolMode = button.toolMode;
+        const int fillStyle = button.fillStyle;
+        return {[toolMode, fillStyle](Session &s) { selectTool(s, toolMode, fillStyle); }, 0, button.tooltip};
+    }
+    case ButtonKind::Operation:
+    case ButtonKind::Check:
+        if (const Operation *op = findOperation(button.name))
+            return {op->run, op->snapshots, op->summary};
+        break;
+    case ButtonKind::Inert:
+        break;
+    }
+    return {};
+}
+
+} // namespace quill

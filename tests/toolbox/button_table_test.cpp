@@ -1,0 +1,180 @@
+#include "support/fixtures.h"
+#include "toolbox/button_table.h"
+#include "toolbox/operation.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace quill {
+
+void PrintTo(const ToolboxButton &button, std::ostream *os) { *os << button.name.toStdString(); }
+
+namespace {
+
+TEST(ButtonTableTest, EveryCommandButtonAndCheckBoxAppearsOnce)
+{
+    std::multiset<QString> names;
+    for (const ToolboxButton &b : toolboxButtons())
+        names.insert(b.name);
+    for (int i = 1; i <= 101; ++i)
+        EXPECT_EQ(names.count(QStringLiteral("Command%1").arg(i)), 1u) << i;
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(names.count(QStringLiteral("Check%1").arg(i)), 1u) << i;
+    EXPECT_EQ(names.size(), 104u);
+}
+
+TEST(ButtonTableTest, ButtonsLieInsideTheClientAreaAndTheirFramesWithoutOverlapping)
+{
+    const QRect client(0, 0, kToolboxClientWidth, kToolboxClientHeight);
+    const auto &rows = toolboxButtons();
+    for (const ToolboxButton &b : rows) {
+        EXPECT_TRUE(client.contains(b.rect())) << b.name.toStdString();
+        EXPECT_TRUE(regionRect(b.region).contains(b.rect())) << b.name.toStdString();
+    }
+    // Neighbours at a pitch of 24 share their one-pixel edge, no more.
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            const QRect common = rows[i].rect().intersected(rows[j].rect());
+            EXPECT_TRUE(common.width() <= 1 || common.height() <= 1)
+                << rows[i].name.toStdString() << " " << rows[j].name.toStdString();
+        }
+    for (const ToolboxFrame &f : toolboxFrames())
+        EXPECT_TRUE(client.contains(f.rect)) << f.name.toStdString();
+}
+
+TEST(ButtonTableTest, EachToolCodeHasOneButtonAndTwelveFollowClickStage)
+{
+    std::multiset<int> codes;
+    std::set<QString> locked;
+    for (const ToolboxButton &b : toolboxButtons()) {
+        if (b.kind == ButtonKind::Tool)
+            codes.insert(b.toolMode);
+        if (b.lockedBetweenClicks) {
+            EXPECT_EQ(b.kind, ButtonKind::Tool) << b.name.toStdString();
+            locked.insert(b.name);
+        }
+    }
+    EXPECT_EQ(codes, (std::multiset<int>{1, 2, 3, 5, 6, 7, 8, 10, 11, 13, 18, 19, 20, 22}));
+    EXPECT_EQ(locked, (std::set<QString>{"Command1", "Command2", "Command22", "Command4", "Command5", "Command6",
+                                         "Command7", "Command8", "Command13", "Command53", "Command16", "Command56"}));
+}
+
+TEST(ButtonTableTest, OnlyTheTwoDeadButtonsAreInert)
+{
+    std::set<QString> inert;
+    for (const ToolboxButton &b : toolboxButtons())
+        if (b.kind == ButtonKind::Inert)
+            inert.insert(b.name);
+    EXPECT_EQ(inert, (std::set<QString>{"Command71", "Command80"}));
+}
+
+// One case per row: the click on 10 x 10, 1 x 1 and 7 x 5 pictures runs, keeps
+// the picture's size with all nine tiles in step, writes no file but its undo
+// snapshots, takes exactly the snapshots it promises, and repeats exactly from
+// the same seed. Operations registered later are covered here by their rows.
+struct ClickResult {
+    QImage picture;
+    std::vector<QSize> layerSizes;
+    bool layersEqual = false;
+    int snapshots = 0;
+    QStringList files;
+};
+
+ClickResult clickOnce(const ButtonAction &action, QSize size)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    ClickResult result;
+    {
+        ScriptedHost host;
+        Session session(host);
+        session.random.seed(2024);
+        session.state.LeftColour = rgb(10, 200, 30);
+        session.state.RightColour = rgb(240, 100, 5);
+        session.document.replaceWith(testing::randomImage(size.width(), size.height(), 7));
+        const int before = session.undo.UndoCount;
+        action.run(session);
+        result.snapshots = session.undo.UndoCount - before;
+        result.picture = session.document.picture().Image().copy();
+        for (int i = 0; i < kLayerCount; ++i)
+            result.layerSizes.push_back(session.document.layer(i).Image().size());
+        result.layersEqual = testing::allLayersEqual(session.document);
+        result.files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    }
+    QDir::setCurrent(previous);
+    return result;
+}
+
+class ButtonRowTest : public ::testing::TestWithParam<ToolboxButton> {};
+
+TEST_P(ButtonRowTest, ClickIsSafeRepeatableAndTakesItsSnapshots)
+{
+    const ToolboxButton &row = GetParam();
+    const ButtonAction action = buttonAction(row);
+    if (row.kind == ButtonKind::Inert) {
+        EXPECT_FALSE(action.run); // dead by design
+        return;
+    }
+    if (!action.run) {
+        EXPECT_FALSE(findOperation(row.name));
+        GTEST_SKIP() << row.name.toStdString() << ": no operation is registered under this name";
+    }
+    for (const QSize size : {QSize(10, 10), QSize(1, 1), QSize(7, 5)}) {
+        SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+        const ClickResult first = clickOnce(action, size);
+        const ClickResult second = clickOnce(action, size);
+        EXPECT_EQ(first.snapshots, action.snapshots);
+        QStringList expectedFiles;
+        for (int i = 0; i < action.snapshots; ++i)
+            expectedFiles << QStringLiteral("undo%1.bmp").arg(i);
+        expectedFiles.sort();
+        EXPECT_EQ(first.files, expectedFiles);
+        for (const QSize &s : first.layerSizes)
+            EXPECT_EQ(s, size);
+        EXPECT_TRUE(first.layersEqual);
+        EXPECT_EQ(first.picture, second.picture);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Toolbox, ButtonRowTest, ::testing::ValuesIn(toolboxButtons()),
+                         [](const auto &info) { return info.param.name.toStdString(); });
+
+TEST(ButtonActionTest, ToolRowsSetTheToolAndTheirFillStyleOnAllNineLayers)
+{
+    ScriptedHost host;
+    Session session(host);
+    session.document.forEachLayer([](Surface &l) { l.FillStyle = 1; });
+    buttonAction(*findToolboxButton(QStringLiteral("Command6"))).run(session);
+    EXPECT_EQ(session.state.ToolMode, 6);
+    for (int i = 0; i < kLayerCount; ++i)
+        EXPECT_EQ(session.document.layer(i).FillStyle, 0) << i;
+    buttonAction(*findToolboxButton(QStringLiteral("Command70"))).run(session);
+    EXPECT_EQ(session.state.ToolMode, 20);
+    EXPECT_EQ(session.document.layer(8).FillStyle, 0); // code 20 keeps the fill
+    buttonAction(*findToolboxButton(QStringLiteral("Command7"))).run(session);
+    for (int i = 0; i < kLayerCount; ++i)
+        EXPECT_EQ(session.document.layer(i).FillStyle, 1) << i;
+    buttonAction(*findToolboxButton(QStringLiteral("Command8"))).run(session);
+    EXPECT_EQ(session.state.ToolMode, 8);
+    EXPECT_EQ(session.document.layer(0).FillStyle, 1);
+}
+
+TEST(ButtonActionTest, OperationRowsRunWhatTheRegistryHoldsUnderTheirName)
+{
+    for (const ToolboxButton &b : toolboxButtons()) {
+        if (b.kind != ButtonKind::Operation)
+            continue;
+        const Operation *op = findOperation(b.name);
+        const ButtonAction action = buttonAction(b);
+        EXPECT_EQ(static_cast<bool>(action.run), op != nullptr) << b.name.toStdString();
+        if (op) {
+            EXPECT_EQ(action.snapshots, op->snapshots) << b.name.toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace quill

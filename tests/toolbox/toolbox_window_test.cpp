@@ -1,0 +1,204 @@
+#include "support/window_fixture.h"
+#include "toolbox/button_faces.h"
+#include "toolbox/operation.h"
+#include "toolbox/toolbox_window.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QMdiSubWindow>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+constexpr Colour kRed = rgb(255, 0, 0);
+
+class ToolboxWindowTest : public testing::WindowTest {
+protected:
+    ToolboxWindow &toolbox() { return *frame->findChild<ToolboxWindow *>(QStringLiteral("Form2")); }
+    QWidget *child(const char *name) { return toolbox().findChild<QWidget *>(QString::fromLatin1(name)); }
+    // The colour a swatch shows in its middle.
+    Colour shown(const char *name)
+    {
+        QWidget *w = child(name);
+        return fromQRgb(w->grab().toImage().pixel(w->width() / 2, w->height() / 2));
+    }
+};
+
+TEST_F(ToolboxWindowTest, IsTheToolboxOfTheDesignedSizePlacedTopRight)
+{
+    ToolboxWindow &t = toolbox();
+    EXPECT_EQ(t.windowTitle(), QStringLiteral("Toolbox"));
+    EXPECT_EQ(t.size(), QSize(539, 388));
+    auto *sub = qobject_cast<QMdiSubWindow *>(t.parentWidget());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_TRUE(sub->isVisible());
+    EXPECT_EQ(sub->pos().y(), 100 / 15);
+    // Left = frame width - toolbox width - 300 twips (20 pixels), as the frame measured itself at load.
+    EXPECT_EQ(sub->pos().x(), frame->width() - sub->frameGeometry().width() - 20);
+}
+
+TEST_F(ToolboxWindowTest, EveryRowIsAControlAtItsPlaceWithItsNameAndTooltip)
+{
+    for (const ToolboxButton &b : toolboxButtons()) {
+        QAbstractButton *w = toolbox().button(b.name);
+        ASSERT_NE(w, nullptr) << b.name.toStdString();
+        EXPECT_EQ(w->objectName(), b.name);
+        EXPECT_EQ(w->geometry(), b.rect()) << b.name.toStdString();
+        if (!b.tooltip.isEmpty()) {
+            EXPECT_EQ(w->toolTip(), b.tooltip) << b.name.toStdString();
+        }
+        const bool hasAction = b.kind == ButtonKind::Tool || b.kind == ButtonKind::Inert || findOperation(b.name);
+        EXPECT_EQ(w->isEnabled(), hasAction) << b.name.toStdString();
+    }
+    EXPECT_EQ(toolbox().button(QStringLiteral("Command39"))->text(), QStringLiteral("Command39"));
+    for (const ToolboxFrame &f : toolboxFrames()) {
+        auto *box = toolbox().findChild<QGroupBox *>(f.name);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->title(), f.caption);
+        EXPECT_EQ(box->geometry(), f.rect);
+    }
+}
+
+TEST_F(ToolboxWindowTest, PanelsThatOtherControlsFillAreInPlace)
+{
+    EXPECT_EQ(toolbox().mergeBox()->objectName(), QStringLiteral("Picture7"));
+    EXPECT_EQ(toolbox().mergeBox()->geometry(), QRect(40, 160, 201, 193));
+    EXPECT_EQ(toolbox().patternGridArea()->geometry(), QRect(256, 160, 193, 193));
+    EXPECT_EQ(child("Picture1")->geometry(), QRect(12, 8, 57, 113));
+    EXPECT_EQ(child("Picture2")->geometry(), QRect(8, 120, 25, 25));
+    EXPECT_EQ(child("Picture3")->geometry(), QRect(24, 128, 25, 25));
+    EXPECT_EQ(child("Picture4")->geometry(), QRect(40, 120, 25, 25));
+    EXPECT_EQ(child("Picture5")->geometry(), QRect(8, 146, 17, 12));
+    EXPECT_EQ(child("Picture6")->geometry(), QRect(72, 160, 9, 9));
+}
+
+TEST_F(ToolboxWindowTest, ToolButtonsChooseTheCanvasTool)
+{
+    for (const ToolboxButton &b : toolboxButtons()) {
+        if (b.kind != ButtonKind::Tool)
+            continue;
+        toolbox().button(b.name)->click();
+        EXPECT_EQ(session.state.ToolMode, b.toolMode) << b.name.toStdString();
+    }
+}
+
+TEST_F(ToolboxWindowTest, TheTwoDeadButtonsDoNothing)
+{
+    toolbox().click(QStringLiteral("Command22"));
+    doc.forEachLayer([](Surface &l) { l.FillStyle = 0; });
+    for (const char *name : {"Command71", "Command80"}) {
+        toolbox().button(QString::fromLatin1(name))->click();
+        EXPECT_EQ(session.state.ToolMode, 13) << name;
+        EXPECT_EQ(doc.layer(4).FillStyle, 0) << name;
+        EXPECT_EQ(session.undo.UndoCount, 0) << name;
+    }
+}
+
+TEST_F(ToolboxWindowTest, StateListenerReenablesTheToolsWheneverClickStageDrops)
+{
+    session.state.ClickStage = 1;
+    session.stateChanged();
+    EXPECT_FALSE(toolbox().button(QStringLiteral("Command56"))->isEnabled());
+    EXPECT_TRUE(toolbox().button(QStringLiteral("Command81"))->isEnabled());
+    session.state.ClickStage = 0; // as a merge or pattern operation leaves it
+    session.stateChanged();
+    EXPECT_TRUE(toolbox().button(QStringLiteral("Command56"))->isEnabled());
+}
+
+struct PickCase {
+    const char *name;
+    int image;
+    int button;
+    QPoint at;
+    bool leftChanges, rightChanges, previewChanges;
+};
+
+class PalettePickTest : public ToolboxWindowTest, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(PalettePickTest, PicksWhatThePaletteShowsUnderThePointer)
+{
+    const PickCase c = GetParam();
+    const QRect image = c.image == 1 ? kPaletteImage1 : kPaletteImage2;
+    const Colour under = toolbox().colours().Picture1.Point(c.at.x(), c.at.y() + image.top());
+    const Colour left = session.state.LeftColour, right = session.state.RightColour;
+    const Colour preview = toolbox().colours().previewColour;
+    canvas().controller().overlays.Label1.ForeColor = rgb(1, 2, 3);
+
+    toolbox().paletteMouse(c.image, c.button, c.at.x(), c.at.y());
+
+    EXPECT_EQ(session.state.LeftColour, c.leftChanges ? under : left);
+    EXPECT_EQ(session.state.RightColour, c.rightChanges ? under : right);
+    EXPECT_EQ(toolbox().colours().previewColour, c.previewChanges ? under : preview);
+    // Only a left pick recolours the canvas's text preview.
+    EXPECT_EQ(canvas().controller().overlays.Label1.ForeColor, c.leftChanges ? under : rgb(1, 2, 3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Picks, PalettePickTest,
+                         ::testing::Values(PickCase{"LeftOnHues", 1, 1, {20, 20}, true, false, true},
+                                           PickCase{"RightOnPlainColours", 2, 2, {30, 30}, false, true, true},
+                                           PickCase{"MoveWithoutButton", 2, 0, {5, 5}, false, false, true},
+                                           PickCase{"FirstColumnIsNotPickable", 1, 1, {0, 20}, false, false, false},
+                                           PickCase{"FirstRowIsNotPickable", 2, 2, {20, 0}, false, false, false},
+                                           PickCase{"PastTheRightEdge", 1, 1, {57, 20}, false, false, false},
+                                           PickCase{"PastTheBottomOfImage2", 2, 1, {20, 57}, false, false, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ToolboxWindowTest, ThePaletteHasColoursToPick)
+{
+    const Surface &palette = toolbox().colours().Picture1;
+    std::set<Colour> colours;
+    for (int y = 1; y < kPaletteHeight; y += 3)
+        for (int x = 1; x < kPaletteWidth; x += 3)
+            colours.insert(palette.Point(x, y));
+    EXPECT_GT(colours.size(), 150u);
+    EXPECT_TRUE(colours.count(kBlack));
+    EXPECT_TRUE(colours.count(kWhite));
+    EXPECT_TRUE(colours.count(kRed));
+}
+
+TEST_F(ToolboxWindowTest, SwatchesOpenTheColourDialogAndCancelKeepsItsLastColour)
+{
+    session.state.LeftColour = rgb(9, 9, 9);
+    host.colourAnswers = {std::nullopt, kRed, std::nullopt};
+    toolbox().swatchClick(QStringLiteral("Picture2"));
+    EXPECT_EQ(session.state.LeftColour, kBlack); // the dialog starts black
+    toolbox().swatchClick(QStringLiteral("Picture3"));
+    EXPECT_EQ(session.state.RightColour, kRed);
+    toolbox().swatchClick(QStringLiteral("Picture2"));
+    EXPECT_EQ(session.state.LeftColour, kRed); // Cancel: the colour last chosen
+    EXPECT_EQ(host.colourDialogs, 3);
+    EXPECT_EQ(shown("Picture2"), kRed);
+}
+
+TEST_F(ToolboxWindowTest, SwapExchangesTheColoursThroughTheHolder)
+{
+    session.state.LeftColour = kRed;
+    session.state.RightColour = rgb(0, 0, 255);
+    const Colour label = canvas().controller().overlays.Label1.ForeColor;
+    toolbox().swatchClick(QStringLiteral("Picture5"));
+    EXPECT_EQ(session.state.LeftColour, rgb(0, 0, 255));
+    EXPECT_EQ(session.state.RightColour, kRed);
+    EXPECT_EQ(toolbox().colours().holderColour, kRed);
+    EXPECT_EQ(shown("Picture2"), rgb(0, 0, 255));
+    EXPECT_EQ(shown("Picture6"), kRed);
+    EXPECT_EQ(canvas().controller().overlays.Label1.ForeColor, label);
+    toolbox().swatchClick(QStringLiteral("Picture5"));
+    EXPECT_EQ(session.state.LeftColour, kRed);
+    EXPECT_EQ(session.state.RightColour, rgb(0, 0, 255));
+}
+
+TEST_F(ToolboxWindowTest, APickedColourDrawsOnTheCanvas)
+{
+    toolbox().paletteMouse(2, 1, 40, 20); // a plain colour block
+    const Colour picked = session.state.LeftColour;
+    ASSERT_NE(picked, kBlack);
+    EXPECT_EQ(shown("Picture2"), picked);
+    toolbox().click(QStringLiteral("Command1"));
+    move(0, {30, 30});
+    press(0, {30, 30});
+    EXPECT_EQ(testing::pixelAt(doc.picture().Image(), 30, 30), picked);
+}
+
+} // namespace
+} // namespace quill
