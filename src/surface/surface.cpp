@@ -28,8 +28,14 @@ namespace {
 
 QColor qcolour(Colour c) { return QColor::fromRgb(toQRgb(c)); }
 
-// Pixel coordinates address pixel centres, so odd pens sit symmetrically on a pixel.
-QPointF centre(int px, int py) { return {px + 0.5, py + 0.5}; }
+// Where a pen of this width is centred for pixel (px, py): odd pens on the pixel's
+// centre, even pens on its top-left corner, so a pen of width w covers exactly w
+// pixels across, the same as a dot of that width.
+QPointF centre(int px, int py, int penWidth = 1)
+{
+    const double offset = penWidth % 2 ? 0.5 : 0.0;
+    return {px + offset, py + offset};
+}
 
 int pixelsFromTwips(double twips) { return std::max(1, static_cast<int>(roundHalfEven(twips / kTwipsPerPixel))); }
 
@@ -310,7 +316,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
         paintShape(
             [&](QPainter &p) {
                 p.setPen(pen);
-                p.drawLine(centre(ax, ay), centre(bx, by));
+                p.drawLine(centre(ax, ay, drawWidth_), centre(bx, by, drawWidth_));
                 if (drawWidth_ == 1) {
                     // Thin lines must include both end pixels.
                     p.drawPoint(ax, ay);
@@ -330,9 +336,9 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
             p.setPen(pen);
             p.setBrush(Qt::NoBrush);
             if (left == right || top == bottom)
-                p.drawLine(centre(left, top), centre(right, bottom));
+                p.drawLine(centre(left, top, drawWidth_), centre(right, bottom, drawWidth_));
             else
-                p.drawRect(QRectF(centre(left, top), centre(right, bottom)));
+                p.drawRect(QRectF(centre(left, top, drawWidth_), centre(right, bottom, drawWidth_)));
         },
         bounds);
 }
@@ -355,7 +361,7 @@ void Surface::Circle(double x, double y, double radius, std::optional<Colour> co
                 p.setBrush(qcolour(FillColor));
             else
                 p.setBrush(Qt::NoBrush);
-            p.drawEllipse(centre(cx, cy), r, r);
+            p.drawEllipse(centre(cx, cy, drawWidth_), r, r);
         },
         QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1));
 }

@@ -138,6 +138,26 @@ TEST(SurfaceLine, ZeroLengthWideLineIsADot)
     EXPECT_EQ(box.size(), QSize(6, 6));
 }
 
+TEST(SurfaceLine, EvenAndOddPensCoverExactlyTheirWidth)
+{
+    for (int width : {2, 3, 10, 11}) {
+        Surface s = pixelSurface(60, 40);
+        s.setDrawWidth(width);
+        s.Line(15, 20, 45, 20, kRed);
+        int rows = 0;
+        for (int y = 0; y < 40; ++y)
+            rows += s.Point(30, y) == kRed;
+        EXPECT_EQ(rows, width);
+        // The dot at the start lines up with the stroke.
+        s.Line(15, 20, 15, 20, kBlue);
+        int dotRows = 0;
+        for (int y = 0; y < 40; ++y)
+            dotRows += s.Point(15, y) == kBlue;
+        EXPECT_EQ(dotRows, width);
+        EXPECT_EQ(boundsOfNot(s.Image(), kWhite).height(), width) << width;
+    }
+}
+
 TEST(SurfaceLine, WideSegmentHasRoundEnds)
 {
     Surface s = pixelSurface(60, 30);
