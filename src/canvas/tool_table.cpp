@@ -1,4 +1,6 @@
 #include "canvas/canvas_controller.h"
+#include "canvas/pick_tools.h"
+#include "canvas/text_tool.h"
 
 #include <map>
 
@@ -7,7 +9,14 @@ namespace quill {
 namespace {
 
 // Tool code -> its mouse actions. Each tool family adds its codes here.
-std::map<int, ToolHandlers> buildTable() { return {}; }
+std::map<int, ToolHandlers> buildTable()
+{
+    std::map<int, ToolHandlers> table;
+    table[kGetColourTool] = {getColourMouseDown, getColourMouseMove};
+    table[kTextTool] = {textMouseDown, textMouseMove};
+    table[kZoomTool] = {zoomMouseDown, {}};
+    return table;
+}
 
 } // namespace
 
