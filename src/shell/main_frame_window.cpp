@@ -212,10 +212,18 @@ void MainFrame::load()
     finishStartState(session_);
 }
 
+void MainFrame::showChild(QWidget *child)
+{
+    QMdiSubWindow *sub = addChild(child, 0, 0);
+    sub->show();
+    // Sized once its layout has settled, so the placement sums see the final size.
+    sub->adjustSize();
+}
+
 void MainFrame::showTextWindow()
 {
     textWindow_ = new TextWindow(session_);
-    addChild(textWindow_, 0, 0)->show();
+    showChild(textWindow_);
     const QRectF toolbox = geometryTwips(childNamed(QStringLiteral("Form2")));
     const auto width = static_cast<float>(geometryTwips(textWindow_).width());
     const QPoint place(twips(static_cast<float>(widthTwips()) - width - 500.0f),
@@ -227,7 +235,7 @@ void MainFrame::showTextWindow()
 void MainFrame::showOptionsWindow()
 {
     optionsWindow_ = new OptionsWindow(session_);
-    addChild(optionsWindow_, 0, 0)->show();
+    showChild(optionsWindow_);
     const QPoint place(0, twips(static_cast<float>(geometryTwips(canvas_).height())));
     const QPoint at = lastPlace_.value(optionsWindow_->objectName(), place);
     placeChild(optionsWindow_, at.x(), at.y());
@@ -236,7 +244,7 @@ void MainFrame::showOptionsWindow()
 void MainFrame::showZoomWindow()
 {
     zoomWindow_ = new ZoomWindow(session_);
-    addChild(zoomWindow_, 0, 0)->show();
+    showChild(zoomWindow_);
     const QRectF canvas = geometryTwips(canvas_);
     const QPoint place(twips(static_cast<float>(canvas.width()) + 300.0f),
                        twips(static_cast<float>(canvas.height()) + 200.0f));

@@ -61,6 +61,7 @@ private:
     void syncUndoButtons();
     void load();
     // Load steps of the text, Options and zoom windows, also run when a toggle reopens one.
+    void showChild(QWidget *child);
     void showTextWindow();
     void showOptionsWindow();
     void showZoomWindow();
