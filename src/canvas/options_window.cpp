@@ -33,6 +33,7 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
     auto *grid = new QGridLayout(this);
     previewBox_ = new PictureBox(preview_, 0, this);
     previewBox_->setObjectName(QStringLiteral("Picture1"));
+    previewBox_->setFixedSize(preview_.pixelWidth(), preview_.pixelHeight());
     grid->addWidget(previewBox_, 0, 0, kOptionRows, 1, Qt::AlignTop | Qt::AlignLeft);
     for (int row = 0; row < kOptionRows; ++row) {
         const auto r = static_cast<std::size_t>(row);

@@ -198,6 +198,9 @@ void MainFrame::load()
     loadStartState(session_);
     // The canvas exists from the first reference to the picture.
     canvas_ = new CanvasWindow(session_);
+    // In the area from the start (shown at its own step), so the windows placed
+    // against it see its outer size.
+    QMdiSubWindow *canvasFrame = addChild(canvas_, 0, 10);
     canvas_->controller().feedZoomWindow = [this](double x, double y) {
         if (zoomWindow_)
             zoomWindow_->feed(x, y);
@@ -207,8 +210,8 @@ void MainFrame::load()
     showOptionsWindow();
     showZoomWindow();
     session_.state.ToolMode = 1;
-    QMdiSubWindow *sub = addChild(canvas_, 0, 10);
-    sub->show();
+    canvasFrame->show();
+    placeChild(canvas_, 0, 10);
     finishStartState(session_);
 }
 

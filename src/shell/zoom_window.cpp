@@ -48,6 +48,7 @@ ZoomWindow::ZoomWindow(Session &session, QWidget *parent)
 
     vr_ = new PictureBox(view_, 0, this);
     vr_->setObjectName(QStringLiteral("vr"));
+    vr_->setFixedSize(view_.pixelWidth(), view_.pixelHeight());
     vr_->paintOverlay = [this](QPainter &p) { paintCrosshair(p); };
 
     auto *pad = new QGridLayout;
