@@ -49,6 +49,12 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
         auto *text = new QLineEdit(QString::fromLatin1(kRows[r].text), this);
         text->setObjectName(QStringLiteral("Text%1").arg(row + 1));
         text->setMaximumWidth(60);
+        // Hidden rows keep their room, so the window does not jump between tools.
+        for (QWidget *w : {static_cast<QWidget *>(slider), static_cast<QWidget *>(text)}) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
         grid->addWidget(label, row, 1);
         grid->addWidget(slider, row, 2);
         grid->addWidget(text, row, 3);
@@ -101,6 +107,7 @@ void OptionsWindow::sliderMoved(int row, int value)
 {
     if (applySliderValue(session_.state, session_.state.ToolMode, row, value))
         drawPreview();
+    session_.stateChanged();
 }
 
 void OptionsWindow::textTyped(int row, const QString &text)
@@ -113,6 +120,7 @@ void OptionsWindow::textTyped(int row, const QString &text)
         sliders_[static_cast<std::size_t>(row)]->setValue(*v);
     }
     drawPreview();
+    session_.stateChanged();
 }
 
 void OptionsWindow::drawPreview()

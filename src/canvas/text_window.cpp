@@ -55,7 +55,10 @@ TextWindow::TextWindow(Session &session, QWidget *parent) : QWidget(parent), ses
     grid->addWidget(check2_, 3, 1);
     grid->addWidget(check3_, 3, 2);
 
-    connect(text1_, &QLineEdit::textChanged, this, [this](const QString &t) { session_.state.Text.Text = t; });
+    connect(text1_, &QLineEdit::textChanged, this, [this](const QString &t) {
+        session_.state.Text.Text = t;
+        session_.stateChanged();
+    });
     // Choosing from the list or pressing Enter in the box.
     connect(combo1_, &QComboBox::textActivated, this, &TextWindow::chooseSize);
     connect(combo2_, &QComboBox::textActivated, this, &TextWindow::chooseFont);
@@ -113,6 +116,7 @@ void TextWindow::showFont()
     font.setItalic(t.FontItalic);
     font.setUnderline(t.FontUnderline);
     text1_->setFont(font);
+    session_.stateChanged();
 }
 
 void TextWindow::followState() { text1_->setEnabled(session_.state.ClickStage != 1); }

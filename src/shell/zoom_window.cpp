@@ -130,12 +130,14 @@ void ZoomWindow::arrowClicked(int index)
 {
     if (moveZoomPoint(session_.state, session_.document.picture(), index))
         redraw();
+    session_.stateChanged();
 }
 
 void ZoomWindow::paintClicked()
 {
     // Painting redraws through the picture's change listener.
     paintZoomPoint(session_);
+    session_.stateChanged();
 }
 
 void ZoomWindow::paintCrosshair(QPainter &p)
