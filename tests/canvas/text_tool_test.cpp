@@ -115,13 +115,6 @@ TEST_F(TextToolTest, ThePreviewFollowsThePointerAndTakesUpFontChanges)
     EXPECT_TRUE(label.Font.italic());
 }
 
-TEST_F(TextToolTest, MovesWithoutAPendingTextLeaveThePreviewAlone)
-{
-    canvas.mouseMove(at(600, 900, 0));
-    EXPECT_FALSE(canvas.overlays.Label1.Visible);
-    EXPECT_EQ(canvas.overlays.Label1.Left, 0);
-}
-
 TEST_F(TextToolTest, TheSecondClickPrintsWhereThePreviewIsInThatButtonsColour)
 {
     session.state.Text.Text = QStringLiteral("W");

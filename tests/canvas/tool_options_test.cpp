@@ -97,16 +97,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, TypedValueTest,
                                            TypedCase{"200", 1, std::nullopt}, TypedCase{"12abc", 2, 12},
                                            TypedCase{"199.7", 2, 200}, TypedCase{"99999", 2, std::nullopt}));
 
-TEST(OptionsSettingsTest, TypingForAToolWithoutRowsChangesNothing)
-{
-    AppState s;
-    const AppState before = s;
-    for (int tool : {10, 11, 20, 22})
-        for (int row = 0; row < kOptionRows; ++row)
-            EXPECT_FALSE(applyTypedValue(s, tool, row, QStringLiteral("5")));
-    EXPECT_EQ(s.ToolDrawWidth, before.ToolDrawWidth);
-}
-
 TEST(OptionsPreviewTest, TheDotIsAsWideAsTheFirstSlider)
 {
     Surface preview(65, 65);

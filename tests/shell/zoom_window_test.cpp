@@ -88,15 +88,6 @@ TEST_F(ZoomWindowTest, ArrowsMoveTheFixedPointAndRedraw)
     expectViewAround(51, 61);
 }
 
-TEST_F(ZoomWindowTest, AnArrowAtTheTopEdgeWrapsToTheBottom)
-{
-    fixWithTool({3, 0});
-    zoom().arrow(0)->click();
-    EXPECT_EQ(session.state.ZoomPointY, doc.picture().Height());
-    zoom().arrow(7)->click(); // up and left
-    EXPECT_FLOAT_EQ(session.state.ZoomPointX, 2 * 15);
-}
-
 TEST_F(ZoomWindowTest, PaintChangesThePictureAndEveryTileAndTheView)
 {
     fixWithTool({50, 60});
