@@ -1,6 +1,8 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/shape_tools.h"
 #include "canvas/stroke_tools.h"
+#include "canvas/pick_tools.h"
+#include "canvas/text_tool.h"
 
 #include <map>
 
@@ -14,6 +16,9 @@ std::map<int, ToolHandlers> buildTable()
     std::map<int, ToolHandlers> table;
     addStrokeTools(table);
     addShapeTools(table);
+    table[kGetColourTool] = {getColourMouseDown, getColourMouseMove};
+    table[kTextTool] = {textMouseDown, textMouseMove};
+    table[kZoomTool] = {zoomMouseDown, {}};
     return table;
 }
 

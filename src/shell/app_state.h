@@ -16,6 +16,17 @@ namespace quill {
 
 inline constexpr int kMaxFontNames = 1000;
 
+// The text the Text tool prints and its font, as the text window edits them.
+// The window starts them afresh each time it is opened.
+struct TextSettings {
+    QString Text = QStringLiteral("ABC");
+    QString FontName = QStringLiteral("DejaVu Sans");
+    double FontSize = 10; // points
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontUnderline = false;
+};
+
 struct AppState {
     std::int16_t ToolMode = 1;
     int ClickStage = 0;
@@ -24,6 +35,11 @@ struct AppState {
     // Left colour of the foreground swatch, right colour of the background swatch.
     Colour LeftColour = kBlack;
     Colour RightColour = kWhite;
+    // The Get-colour tool's sample of the colour under the pointer.
+    Colour HoverColour = kWhite;
+
+    // Text and font of the Text tool.
+    TextSettings Text;
 
     // Left behind by the last SplitColor call.
     std::int32_t SplitRed = 0;

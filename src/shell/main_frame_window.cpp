@@ -1,8 +1,12 @@
 #include "shell/main_frame_window.h"
 
 #include "canvas/canvas_window.h"
+#include "canvas/options_window.h"
+#include "canvas/text_window.h"
 #include "shell/icons.h"
 #include "toolbox/toolbox_window.h"
+#include "shell/zoom_window.h"
+#include "surface/numeric_rules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +42,9 @@ constexpr ToolbarButton kToolbar[] = {
     {"e", "Quit"},
 };
 
+// The placement sums are worked in single precision and stored as whole twips.
+int twips(float value) { return static_cast<int>(roundHalfEven(static_cast<double>(value))); }
+
 } // namespace
 
 const QStringList &MainFrame::toolbarKeys()
@@ -72,13 +79,25 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
         if (confirmQuit(session_.host))
             endProgram();
     });
+    registerCommand(QStringLiteral("h"),
+                    [this] { toggleWindow(session_.state.TextWindowHidden, textWindow_, &MainFrame::showTextWindow); });
+    registerCommand(QStringLiteral("i"), [this] {
+        toggleWindow(session_.state.OptionsWindowHidden, optionsWindow_, &MainFrame::showOptionsWindow);
+    });
+    registerCommand(QStringLiteral("j"),
+                    [this] { toggleWindow(session_.state.ZoomWindowHidden, zoomWindow_, &MainFrame::showZoomWindow); });
     session_.undo.onButtonsChanged = [this] { syncUndoButtons(); };
     syncUndoButtons();
 
     load();
 }
 
-MainFrame::~MainFrame() { session_.undo.onButtonsChanged = nullptr; }
+MainFrame::~MainFrame()
+{
+    session_.undo.onButtonsChanged = nullptr;
+    if (canvas_)
+        canvas_->controller().feedZoomWindow = nullptr;
+}
 
 void MainFrame::buildToolbar()
 {
@@ -133,8 +152,29 @@ void MainFrame::toolbarClick(const QString &key)
 }
 
 CanvasWindow *MainFrame::canvas() const { return canvas_.data(); }
+TextWindow *MainFrame::textWindow() const { return textWindow_.data(); }
+OptionsWindow *MainFrame::optionsWindow() const { return optionsWindow_.data(); }
+ZoomWindow *MainFrame::zoomWindow() const { return zoomWindow_.data(); }
 
 double MainFrame::widthTwips() const { return static_cast<double>(frameGeometry().width()) * kTwipsPerPixel; }
+
+QRectF MainFrame::geometryTwips(const QWidget *child)
+{
+    if (!child)
+        return {};
+    const QWidget *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget()) ? child->parentWidget() : child;
+    const QRect g = frame->geometry();
+    return {static_cast<double>(g.x()) * kTwipsPerPixel, static_cast<double>(g.y()) * kTwipsPerPixel,
+            static_cast<double>(g.width()) * kTwipsPerPixel, static_cast<double>(g.height()) * kTwipsPerPixel};
+}
+
+QWidget *MainFrame::childNamed(const QString &objectName) const
+{
+    for (QMdiSubWindow *sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == objectName)
+            return sub->widget();
+    return nullptr;
+}
 
 void MainFrame::placeChild(QWidget *child, double leftTwips, double topTwips)
 {
@@ -159,6 +199,13 @@ void MainFrame::load()
     loadStartState(session_);
     // The canvas exists from the first reference to the picture.
     canvas_ = new CanvasWindow(session_);
+    // In the area from the start (shown at its own step), so the windows placed
+    // against it see its outer size.
+    QMdiSubWindow *canvasFrame = addChild(canvas_, 0, 10);
+    canvas_->controller().feedZoomWindow = [this](double x, double y) {
+        if (zoomWindow_)
+            zoomWindow_->feed(x, y);
+    };
     // Toolbox: top 100, right edge 300 twips in from the frame's.
     auto *toolbox = new ToolboxWindow(session_);
     QMdiSubWindow *toolboxFrame = addChild(toolbox, 0, 100);
@@ -171,11 +218,71 @@ void MainFrame::load()
             canvas_->controller().overlaysChanged();
         }
     };
-    // Text, Options and zoom windows join here as they are built.
+    showTextWindow();
+    showOptionsWindow();
+    showZoomWindow();
     session_.state.ToolMode = 1;
-    QMdiSubWindow *sub = addChild(canvas_, 0, 10);
-    sub->show();
+    canvasFrame->show();
+    placeChild(canvas_, 0, 10);
     finishStartState(session_);
+}
+
+void MainFrame::showChild(QWidget *child)
+{
+    QMdiSubWindow *sub = addChild(child, 0, 0);
+    sub->show();
+    // Sized once its layout has settled, so the placement sums see the final size.
+    sub->adjustSize();
+}
+
+void MainFrame::showTextWindow()
+{
+    textWindow_ = new TextWindow(session_);
+    showChild(textWindow_);
+    const QRectF toolbox = geometryTwips(childNamed(QStringLiteral("Form2")));
+    const auto width = static_cast<float>(geometryTwips(textWindow_).width());
+    const QPoint place(twips(static_cast<float>(widthTwips()) - width - 500.0f),
+                       twips(static_cast<float>(toolbox.top()) + 10.0f + static_cast<float>(toolbox.height())));
+    const QPoint at = lastPlace_.value(textWindow_->objectName(), place);
+    placeChild(textWindow_, at.x(), at.y());
+}
+
+void MainFrame::showOptionsWindow()
+{
+    optionsWindow_ = new OptionsWindow(session_);
+    showChild(optionsWindow_);
+    const QPoint place(0, twips(static_cast<float>(geometryTwips(canvas_).height())));
+    const QPoint at = lastPlace_.value(optionsWindow_->objectName(), place);
+    placeChild(optionsWindow_, at.x(), at.y());
+}
+
+void MainFrame::showZoomWindow()
+{
+    zoomWindow_ = new ZoomWindow(session_);
+    showChild(zoomWindow_);
+    const QRectF canvas = geometryTwips(canvas_);
+    const QPoint place(twips(static_cast<float>(canvas.width()) + 300.0f),
+                       twips(static_cast<float>(canvas.height()) + 200.0f));
+    const QPoint at = lastPlace_.value(zoomWindow_->objectName(), place);
+    placeChild(zoomWindow_, at.x(), at.y());
+}
+
+void MainFrame::toggleWindow(bool &hidden, QWidget *window, void (MainFrame::*show)())
+{
+    if (!hidden) {
+        // Unloading destroys the window; one closed by its own close box is only hidden until now.
+        if (window) {
+            const QRectF g = geometryTwips(window);
+            lastPlace_.insert(window->objectName(),
+                              QPoint(twips(static_cast<float>(g.left())), twips(static_cast<float>(g.top()))));
+            QWidget *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()) ? window->parentWidget() : window;
+            delete frame;
+        }
+        hidden = true;
+    } else {
+        (this->*show)();
+        hidden = false;
+    }
 }
 
 } // namespace quill

@@ -20,6 +20,9 @@ class QToolBar;
 namespace quill {
 
 class CanvasWindow;
+class OptionsWindow;
+class TextWindow;
+class ZoomWindow;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
@@ -35,6 +38,10 @@ public:
     void toolbarClick(const QString &key);
 
     CanvasWindow *canvas() const;
+    // The text, Options and zoom windows while they exist (the toggles destroy them).
+    TextWindow *textWindow() const;
+    OptionsWindow *optionsWindow() const;
+    ZoomWindow *zoomWindow() const;
     QMdiArea *mdiArea() const { return mdi_; }
     // Puts a child window into the frame at a place given in twips.
     QMdiSubWindow *addChild(QWidget *child, double leftTwips, double topTwips);
@@ -42,6 +49,8 @@ public:
 
     // Outer size in twips, as the placement sums of the load use it.
     double widthTwips() const;
+    // A child window's outer geometry in twips (its frame once it sits in the area).
+    static QRectF geometryTwips(const QWidget *child);
 
     // Ends the program (after Quit's Yes); tests replace it.
     std::function<void()> endProgram;
@@ -51,11 +60,24 @@ private:
     void registerCommand(const QString &key, std::function<void()> command);
     void syncUndoButtons();
     void load();
+    // Load steps of the text, Options and zoom windows, also run when a toggle reopens one.
+    void showChild(QWidget *child);
+    void showTextWindow();
+    void showOptionsWindow();
+    void showZoomWindow();
+    // Toggle keys: destroy the window and set the flag, or create it anew and clear the flag.
+    void toggleWindow(bool &hidden, QWidget *window, void (MainFrame::*show)());
+    QWidget *childNamed(const QString &objectName) const;
 
     Session &session_;
     QToolBar *toolbar_ = nullptr;
     QMdiArea *mdi_ = nullptr;
     QPointer<CanvasWindow> canvas_;
+    QPointer<TextWindow> textWindow_;
+    QPointer<OptionsWindow> optionsWindow_;
+    QPointer<ZoomWindow> zoomWindow_;
+    // Where a toggled window stood when it was closed, so it reopens there.
+    QMap<QString, QPoint> lastPlace_;
     QMap<QString, QAction *> buttons_;
     QMap<QString, std::function<void()>> commands_;
 };

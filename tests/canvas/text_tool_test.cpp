@@ -1,0 +1,206 @@
+#include "canvas/text_tool.h"
+#include "support/fixtures.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::CoreTest;
+
+constexpr Colour kBlue = rgb(0, 0, 255);
+constexpr Colour kRed = rgb(255, 0, 0);
+
+class TextToolTest : public CoreTest {
+protected:
+    TextToolTest()
+    {
+        doc.layOutGrid(200 * kTwipsPerPixel, 120 * kTwipsPerPixel);
+        doc.forEachLayer([](Surface &l) { l.Cls(); });
+        session.state.ToolMode = kTextTool;
+        session.state.LeftColour = kBlue;
+        session.state.RightColour = kRed;
+        session.state.Text.FontName = QStringLiteral("DejaVu Sans");
+    }
+    MouseEvent at(double x, double y, int button = kLeftButton, int index = 0) { return {index, button, 0, x, y}; }
+    // Places the preview with one click and prints with a second.
+    void place(double x, double y, int secondButton = kLeftButton)
+    {
+        canvas.mouseDown(at(x, y));
+        canvas.mouseMove(at(x, y, 0));
+        canvas.mouseDown(at(x, y, secondButton, 4));
+    }
+    static QSet<QRgb> coloursOf(const QImage &image)
+    {
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
+        return colours;
+    }
+
+    CanvasController canvas{session};
+};
+
+struct FontCase {
+    double size;
+    bool bold;
+    bool underline;
+};
+
+class TextPrintTest : public TextToolTest, public ::testing::WithParamInterface<FontCase> {};
+
+TEST_P(TextPrintTest, PrintsInsideItsMeasuredBoxOnEveryTileInTwoColours)
+{
+    const FontCase c = GetParam();
+    TextSettings &text = session.state.Text;
+    text.Text = QStringLiteral("Ab");
+    text.FontSize = c.size;
+    text.FontBold = c.bold;
+    text.FontUnderline = c.underline;
+    const QPoint origin(20, 15);
+    place(origin.x() * kTwipsPerPixel, origin.y() * kTwipsPerPixel);
+
+    Surface probe;
+    applyTextFont(probe, text);
+    probe.setScaleMode(ScaleMode::Pixels);
+    const QRect box(origin, QSize(static_cast<int>(std::ceil(probe.TextWidth(text.Text))),
+                                  static_cast<int>(std::ceil(probe.TextHeight(text.Text)))));
+    const QImage &picture = doc.picture().Image();
+    const QRect inked = testing::boundsOfNot(picture, kWhite);
+    ASSERT_FALSE(inked.isEmpty());
+    EXPECT_TRUE(box.contains(inked)) << "box " << box.x() << "," << box.y() << " " << box.width() << "x" << box.height()
+                                     << " inked " << inked.x() << "," << inked.y() << " " << inked.width() << "x"
+                                     << inked.height();
+    // Bigger text really is bigger: the ink spans most of the measured height.
+    EXPECT_GT(inked.height(), box.height() / 2);
+    EXPECT_EQ(coloursOf(picture), (QSet<QRgb>{toQRgb(kWhite), toQRgb(kBlue)}));
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    EXPECT_EQ(session.state.ClickStage, 0);
+    EXPECT_FALSE(canvas.overlays.Label1.Visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, TextPrintTest,
+                         ::testing::Values(FontCase{8, false, false}, FontCase{10, false, false},
+                                           FontCase{24, true, false}, FontCase{36, false, true},
+                                           FontCase{72, true, true}));
+
+TEST_F(TextToolTest, FirstClickShowsThePreviewInTheLeftColourWithTheTextAndFont)
+{
+    session.state.Text.Text = QStringLiteral("Tile");
+    session.state.Text.FontSize = 24;
+    session.state.Text.FontBold = true;
+    canvas.mouseDown(at(300, 450, kRightButton, 7));
+    const OverlayLabel &label = canvas.overlays.Label1;
+    EXPECT_EQ(session.state.ClickStage, 1);
+    EXPECT_TRUE(label.Visible);
+    EXPECT_EQ(label.ForeColor, kBlue); // even for the right button
+    EXPECT_EQ(label.Left, 300);
+    EXPECT_EQ(label.Top, 450);
+    EXPECT_EQ(label.Caption, QStringLiteral("Tile"));
+    EXPECT_TRUE(label.Font.bold());
+    EXPECT_EQ(label.Font.pixelSize(), 32);                                     // 24 points at 4/3 pixel a point
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 200 * 120); // nothing printed yet
+}
+
+TEST_F(TextToolTest, ThePreviewFollowsThePointerAndTakesUpFontChanges)
+{
+    canvas.mouseDown(at(30, 30));
+    session.state.Text.FontItalic = true;
+    canvas.mouseMove(at(600, 900, 0, 3));
+    const OverlayLabel &label = canvas.overlays.Label1;
+    EXPECT_EQ(label.Left, 600);
+    EXPECT_EQ(label.Top, 900);
+    EXPECT_TRUE(label.Font.italic());
+}
+
+TEST_F(TextToolTest, TheSecondClickPrintsWhereThePreviewIsInThatButtonsColour)
+{
+    session.state.Text.Text = QStringLiteral("W");
+    place(50 * kTwipsPerPixel, 40 * kTwipsPerPixel, kRightButton);
+    const QRect inked = testing::boundsOfNot(doc.picture().Image(), kWhite);
+    EXPECT_GE(inked.left(), 50);
+    EXPECT_GE(inked.top(), 40);
+    EXPECT_GT(testing::countPixels(doc.picture().Image(), kRed), 0);
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kBlue), 0);
+}
+
+TEST_F(TextToolTest, AMiddleClickNeitherPlacesNorPrints)
+{
+    canvas.mouseDown(at(30, 30, kMiddleButton));
+    EXPECT_EQ(session.state.ClickStage, 0);
+    EXPECT_FALSE(canvas.overlays.Label1.Visible);
+    canvas.mouseDown(at(30, 30));
+    canvas.mouseDown(at(30, 30, kMiddleButton));
+    EXPECT_EQ(session.state.ClickStage, 1);
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 200 * 120);
+}
+
+TEST_F(TextToolTest, EscapeAfterTheFirstClickPrintsNothingAndTheNextClickStartsAgain)
+{
+    canvas.mouseDown(at(30, 30));
+    canvas.keyDown(0, kKeyEscape, 0);
+    EXPECT_FALSE(canvas.overlays.Label1.Visible);
+    canvas.mouseDown(at(60, 60));
+    EXPECT_EQ(session.state.ClickStage, 1);
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 200 * 120);
+}
+
+TEST_F(TextToolTest, UndoAfterPrintingGivesBackThePictureBeforeTheText)
+{
+    place(300, 300);
+    ASSERT_LT(testing::countPixels(doc.picture().Image(), kWhite), 200 * 120);
+    session.undo.Undo(doc);
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 200 * 120);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+TEST_F(TextToolTest, EmptyTextPrintsNothingButStillCopiesTheCentreToTheTiles)
+{
+    session.state.Text.Text.clear();
+    canvas.mouseDown(at(30, 30));
+    doc.layer(5).PSet(10, 10, kRed); // a stray tile that differs
+    canvas.mouseMove(at(30, 30, 0));
+    canvas.mouseDown(at(30, 30, kLeftButton));
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 200 * 120);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+TEST_F(TextToolTest, AFontThatIsNotInstalledStillPrintsInAFallbackFont)
+{
+    session.state.Text.FontName = QStringLiteral("No Such Font 7f3a");
+    session.state.Text.Text = QStringLiteral("Ab");
+    place(150, 150);
+    EXPECT_GT(testing::countPixels(doc.picture().Image(), kBlue), 0);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+TEST_F(TextToolTest, TextRunningOffThePictureIsCutAtItsEdge)
+{
+    session.state.Text.Text = QStringLiteral("A long line of text");
+    session.state.Text.FontSize = 48;
+    place(180 * kTwipsPerPixel, 100 * kTwipsPerPixel);
+    EXPECT_EQ(doc.picture().pixelWidth(), 200);
+    EXPECT_GT(testing::countPixels(doc.picture().Image(), kBlue), 0);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+class FontSizeTest : public ::testing::TestWithParam<std::pair<double, bool>> {};
+
+TEST_P(FontSizeTest, OnlySizesAFontCanHaveAreTaken)
+{
+    const auto [size, taken] = GetParam();
+    TextSettings text;
+    text.FontSize = 12;
+    EXPECT_EQ(setTextFontSize(text, size), taken);
+    EXPECT_EQ(text.FontSize, taken ? size : 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FontSizeTest,
+                         ::testing::Values(std::pair{0.0, false}, std::pair{-3.0, false}, std::pair{5000.0, false},
+                                           std::pair{2160.0, true}, std::pair{1.0, true}, std::pair{9.5, true},
+                                           std::pair{std::nan(""), false}));
+
+} // namespace
+} // namespace quill

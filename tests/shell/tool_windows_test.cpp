@@ -1,0 +1,126 @@
+#include "canvas/options_window.h"
+#include "canvas/text_window.h"
+#include "shell/zoom_window.h"
+#include "support/window_fixture.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::WindowTest;
+
+class ToolWindowsTest : public WindowTest {
+protected:
+    QWidget *window(const char *key)
+    {
+        const std::string k(key);
+        if (k == "h")
+            return frame->textWindow();
+        if (k == "i")
+            return frame->optionsWindow();
+        return frame->zoomWindow();
+    }
+    bool &flag(const char *key)
+    {
+        const std::string k(key);
+        if (k == "h")
+            return session.state.TextWindowHidden;
+        if (k == "i")
+            return session.state.OptionsWindowHidden;
+        return session.state.ZoomWindowHidden;
+    }
+};
+
+TEST_F(ToolWindowsTest, TheLoadPlacesTheThreeWindowsAsItsSumsSay)
+{
+    const QRectF canvasTwips = MainFrame::geometryTwips(frame->canvas());
+    const QRectF text = MainFrame::geometryTwips(frame->textWindow());
+    const QRectF options = MainFrame::geometryTwips(frame->optionsWindow());
+    const QRectF zoom = MainFrame::geometryTwips(frame->zoomWindow());
+    // The text window ends 500 twips short of the frame's right edge; frames
+    // settle by a few pixels once shown, hence the looser bound.
+    EXPECT_NEAR(text.left() + text.width(), frame->widthTwips() - 500, 150);
+    // Twips become whole pixels when placed: allow the one pixel that costs.
+    EXPECT_NEAR(options.top(), canvasTwips.height(), 15);
+    EXPECT_NEAR(zoom.left(), canvasTwips.width() + 300, 15);
+    EXPECT_NEAR(zoom.top(), canvasTwips.height() + 200, 15);
+    // The canvas's outer size counts its frame, so Options sits below the whole window.
+    EXPECT_GT(canvasTwips.height(), frame->canvas()->height() * 15.0);
+    EXPECT_NEAR(canvasTwips.top(), 0, 15);
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 4);
+}
+
+class ToggleTest : public ToolWindowsTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ToggleTest, TheFirstPressDestroysTheWindowAndTheNextOpensAFreshOne)
+{
+    const QString key = QString::fromLatin1(GetParam());
+    QPointer<QWidget> first = window(GetParam());
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    frame->toolbarClick(key);
+    EXPECT_TRUE(first.isNull()); // unloaded, not hidden
+    EXPECT_TRUE(flag(GetParam()));
+    frame->toolbarClick(key);
+    ASSERT_NE(window(GetParam()), nullptr);
+    EXPECT_TRUE(window(GetParam())->isVisible());
+    EXPECT_FALSE(flag(GetParam()));
+    // The canvas still works with the new window in place.
+    move(0, {10, 10});
+    press(0, {10, 10});
+    EXPECT_EQ(session.undo.UndoCount, 1);
+}
+
+TEST_P(ToggleTest, AWindowClosedByItsCloseBoxTakesTwoPressesToReturn)
+{
+    const QString key = QString::fromLatin1(GetParam());
+    qobject_cast<QMdiSubWindow *>(window(GetParam())->parentWidget())->close();
+    frame->toolbarClick(key); // unloads the closed window
+    EXPECT_EQ(window(GetParam()), nullptr);
+    frame->toolbarClick(key);
+    ASSERT_NE(window(GetParam()), nullptr);
+    EXPECT_TRUE(window(GetParam())->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ToggleTest, ::testing::Values("h", "i", "j"));
+
+TEST_F(ToolWindowsTest, AReopenedWindowReturnsWhereItWas)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(frame->zoomWindow()->parentWidget());
+    sub->move(30, 40);
+    frame->toolbarClick(QStringLiteral("j"));
+    frame->toolbarClick(QStringLiteral("j"));
+    EXPECT_EQ(frame->zoomWindow()->parentWidget()->pos(), QPoint(30, 40));
+}
+
+TEST_F(ToolWindowsTest, WithoutTheZoomWindowMovingOnTheCanvasIsSafe)
+{
+    frame->toolbarClick(QStringLiteral("j"));
+    session.state.ZoomWindowHidden = false; // as the text tool's moves leave it
+    move(0, {10, 10});
+    move(0, {20, 20});
+    EXPECT_EQ(canvas().controller().LastX, 20 * 15);
+}
+
+TEST_F(ToolWindowsTest, AReopenedOptionsWindowShowsTheCurrentTool)
+{
+    frame->toolbarClick(QStringLiteral("i"));
+    session.state.ToolMode = 13;
+    frame->toolbarClick(QStringLiteral("i"));
+    EXPECT_EQ(frame->optionsWindow()->configuredTool(), 13);
+}
+
+TEST_F(ToolWindowsTest, AReopenedTextWindowIsLockedIfATextIsBeingPlaced)
+{
+    frame->toolbarClick(QStringLiteral("h"));
+    session.state.ClickStage = 1;
+    frame->toolbarClick(QStringLiteral("h"));
+    EXPECT_FALSE(frame->textWindow()->text1()->isEnabled());
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,147 @@
+#include "shell/zoom_view.h"
+#include "support/fixtures.h"
+#include "surface/numeric_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::CoreTest;
+
+class ZoomViewTest : public CoreTest {
+protected:
+    ZoomViewTest() { doc.replaceWith(testing::randomImage(W, H, 11)); }
+    Colour pictureAt(int x, int y) const { return testing::pixelAt(doc.picture().Image(), x, y); }
+    // The colour drawn for row i, column j of the view: the centre of its dot.
+    Colour viewAt(int i, int j) const
+    {
+        return testing::pixelAt(view.Image(), static_cast<int>(roundHalfEven(zoomDotTwips(j) / kTwipsPerPixel)),
+                                static_cast<int>(roundHalfEven(zoomDotTwips(i) / kTwipsPerPixel)));
+    }
+    void fix(int px, int py)
+    {
+        session.state.ZoomPointSet = true;
+        session.state.ZoomPointX = static_cast<float>(px * kTwipsPerPixel);
+        session.state.ZoomPointY = static_cast<std::int16_t>(py * kTwipsPerPixel);
+    }
+
+    static constexpr int W = 30;
+    static constexpr int H = 24;
+    Surface view{kZoomViewTwips / kTwipsPerPixel, kZoomViewTwips / kTwipsPerPixel};
+};
+
+TEST_F(ZoomViewTest, TheViewShowsTheTwentyByTwentyPixelsAroundThePoint)
+{
+    drawZoomView(view, doc.picture(), 15 * kTwipsPerPixel, 12 * kTwipsPerPixel);
+    for (int i = 1; i <= kZoomSamples; ++i)
+        for (int j = 1; j <= kZoomSamples; ++j)
+            ASSERT_EQ(viewAt(i, j), pictureAt(15 + j - 10, 12 + i - 10)) << i << "," << j;
+    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Twips); // the picture's units are given back
+}
+
+class ZoomWrapTest : public ZoomViewTest, public ::testing::WithParamInterface<QPoint> {};
+
+TEST_P(ZoomWrapTest, PointsAtEdgesAndCornersShowTheOppositeEdges)
+{
+    const QPoint p = GetParam();
+    drawZoomView(view, doc.picture(), p.x() * kTwipsPerPixel, p.y() * kTwipsPerPixel);
+    for (int i = 1; i <= kZoomSamples; ++i)
+        for (int j = 1; j <= kZoomSamples; ++j) {
+            const int x = ((p.x() + j - 10) % W + W) % W;
+            const int y = ((p.y() + i - 10) % H + H) % H;
+            ASSERT_EQ(viewAt(i, j), pictureAt(x, y)) << i << "," << j;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, ZoomWrapTest,
+                         ::testing::Values(QPoint(0, 0), QPoint(29, 0), QPoint(0, 23), QPoint(29, 23), QPoint(15, 0),
+                                           QPoint(0, 12), QPoint(29, 12), QPoint(15, 23)));
+
+TEST_F(ZoomViewTest, ATinyPictureRepeatsInTheView)
+{
+    doc.replaceWith(testing::randomImage(1, 1, 5));
+    drawZoomView(view, doc.picture(), 0, 0);
+    EXPECT_EQ(viewAt(1, 1), pictureAt(0, 0));
+    EXPECT_EQ(viewAt(20, 20), pictureAt(0, 0));
+}
+
+struct MoveCase {
+    int index;
+    QPoint from; // twips
+    QPoint to;
+};
+
+class ZoomMoveTest : public ZoomViewTest, public ::testing::WithParamInterface<MoveCase> {};
+
+TEST_P(ZoomMoveTest, ArrowsMoveOnePixelAndWrapAroundThePicture)
+{
+    const MoveCase c = GetParam();
+    session.state.ZoomPointSet = true;
+    session.state.ZoomPointX = static_cast<float>(c.from.x());
+    session.state.ZoomPointY = static_cast<std::int16_t>(c.from.y());
+    ASSERT_TRUE(moveZoomPoint(session.state, doc.picture(), c.index));
+    EXPECT_FLOAT_EQ(session.state.ZoomPointX, static_cast<float>(c.to.x()));
+    EXPECT_EQ(session.state.ZoomPointY, c.to.y());
+}
+
+// The picture is 450 x 360 twips.
+INSTANTIATE_TEST_SUITE_P(Directions, ZoomMoveTest,
+                         ::testing::Values(MoveCase{0, {150, 150}, {150, 135}}, MoveCase{1, {150, 150}, {165, 150}},
+                                           MoveCase{2, {150, 150}, {150, 165}}, MoveCase{3, {150, 150}, {135, 150}},
+                                           MoveCase{4, {150, 150}, {165, 135}}, MoveCase{5, {150, 150}, {165, 165}},
+                                           MoveCase{6, {150, 150}, {135, 165}}, MoveCase{7, {150, 150}, {135, 135}},
+                                           MoveCase{0, {150, 0}, {150, 360}}, MoveCase{2, {150, 360}, {150, 0}},
+                                           MoveCase{1, {450, 30}, {0, 30}}, MoveCase{3, {0, 30}, {450, 30}},
+                                           MoveCase{7, {0, 0}, {450, 360}}, MoveCase{5, {450, 360}, {0, 0}},
+                                           MoveCase{1, {440, 30}, {0, 30}}));
+
+TEST_F(ZoomViewTest, NothingMovesOrPaintsWithoutAFixedPoint)
+{
+    session.state.ZoomPointX = 30;
+    EXPECT_FALSE(moveZoomPoint(session.state, doc.picture(), 1));
+    EXPECT_FLOAT_EQ(session.state.ZoomPointX, 30);
+    const QImage before = doc.picture().Image();
+    EXPECT_FALSE(paintZoomPoint(session));
+    EXPECT_EQ(doc.picture().Image(), before);
+}
+
+TEST_F(ZoomViewTest, PaintingColoursThePixelUpAndLeftOfThePointOnEveryTile)
+{
+    fix(10, 8);
+    session.state.LeftColour = rgb(250, 0, 250);
+    const QImage before = doc.picture().Image();
+    ASSERT_TRUE(paintZoomPoint(session));
+    EXPECT_EQ(session.state.ToolDrawWidth[18], 1); // an unset width becomes one pixel
+    EXPECT_EQ(zoomPaintPixel(session.state), QPoint(9, 7));
+    EXPECT_EQ(pictureAt(9, 7), rgb(250, 0, 250));
+    int changed = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            changed += pictureAt(x, y) != testing::pixelAt(before, x, y);
+    EXPECT_EQ(changed, 1);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    EXPECT_EQ(session.undo.UndoCount, 0); // no snapshot
+}
+
+TEST_F(ZoomViewTest, PaintingUsesTheZoomToolsWidth)
+{
+    fix(10, 8);
+    session.state.ToolDrawWidth[18] = 3;
+    session.state.LeftColour = rgb(250, 0, 250);
+    paintZoomPoint(session);
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), rgb(250, 0, 250)), 9);
+}
+
+TEST_F(ZoomViewTest, PaintingAtTheTopLeftCornerDrawsNothingOutsideThePicture)
+{
+    fix(0, 0);
+    session.state.LeftColour = rgb(250, 0, 250);
+    ASSERT_TRUE(paintZoomPoint(session));
+    // The paint lands beyond the corner; the picture stays whole and the tiles equal.
+    EXPECT_EQ(doc.picture().pixelWidth(), W);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+} // namespace
+} // namespace quill
