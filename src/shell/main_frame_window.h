@@ -20,6 +20,7 @@ class QToolBar;
 namespace quill {
 
 class CanvasWindow;
+class CaptureWindow;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
@@ -46,11 +47,20 @@ public:
     // Ends the program (after Quit's Yes); tests replace it.
     std::function<void()> endProgram;
 
+    // The capture window while one is open (it is a window of its own, so it
+    // shows while the frame is minimised).
+    CaptureWindow *captureWindow() const;
+    // Pause between hiding the capture button and grabbing, so the screen has
+    // repainted where it was; 0 grabs at once.
+    int captureDelayMs = 250;
+
 private:
     void buildToolbar();
     void registerCommand(const QString &key, std::function<void()> command);
     void syncUndoButtons();
     void load();
+    void registerPictureCommands();
+    void startCapture();
 
     Session &session_;
     QToolBar *toolbar_ = nullptr;
@@ -58,6 +68,7 @@ private:
     QPointer<CanvasWindow> canvas_;
     QMap<QString, QAction *> buttons_;
     QMap<QString, std::function<void()>> commands_;
+    QPointer<CaptureWindow> capture_;
 };
 
 } // namespace quill
