@@ -51,10 +51,15 @@ void succeed()
     state().text.clear();
 }
 
-int codecFailure(tjhandle handle)
+// Records the codec's error, then drops its handle: after a failure in the
+// middle of a stream TurboJPEG's handle keeps a broken state, and the next
+// file would decode wrongly.
+int codecFailure(tjhandle &handle)
 {
     state().code = kErrorCodec + tjGetErrorCode(handle);
     state().text = QString::fromLocal8Bit(tjGetErrorStr2(handle));
+    tjDestroy(handle);
+    handle = nullptr;
     return state().code;
 }
 
@@ -344,9 +349,9 @@ int saveRgbToJpg(const QString &path, const unsigned char *rgb, int width, int h
     if (path.isEmpty() || !rgb || width <= 0 || height <= 0 || quality < 1 || quality > 100 ||
         (options & ~(kSaveProgressive | kSaveFullChroma)) != 0)
         return fail(kErrorBadArgument, QStringLiteral("Invalid arguments"), int(kErrorBadArgument));
-    tjhandle handle = compressor();
-    if (!handle)
+    if (!compressor())
         return fail(kErrorNotInitialised, QString::fromLocal8Bit(tjGetErrorStr2(nullptr)), int(kErrorNotInitialised));
+    tjhandle &handle = state().compressor;
 
     unsigned char *encoded = nullptr;
     unsigned long encodedSize = 0;
@@ -356,6 +361,12 @@ int saveRgbToJpg(const QString &path, const unsigned char *rgb, int width, int h
         0) {
         tjFree(encoded);
         return codecFailure(handle);
+    }
+    if (flags & TJFLAG_PROGRESSIVE) {
+        // TurboJPEG keeps part of the progressive set-up in the handle, and a
+        // later baseline file would come out damaged: start afresh next time.
+        tjDestroy(handle);
+        handle = nullptr;
     }
     QSaveFile out(path);
     const bool written = out.open(QIODevice::WriteOnly) &&
@@ -394,9 +405,9 @@ std::optional<QImage> decodeBitmap(const uchar *bytes, qint64 size, qint64 maxBy
 
 std::optional<QImage> decodeJpeg(const uchar *bytes, qint64 size, qint64 maxBytes)
 {
-    tjhandle handle = decompressor();
-    if (!handle)
+    if (!decompressor())
         return fail(kErrorNotInitialised, QString::fromLocal8Bit(tjGetErrorStr2(nullptr)), std::optional<QImage>());
+    tjhandle &handle = state().decompressor;
     if (!bytes || size <= 0)
         return fail(kErrorTruncated, QStringLiteral("Empty JPEG file"), std::optional<QImage>());
     const auto jpegSize = static_cast<unsigned long>(size);
@@ -405,7 +416,12 @@ std::optional<QImage> decodeJpeg(const uchar *bytes, qint64 size, qint64 maxByte
         codecFailure(handle);
         return std::nullopt;
     }
-    if (width <= 0 || height <= 0 || qint64(width) * height * 4 > maxBytes)
+    if (width <= 0 || height <= 0) { // the stream ended inside its headers
+        tjDestroy(handle);
+        handle = nullptr;
+        return fail(kErrorTruncated, QStringLiteral("The JPEG file ends inside its header"), std::optional<QImage>());
+    }
+    if (qint64(width) * height * 4 > maxBytes)
         return fail(kErrorTooLarge, QStringLiteral("A %1 x %2 JPEG is too large").arg(width).arg(height),
                     std::optional<QImage>());
     QImage image(width, height, QImage::Format_RGB32);
