@@ -140,7 +140,7 @@ std::optional<QImage> loadPicture(const QString &path)
         auto image = jpeg::decodeBitmap(bytes, length, maxBytes);
         if (image || jpeg::lastErrorCode() != jpeg::kErrorUnsupported)
             return image;
-    } else if (length >= 3 && bytes[0] == 0xff && bytes[1] == 0xd8 && bytes[2] == 0xff) {
+    } else if (length >= 2 && bytes[0] == 0xff && bytes[1] == 0xd8) {
         return jpeg::decodeJpeg(bytes, length, maxBytes);
     } else if (length >= 4 && std::memcmp(bytes, "GIF8", 4) == 0 && !gifFirstImageComplete(bytes, length)) {
         return std::nullopt;

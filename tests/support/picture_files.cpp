@@ -122,6 +122,8 @@ QByteArray readFile(const QString &path)
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
+    // A fresh file: rewriting one in place makes ext4 flush it to disk on close.
+    QFile::remove(path);
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
