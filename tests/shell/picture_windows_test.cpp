@@ -89,6 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"d", nullptr, [](auto &t) { return openWindow<AboutWindow>(&t.mainFrame()) != nullptr; }}),
     [](const auto &info) { return std::string(info.param.key); });
 
+TEST_F(PictureKeyTest, APastedPictureOfANewSizeShowsInEveryTile)
+{
+    const QImage clip = testing::randomImage(30, 20, 13);
+    host.clipboard = clip;
+    frame->toolbarClick(QStringLiteral("m"));
+    for (int i = 0; i < kLayerCount; ++i) {
+        ASSERT_EQ(tile(i)->size(), QSize(30, 20)) << i;
+        EXPECT_EQ(tile(i)->grab().toImage().convertToFormat(QImage::Format_RGB32), clip) << i;
+    }
+    EXPECT_EQ(tile(0)->pos(), QPoint(30, 20));
+}
+
 // ---- New -------------------------------------------------------------------------
 
 class NewDialogTest : public WindowTest {
