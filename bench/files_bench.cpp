@@ -100,6 +100,22 @@ void BM_OpenJpeg(benchmark::State &state)
 }
 BENCHMARK(BM_OpenJpeg)->Unit(benchmark::kMillisecond);
 
+// Opening into a document of another size: the nine layers change size too.
+void BM_OpenJpegNewSize(benchmark::State &state)
+{
+    Workspace &w = workspace();
+    quill::SaveJpeg(*w.session, QStringLiteral("open.jpg"));
+    const QImage small(16, 16, QImage::Format_RGB32);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.session->document.replaceWith(small);
+        state.ResumeTiming();
+        auto picture = quill::loadPicture(QStringLiteral("open.jpg"));
+        w.session->document.replaceWith(*picture);
+    }
+}
+BENCHMARK(BM_OpenJpegNewSize)->Unit(benchmark::kMillisecond);
+
 // The yardstick: TurboJPEG encoding the raster's pixels straight to memory.
 void BM_RawTurboJpegEncode(benchmark::State &state)
 {
