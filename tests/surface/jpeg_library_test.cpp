@@ -18,7 +18,7 @@ using namespace quill::jpeg;
 
 // ---- Bitmaps of every depth the library reads, built byte by byte ----------
 
-struct BmpSpec {
+struct BmpKind {
     const char *name;
     int bits;
     int headerSize; // 12 (OS/2), 40 or 108
@@ -33,7 +33,7 @@ constexpr int kH = 5;
 QRgb paletteEntry(int i) { return qRgb(i * 37 % 256, i * 91 % 256, i * 53 % 256); }
 
 // The stored value of pixel (x, y) and the colour it must read as.
-std::pair<std::uint32_t, QRgb> pixelOf(const BmpSpec &s, int x, int y)
+std::pair<std::uint32_t, QRgb> pixelOf(const BmpKind &s, int x, int y)
 {
     if (s.bits <= 8) {
         const int i = (x + 2 * y + x * y) % (1 << s.bits);
@@ -60,7 +60,7 @@ void putLE(QByteArray &b, std::uint32_t v, int bytes)
         b.append(static_cast<char>((v >> (8 * i)) & 0xff));
 }
 
-QByteArray buildBmp(const BmpSpec &s, int width = kW, int height = kH)
+QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
 {
     QByteArray info;
     const int paletteCount = s.bits <= 8 ? 1 << s.bits : 0;
@@ -123,11 +123,11 @@ QByteArray buildBmp(const BmpSpec &s, int width = kW, int height = kH)
     return file + info + pixels;
 }
 
-class BitmapDepthTest : public TempDirTest, public ::testing::WithParamInterface<BmpSpec> {};
+class BitmapDepthTest : public TempDirTest, public ::testing::WithParamInterface<BmpKind> {};
 
 TEST_P(BitmapDepthTest, ReadsEveryPixelAsStoredAsRgbBytesAndAsARaster)
 {
-    const BmpSpec &s = GetParam();
+    const BmpKind &s = GetParam();
     const QByteArray bytes = buildBmp(s);
     ASSERT_TRUE(testing::writeFile(path("in.bmp"), bytes));
 
@@ -149,14 +149,14 @@ TEST_P(BitmapDepthTest, ReadsEveryPixelAsStoredAsRgbBytesAndAsARaster)
 
 INSTANTIATE_TEST_SUITE_P(
     Depths, BitmapDepthTest,
-    ::testing::Values(BmpSpec{"mono", 1, 40, false, 0, {}}, BmpSpec{"nibbles", 4, 40, false, 0, {}},
-                      BmpSpec{"indexed", 8, 40, false, 0, {}}, BmpSpec{"os2_indexed", 8, 12, false, 0, {}},
-                      BmpSpec{"rgb555", 16, 40, false, 0, {}},
-                      BmpSpec{"rgb565", 16, 40, false, 3, {0xf800, 0x07e0, 0x001f}},
-                      BmpSpec{"bgr", 24, 40, false, 0, {}}, BmpSpec{"bgr_top_down", 24, 40, true, 0, {}},
-                      BmpSpec{"os2_bgr", 24, 12, false, 0, {}}, BmpSpec{"bgrx", 32, 40, false, 0, {}},
-                      BmpSpec{"rgbx_fields_v4", 32, 108, false, 3, {0xff, 0xff00, 0xff0000}},
-                      BmpSpec{"rgbx_fields", 32, 40, true, 3, {0xff, 0xff00, 0xff0000}}),
+    ::testing::Values(BmpKind{"mono", 1, 40, false, 0, {}}, BmpKind{"nibbles", 4, 40, false, 0, {}},
+                      BmpKind{"indexed", 8, 40, false, 0, {}}, BmpKind{"os2_indexed", 8, 12, false, 0, {}},
+                      BmpKind{"rgb555", 16, 40, false, 0, {}},
+                      BmpKind{"rgb565", 16, 40, false, 3, {0xf800, 0x07e0, 0x001f}},
+                      BmpKind{"bgr", 24, 40, false, 0, {}}, BmpKind{"bgr_top_down", 24, 40, true, 0, {}},
+                      BmpKind{"os2_bgr", 24, 12, false, 0, {}}, BmpKind{"bgrx", 32, 40, false, 0, {}},
+                      BmpKind{"rgbx_fields_v4", 32, 108, false, 3, {0xff, 0xff00, 0xff0000}},
+                      BmpKind{"rgbx_fields", 32, 40, true, 3, {0xff, 0xff00, 0xff0000}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TempDirTest, ReadsBackTheBitmapsTheProgramWrites)
