@@ -3,16 +3,22 @@
 #include "canvas/canvas_window.h"
 #include "canvas/options_window.h"
 #include "canvas/text_window.h"
+#include "shell/about_window.h"
+#include "shell/capture_window.h"
+#include "shell/file_commands.h"
 #include "shell/icons.h"
-#include "toolbox/toolbox_window.h"
+#include "shell/new_picture_dialog.h"
+#include "shell/view_window.h"
 #include "shell/zoom_window.h"
 #include "surface/numeric_rules.h"
+#include "toolbox/toolbox_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QTimer>
 #include <QToolBar>
 
 namespace quill {
@@ -44,6 +50,18 @@ constexpr ToolbarButton kToolbar[] = {
 
 // The placement sums are worked in single precision and stored as whole twips.
 int twips(float value) { return static_cast<int>(roundHalfEven(static_cast<double>(value))); }
+// A single-instance window that is already open comes to the front instead
+// of a second one opening (closed ones may still wait for deletion).
+template <typename W> bool raiseOpenWindow(QObject *owner)
+{
+    for (W *window : owner->findChildren<W *>())
+        if (window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            return true;
+        }
+    return false;
+}
 
 } // namespace
 
@@ -88,6 +106,7 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
                     [this] { toggleWindow(session_.state.ZoomWindowHidden, zoomWindow_, &MainFrame::showZoomWindow); });
     session_.undo.onButtonsChanged = [this] { syncUndoButtons(); };
     syncUndoButtons();
+    registerPictureCommands();
 
     load();
 }
@@ -97,6 +116,55 @@ MainFrame::~MainFrame()
     session_.undo.onButtonsChanged = nullptr;
     if (canvas_)
         canvas_->controller().feedZoomWindow = nullptr;
+    session_.host.onTrayIconClicked = nullptr;
+    delete capture_.data();
+}
+
+// New, Open, Save, Copy, Paste, capture, View and About.
+void MainFrame::registerPictureCommands()
+{
+    registerCommand(QStringLiteral("a"), [this] {
+        if (!raiseOpenWindow<NewPictureDialog>(this))
+            (new NewPictureDialog(session_, this))->show();
+    });
+    registerCommand(QStringLiteral("b"), [this] { OpenPicture(session_); });
+    registerCommand(QStringLiteral("c"), [this] { SavePicture(session_); });
+    registerCommand(QStringLiteral("l"), [this] { CopyImage(session_); });
+    registerCommand(QStringLiteral("m"), [this] { PasteImage(session_); });
+    registerCommand(QStringLiteral("n"), [this] {
+        armCapture(session_);
+        showMinimized();
+    });
+    // Each View shows the picture as it is now, so an open one gives way.
+    registerCommand(QStringLiteral("k"), [this] {
+        qDeleteAll(findChildren<ViewWindow *>());
+        (new ViewWindow(session_.document.picture().Image(), this))->show();
+    });
+    registerCommand(QStringLiteral("d"), [this] {
+        if (!raiseOpenWindow<AboutWindow>(this))
+            (new AboutWindow(this))->show();
+    });
+    session_.host.onTrayIconClicked = [this] { startCapture(); };
+}
+
+CaptureWindow *MainFrame::captureWindow() const { return capture_.data(); }
+
+void MainFrame::startCapture()
+{
+    if (capture_)
+        return;
+    session_.host.setTrayIconVisible(false);
+    const auto open = [this] {
+        if (capture_)
+            return;
+        capture_ = new CaptureWindow(session_);
+        capture_->onCaptured = [this] { showMaximized(); };
+        capture_->show();
+    };
+    if (captureDelayMs <= 0)
+        open();
+    else
+        QTimer::singleShot(captureDelayMs, this, open);
 }
 
 void MainFrame::buildToolbar()

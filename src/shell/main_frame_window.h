@@ -23,6 +23,7 @@ class CanvasWindow;
 class OptionsWindow;
 class TextWindow;
 class ZoomWindow;
+class CaptureWindow;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
@@ -55,6 +56,13 @@ public:
     // Ends the program (after Quit's Yes); tests replace it.
     std::function<void()> endProgram;
 
+    // The capture window while one is open (it is a window of its own, so it
+    // shows while the frame is minimised).
+    CaptureWindow *captureWindow() const;
+    // Pause between hiding the capture button and grabbing, so the screen has
+    // repainted where it was; 0 grabs at once.
+    int captureDelayMs = 250;
+
 private:
     void buildToolbar();
     void registerCommand(const QString &key, std::function<void()> command);
@@ -68,6 +76,8 @@ private:
     // Toggle keys: destroy the window and set the flag, or create it anew and clear the flag.
     void toggleWindow(bool &hidden, QWidget *window, void (MainFrame::*show)());
     QWidget *childNamed(const QString &objectName) const;
+    void registerPictureCommands();
+    void startCapture();
 
     Session &session_;
     QToolBar *toolbar_ = nullptr;
@@ -80,6 +90,7 @@ private:
     QMap<QString, QPoint> lastPlace_;
     QMap<QString, QAction *> buttons_;
     QMap<QString, std::function<void()>> commands_;
+    QPointer<CaptureWindow> capture_;
 };
 
 } // namespace quill

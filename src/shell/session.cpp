@@ -1,5 +1,7 @@
 #include "shell/session.h"
 
+#include "surface/jpeg_library.h"
+
 namespace quill {
 
 void loadStartState(Session &session)
@@ -7,6 +9,7 @@ void loadStartState(Session &session)
     AppState &s = session.state;
     s.ToolMode = 1;
     s.PointCount = 2;
+    jpeg::initLibrary();
 
     // A white point 3000 pixels across covers the whole picture; the width stays.
     Surface &picture = session.document.picture();

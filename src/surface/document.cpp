@@ -93,9 +93,16 @@ void Document::replaceWith(const QImage &picture)
 {
     if (picture.isNull())
         return;
-    layOutGrid(static_cast<double>(picture.width()) * kTwipsPerPixel,
-               static_cast<double>(picture.height()) * kTwipsPerPixel);
-    layers_[0].setPicture(picture);
+    const QImage rgb =
+        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    if (rgb.isNull())
+        return;
+    // Every layer takes the new raster before the grid is sized for it, so a
+    // new size costs no resizing and repainting of nine rasters on the way.
+    for (auto &l : layers_)
+        l.raster() = rgb;
+    layOutGrid(static_cast<double>(rgb.width()) * kTwipsPerPixel, static_cast<double>(rgb.height()) * kTwipsPerPixel);
+    layers_[0].setPicture(rgb);
     SyncLayers(0);
 }
 

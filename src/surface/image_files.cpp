@@ -1,5 +1,9 @@
 #include "surface/image_files.h"
 
+#include "surface/jpeg_library.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -17,6 +21,46 @@ void putLE(unsigned char *at, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
         at[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// Walks the blocks of a GIF up to the end of its first image's data; false
+// when the file stops before that (Qt would show a cut-off GIF half drawn).
+bool gifFirstImageComplete(const uchar *p, qint64 size)
+{
+    if (size < 13)
+        return false;
+    qint64 pos = 13;
+    if (p[10] & 0x80)
+        pos += 3 * (qint64(2) << (p[10] & 7));
+    const auto skipSubBlocks = [&]() {
+        while (pos < size) {
+            const int n = p[pos++];
+            if (n == 0)
+                return true;
+            pos += n;
+        }
+        return false;
+    };
+    while (pos < size) {
+        const uchar block = p[pos];
+        if (block == 0x21) { // extension: label, then sub-blocks
+            pos += 2;
+            if (!skipSubBlocks())
+                return false;
+        } else if (block == 0x2c) { // image descriptor, local colours, code size, data
+            pos += 10;
+            if (pos > size)
+                return false;
+            const uchar flags = p[pos - 1];
+            if (flags & 0x80)
+                pos += 3 * (qint64(2) << (flags & 7));
+            pos += 1;
+            return skipSubBlocks();
+        } else {
+            return false; // trailer before any image, or garbage
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -76,7 +120,36 @@ std::optional<QImage> loadPicture(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return std::nullopt;
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    qint64 length = file.size();
+    QByteArray copy;
+    const uchar *bytes = length > 0 ? file.map(0, length) : nullptr;
+    if (!bytes) {
+        copy = file.readAll();
+        bytes = reinterpret_cast<const uchar *>(copy.constData());
+        length = copy.size();
+    }
+    const int limitMiB = QImageReader::allocationLimit();
+    const qint64 maxBytes = (limitMiB > 0 ? qint64(limitMiB) : qint64(1024)) * 1024 * 1024;
+
+    // Bitmaps and JPEGs go through our own strict decoders, so a file cut short
+    // is refused instead of opening half grey.
+    if (length >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+        auto image = jpeg::decodeBitmap(bytes, length, maxBytes);
+        if (image || jpeg::lastErrorCode() != jpeg::kErrorUnsupported)
+            return image;
+    } else if (length >= 2 && bytes[0] == 0xff && bytes[1] == 0xd8) {
+        return jpeg::decodeJpeg(bytes, length, maxBytes);
+    } else if (length >= 4 && std::memcmp(bytes, "GIF8", 4) == 0 && !gifFirstImageComplete(bytes, length)) {
+        return std::nullopt;
+    }
+
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), length);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull())

@@ -16,7 +16,8 @@ namespace quill {
 bool saveBitmap(const QImage &picture, const QString &path);
 
 // Loads BMP, GIF, JPEG (and PNG) into an RGB32 raster; transparent areas show
-// white. Empty when the file is missing, unreadable, not a picture or too large.
+// white. Empty when the file is missing, unreadable, not a picture, cut short
+// or too large.
 std::optional<QImage> loadPicture(const QString &path);
 
 } // namespace quill

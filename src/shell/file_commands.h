@@ -1,0 +1,69 @@
+// The toolbar's picture commands as core steps over a session: Open, Save
+// (bitmap, or JPEG through temp.bmp), Copy and Paste image, the New dialog's
+// "Ok", and the screen capture's arming and copying. Called by the main frame
+// and the New and capture windows. None of them takes an undo snapshot.
+#pragma once
+
+#include "shell/session.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quill {
+
+// The dialogs' filters, as the user sees them.
+inline const QString kOpenFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg)|*.jpg; *.gif; *.bmp;");
+inline const QString kSaveFilter = QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp");
+inline constexpr int kSaveFilterJpeg = 1;
+inline constexpr int kJpegQuality = 75;
+// Working files in the current directory, left on disk afterwards.
+inline const QString kTempBitmap = QStringLiteral("temp.bmp");
+inline const QString kClipBitmap = QStringLiteral("clip.bmp");
+
+inline const QString kCapturePrompt =
+    QStringLiteral("If you are ready to capture press the capture icon in the traybar");
+
+// Asks for a file and replaces the picture with it; the document takes the
+// picture's size. Cancel or an unreadable file leaves the picture as it was.
+void OpenPicture(Session &session);
+// Asks for a name and writes the picture as JPEG (quality 75) or bitmap,
+// reporting the JPEG result and any failure to write.
+void SavePicture(Session &session);
+// The JPEG path of Save on its own, for a name already chosen.
+void SaveJpeg(Session &session, const QString &fileName);
+
+// Puts the picture on the clipboard through clip.bmp.
+void CopyImage(Session &session);
+// Replaces the picture with the clipboard's, taking its size; nothing happens
+// when the clipboard holds no picture.
+void PasteImage(Session &session);
+
+// "New": the unit list, and the check and conversion of the two typed sizes.
+const QStringList &newPictureUnits();
+inline constexpr double kNewMinimum = 50;
+inline constexpr double kNewMaximum = 3000;
+struct TwipSize {
+    double width = 0;
+    double height = 0;
+};
+// Both numbers must read as numbers within 50..3000 in the chosen unit (0 =
+// twips); the result is in twips, or empty when refused.
+std::optional<TwipSize> newPictureSize(const QString &widthText, const QString &heightText, int unitIndex);
+// Clears the nine layers, gives them the new size and lays out the grid.
+// False (and nothing changes) when the sizes are refused.
+bool applyNewPicture(Session &session, const QString &widthText, const QString &heightText, int unitIndex);
+
+// Capture: the prompt and the tray icon (the main frame minimises itself).
+void armCapture(Session &session);
+// The whole screen, as the capture window shows it.
+QImage grabWholeScreen(Host &host);
+// Copies the document-sized rectangle of the screen picture whose top-left
+// corner is at frameTopLeft into the picture and its eight copies. Parts of
+// the frame outside the screen keep the picture's own pixels.
+void captureInto(Session &session, const QImage &screen, QPoint frameTopLeft);
+
+} // namespace quill

@@ -1,0 +1,305 @@
+#include "shell/file_commands.h"
+#include "support/fixtures.h"
+#include "support/picture_files.h"
+#include "surface/image_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::allLayersEqual;
+using testing::CoreTest;
+
+class FileCommandTest : public CoreTest {
+protected:
+    void setPicture(const QImage &picture) { doc.replaceWith(picture); }
+    const QImage &picture() const { return doc.picture().Image(); }
+    void answerSave(const QString &name, int filter) { host.saveAnswers.push_back({path(name), filter}); }
+    void answerOpen(const QString &name) { host.openAnswers.push_back({path(name), 1}); }
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto &m : host.messages)
+            texts << m.text;
+        return texts;
+    }
+};
+
+TEST_F(FileCommandTest, TheDialogsOfferTheirFilters)
+{
+    OpenPicture(session);
+    SavePicture(session);
+    ASSERT_EQ(host.openFilters.size(), 1u);
+    EXPECT_EQ(host.openFilters[0], QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg)|*.jpg; *.gif; *.bmp;"));
+    ASSERT_EQ(host.saveFilters.size(), 1u);
+    EXPECT_EQ(host.saveFilters[0], QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp"));
+}
+
+TEST_F(FileCommandTest, ABitmapSavedAndOpenedAgainIsIdenticalAndSizesTheDocument)
+{
+    const QImage original = testing::randomImage(37, 23, 11);
+    setPicture(original);
+    answerSave(QStringLiteral("tile.bmp"), 2);
+    SavePicture(session);
+    EXPECT_TRUE(host.messages.empty());
+
+    setPicture(testing::solidImage(10, 10, kBlack));
+    answerOpen(QStringLiteral("tile.bmp"));
+    OpenPicture(session);
+    EXPECT_EQ(picture(), original);
+    EXPECT_EQ(doc.picture().Width(), 37 * kTwipsPerPixel);
+    EXPECT_EQ(doc.picture().Height(), 23 * kTwipsPerPixel);
+    EXPECT_EQ(doc.layer(0).Left(), 37 * kTwipsPerPixel); // the centre of the new grid
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_EQ(session.undo.UndoCount, 0); // no snapshot
+}
+
+TEST_F(FileCommandTest, TheBitmapEntryWritesABitmapWhateverTheName)
+{
+    setPicture(testing::randomImage(8, 8, 1));
+    answerSave(QStringLiteral("looks_like.jpg"), 2);
+    SavePicture(session);
+    EXPECT_TRUE(testing::readFile(path("looks_like.jpg")).startsWith("BM"));
+}
+
+TEST_F(FileCommandTest, AJpegSaveReportsCreatedLeavesTempBmpAndOpensCloseToThePicture)
+{
+    const QImage original = testing::gradientImage(64, 40);
+    setPicture(original);
+    answerSave(QStringLiteral("tile.jpg"), 1);
+    SavePicture(session);
+
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Created ") + path("tile.jpg"));
+    EXPECT_EQ(host.messages[0].title, QStringLiteral("Quillmar"));
+    const auto temp = loadPicture(QStringLiteral("temp.bmp"));
+    ASSERT_TRUE(temp);
+    EXPECT_EQ(*temp, original);
+    const QByteArray jpeg = testing::readFile(path("tile.jpg"));
+    EXPECT_TRUE(jpeg.startsWith("\xff\xd8\xff"));
+
+    setPicture(testing::solidImage(5, 5, kBlack));
+    answerOpen(QStringLiteral("tile.jpg"));
+    OpenPicture(session);
+    ASSERT_EQ(picture().size(), original.size());
+    EXPECT_LT(testing::meanError(picture(), original), 2.0);
+    EXPECT_TRUE(allLayersEqual(doc));
+}
+
+TEST_F(FileCommandTest, AJpegIntoAMissingFolderReportsTheLibraryErrorAndKeepsThePicture)
+{
+    const QImage original = testing::randomImage(16, 16, 4);
+    setPicture(original);
+    ASSERT_TRUE(testing::writeFile(path("file"), "a plain file"));
+    answerSave(QStringLiteral("file/tile.jpg"), 1); // the parent is not a folder
+    SavePicture(session);
+    answerSave(QStringLiteral("no_such_folder/tile.jpg"), 1);
+    SavePicture(session);
+    EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("ImgDLLSaveRGBToJPG error: 7"),
+                                           QStringLiteral("ImgDLLSaveRGBToJPG error: 7")}));
+    EXPECT_EQ(picture(), original);
+    EXPECT_EQ(testing::readFile(path("file")), QByteArray("a plain file"));
+}
+
+TEST_F(FileCommandTest, ABitmapIntoAMissingFolderIsReportedAndKeepsThePicture)
+{
+    const QImage original = testing::randomImage(16, 16, 4);
+    setPicture(original);
+    answerSave(QStringLiteral("no_such_folder/tile.bmp"), 2);
+    SavePicture(session);
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Cannot write ") + path("no_such_folder/tile.bmp")});
+    EXPECT_EQ(picture(), original);
+}
+
+TEST_F(FileCommandTest, AJpegSaveStopsSilentlyWhenTempBmpCannotBeWritten)
+{
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("temp.bmp"))); // a folder takes the name
+    answerSave(QStringLiteral("tile.jpg"), 1);
+    SavePicture(session);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(QFile::exists(path("tile.jpg")));
+}
+
+TEST_F(FileCommandTest, CancellingOpenOrSaveChangesNothing)
+{
+    const QImage original = testing::randomImage(9, 9, 3);
+    setPicture(original);
+    OpenPicture(session); // the scripted dialogs answer Cancel
+    SavePicture(session);
+    EXPECT_EQ(picture(), original);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(FileCommandTest, AnUnreadableFileLeavesThePictureAndRefreshesTheCopies)
+{
+    const QImage original = testing::randomImage(9, 9, 3);
+    setPicture(original);
+    doc.picture().raster().setPixel(0, 0, 0xff123456); // the copies are behind
+    doc.picture().changedAll();
+    const QImage edited = picture();
+    ASSERT_TRUE(testing::writeFile(path("broken.bmp"), QByteArray("BM\x01\x02")));
+    answerOpen(QStringLiteral("broken.bmp"));
+    OpenPicture(session);
+    EXPECT_EQ(picture(), edited);
+    EXPECT_TRUE(allLayersEqual(doc));
+}
+
+TEST_F(FileCommandTest, AGifOpensIntoTheDocumentAndAllItsCopies)
+{
+    const QImage gif = testing::paletteImage(21, 13);
+    ASSERT_TRUE(testing::writeFile(path("tile.gif"), testing::encodeGif(gif)));
+    answerOpen(QStringLiteral("tile.gif"));
+    OpenPicture(session);
+    EXPECT_EQ(picture(), gif);
+    EXPECT_TRUE(allLayersEqual(doc));
+}
+
+// ---- Clipboard ---------------------------------------------------------------
+
+TEST_F(FileCommandTest, CopyThenPasteRestoresThePictureAndLeavesClipBmp)
+{
+    const QImage original = testing::randomImage(19, 12, 8);
+    setPicture(original);
+    CopyImage(session);
+    EXPECT_EQ(host.clipboard.convertToFormat(QImage::Format_RGB32), original);
+    const auto clip = loadPicture(path("clip.bmp"));
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(*clip, original);
+
+    setPicture(testing::solidImage(7, 7, kWhite));
+    PasteImage(session);
+    EXPECT_EQ(picture(), original);
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+TEST_F(FileCommandTest, PasteWithNoPictureOnTheClipboardChangesNothing)
+{
+    const QImage original = testing::randomImage(6, 5, 2);
+    setPicture(original);
+    PasteImage(session);
+    EXPECT_EQ(picture(), original);
+    EXPECT_EQ(doc.picture().Width(), 6 * kTwipsPerPixel);
+    EXPECT_TRUE(allLayersEqual(doc));
+}
+
+TEST_F(FileCommandTest, APastedPictureSetsTheSizeAndItsTransparencyShowsWhite)
+{
+    QImage clip(30, 4, QImage::Format_ARGB32);
+    clip.fill(Qt::transparent);
+    clip.setPixel(1, 1, 0xff0000ff);
+    host.clipboard = clip;
+    PasteImage(session);
+    ASSERT_EQ(picture().size(), QSize(30, 4));
+    EXPECT_EQ(testing::pixelAt(picture(), 1, 1), rgb(0, 0, 255));
+    EXPECT_EQ(testing::countPixels(picture(), kWhite), 30 * 4 - 1);
+    EXPECT_EQ(doc.layer(8).Left(), 2 * 30 * kTwipsPerPixel);
+}
+
+TEST_F(FileCommandTest, CopyLeavesTheClipboardClearedWhenClipBmpCannotBeWritten)
+{
+    host.clipboard = testing::solidImage(3, 3, kBlack);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("clip.bmp")));
+    CopyImage(session);
+    EXPECT_TRUE(host.clipboard.isNull());
+}
+
+// ---- New ---------------------------------------------------------------------
+
+struct NewCase {
+    const char *name;
+    const char *width;
+    const char *height;
+    int unit;
+    bool accepted;
+    QSize pixels; // of the picture afterwards
+};
+
+class NewPictureTest : public FileCommandTest, public ::testing::WithParamInterface<NewCase> {};
+
+TEST_P(NewPictureTest, AcceptsOnlySizesInRange)
+{
+    const NewCase &c = GetParam();
+    setPicture(testing::randomImage(12, 12, 5));
+    const QImage before = picture();
+    EXPECT_EQ(applyNewPicture(session, QString::fromUtf8(c.width), QString::fromUtf8(c.height), c.unit), c.accepted);
+    if (!c.accepted) {
+        EXPECT_EQ(picture(), before);
+        return;
+    }
+    EXPECT_EQ(picture().size(), c.pixels);
+    EXPECT_EQ(testing::countPixels(picture(), kWhite), c.pixels.width() * c.pixels.height());
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, NewPictureTest,
+    ::testing::Values(
+        NewCase{"lower_limit", "50", "50", 0, true, {3, 3}}, NewCase{"upper_limit", "50", "3000", 0, true, {3, 200}},
+        NewCase{"start_size", "1837", "1837", 0, true, {122, 122}}, NewCase{"width_49", "49", "100", 0, false, {}},
+        NewCase{"height_3001", "100", "3001", 0, false, {}}, NewCase{"width_3001", "3001", "100", 0, false, {}},
+        NewCase{"letters", "abc", "100", 0, false, {}}, NewCase{"number_then_letters", "100", "120px", 0, false, {}},
+        NewCase{"empty", "", "100", 0, false, {}}, NewCase{"not_a_number", "nan", "100", 0, false, {}},
+        NewCase{"blanks_around", " 150 ", "\t300", 0, true, {10, 20}},
+        NewCase{"pixels", "256", "256", 2, true, {256, 256}}, NewCase{"points", "60", "75", 1, true, {80, 100}},
+        NewCase{"characters", "100", "100", 3, true, {800, 1600}},
+        NewCase{"centimetres", "50", "60", 6, true, {1890, 2268}},
+        NewCase{"inches_too_large", "3000", "50", 4, false, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(FileCommandTest, NewLaysOutTheNineTilesAroundTheDocument)
+{
+    ASSERT_TRUE(applyNewPicture(session, QStringLiteral("1000"), QStringLiteral("500"), 0));
+    const int lefts[] = {1000, 0, 1000, 2000, 0, 2000, 0, 1000, 2000};
+    const int tops[] = {500, 0, 0, 0, 500, 500, 1000, 1000, 1000};
+    for (int i = 0; i < kLayerCount; ++i) {
+        EXPECT_EQ(doc.layer(i).Left(), lefts[i]) << i;
+        EXPECT_EQ(doc.layer(i).Top(), tops[i]) << i;
+        EXPECT_EQ(doc.layer(i).Width(), 1000) << i;
+        EXPECT_EQ(doc.layer(i).Height(), 500) << i;
+    }
+}
+
+// ---- Capture -------------------------------------------------------------------
+
+TEST_F(FileCommandTest, ArmingAsksAndShowsTheTrayIcon)
+{
+    armCapture(session);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              QStringLiteral("If you are ready to capture press the capture icon in the traybar"));
+    EXPECT_EQ(host.messages[0].title, QStringLiteral("Capture"));
+    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(host.trayIconVisible());
+}
+
+TEST_F(FileCommandTest, TheFramedPartOfTheScreenLandsInTheDocumentAndItsCopies)
+{
+    host.screen = testing::randomImage(300, 200, 21);
+    setPicture(testing::solidImage(20, 10, kWhite));
+    const QImage screen = grabWholeScreen(host);
+    ASSERT_EQ(screen.size(), QSize(300, 200));
+    captureInto(session, screen, QPoint(50, 60));
+    EXPECT_EQ(picture(), host.screen.copy(50, 60, 20, 10));
+    EXPECT_EQ(picture().size(), QSize(20, 10)); // the document keeps its size
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+TEST_F(FileCommandTest, AFramePastTheScreenEdgeCopiesOnlyWhatIsOnTheScreen)
+{
+    host.screen = testing::randomImage(100, 80, 22);
+    setPicture(testing::solidImage(20, 10, rgb(1, 2, 3)));
+    captureInto(session, grabWholeScreen(host), QPoint(90, 75));
+    EXPECT_EQ(picture().copy(0, 0, 10, 5), host.screen.copy(90, 75, 10, 5));
+    EXPECT_EQ(testing::countPixels(picture(), rgb(1, 2, 3)), 20 * 10 - 10 * 5);
+    EXPECT_TRUE(allLayersEqual(doc));
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,275 @@
+#include "shell/about_window.h"
+#include "shell/capture_window.h"
+#include "shell/new_picture_dialog.h"
+#include "shell/view_window.h"
+#include "support/picture_files.h"
+#include "support/window_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quill {
+namespace {
+
+using testing::allLayersEqual;
+using testing::WindowTest;
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void sendMouse(QWidget *target, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+template <typename W> W *openWindow(QObject *owner)
+{
+    for (W *w : owner->findChildren<W *>())
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// ---- Each toolbar key of these commands ----------------------------------------
+
+class PictureKeyTest;
+
+struct KeyCase {
+    const char *key;
+    std::function<void(PictureKeyTest &)> prepare;
+    std::function<bool(PictureKeyTest &)> ran;
+};
+
+class PictureKeyTest : public WindowTest, public ::testing::WithParamInterface<KeyCase> {
+public:
+    ScriptedHost &scripted() { return host; }
+    MainFrame &mainFrame() { return *frame; }
+    Document &document() { return doc; }
+};
+
+TEST_P(PictureKeyTest, RunsItsCommandAndTheCanvasIgnoresOneEvent)
+{
+    if (GetParam().prepare)
+        GetParam().prepare(*this);
+    ASSERT_TRUE(frame->button(QString::fromLatin1(GetParam().key))->isEnabled());
+    frame->toolbarClick(QString::fromLatin1(GetParam().key));
+    EXPECT_TRUE(GetParam().ran(*this));
+    EXPECT_NE(session.state.SkipCanvasMouse, 0);
+    press(0, {1, 1});
+    EXPECT_EQ(session.undo.UndoCount, 0); // the press was swallowed
+    EXPECT_EQ(session.state.SkipCanvasMouse, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PictureKeyTest,
+    ::testing::Values(
+        KeyCase{"a", nullptr, [](auto &t) { return openWindow<NewPictureDialog>(&t.mainFrame()) != nullptr; }},
+        KeyCase{"b", nullptr, [](auto &t) { return t.scripted().openFilters.size() == 1; }},
+        KeyCase{"c", nullptr, [](auto &t) { return t.scripted().saveFilters.size() == 1; }},
+        KeyCase{"l", nullptr, [](auto &) { return QFile::exists(QStringLiteral("clip.bmp")); }},
+        KeyCase{"m", [](auto &t) { t.scripted().clipboard = quill::testing::solidImage(5, 4, kBlack); },
+                [](auto &t) { return t.document().picture().Image().size() == QSize(5, 4); }},
+        KeyCase{"n", nullptr,
+                [](auto &t) {
+                    return t.scripted().trayIconVisible() && t.scripted().messages.size() == 1 &&
+                           t.mainFrame().isMinimized();
+                }},
+        KeyCase{"k", nullptr, [](auto &t) { return openWindow<ViewWindow>(&t.mainFrame()) != nullptr; }},
+        KeyCase{"d", nullptr, [](auto &t) { return openWindow<AboutWindow>(&t.mainFrame()) != nullptr; }}),
+    [](const auto &info) { return std::string(info.param.key); });
+
+TEST_F(PictureKeyTest, APastedPictureOfANewSizeShowsInEveryTile)
+{
+    const QImage clip = testing::randomImage(30, 20, 13);
+    host.clipboard = clip;
+    frame->toolbarClick(QStringLiteral("m"));
+    for (int i = 0; i < kLayerCount; ++i) {
+        ASSERT_EQ(tile(i)->size(), QSize(30, 20)) << i;
+        EXPECT_EQ(tile(i)->grab().toImage().convertToFormat(QImage::Format_RGB32), clip) << i;
+    }
+    EXPECT_EQ(tile(0)->pos(), QPoint(30, 20));
+}
+
+// ---- New -------------------------------------------------------------------------
+
+class NewDialogTest : public WindowTest {
+protected:
+    NewPictureDialog *open()
+    {
+        frame->toolbarClick(QStringLiteral("a"));
+        return openWindow<NewPictureDialog>(frame.get());
+    }
+};
+
+TEST_F(NewDialogTest, StartsWithTheStartSizeInTwipsAndTheUnitList)
+{
+    NewPictureDialog *dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("Form3"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("New"));
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->widthField()->text(), QStringLiteral("1837"));
+    EXPECT_EQ(dialog->heightField()->text(), QStringLiteral("1837"));
+    QStringList units;
+    for (int i = 0; i < dialog->unitList()->count(); ++i)
+        units << dialog->unitList()->itemText(i);
+    EXPECT_EQ(units, (QStringList{"Twips", "Points", "Pixel", "Character", "Inch", "Millimeter", "Centimeter"}));
+    EXPECT_EQ(dialog->unitList()->currentIndex(), 0);
+    EXPECT_EQ(open(), dialog); // a second "New" brings the same dialog forward
+}
+
+TEST_F(NewDialogTest, ARefusedSizeKeepsTheDialogOpenAndThePictureAsItWas)
+{
+    press(0, {3, 3});
+    const QImage before = doc.picture().Image().copy();
+    NewPictureDialog *dialog = open();
+    dialog->widthField()->setText(QStringLiteral("49"));
+    dialog->okButton()->click();
+    flushDeletes();
+    EXPECT_EQ(openWindow<NewPictureDialog>(frame.get()), dialog);
+    EXPECT_EQ(doc.picture().Image(), before);
+}
+
+TEST_F(NewDialogTest, OkClearsResizesAndLaysOutTheCanvas)
+{
+    press(0, {3, 3});
+    QPointer<NewPictureDialog> dialog = open();
+    dialog->widthField()->setText(QStringLiteral("1500"));
+    dialog->heightField()->setText(QStringLiteral("750"));
+    dialog->okButton()->click();
+    flushDeletes();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(doc.picture().Image().size(), QSize(100, 50));
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 100 * 50);
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_EQ(tile(0)->geometry(), QRect(100, 50, 100, 50));
+    EXPECT_EQ(tile(8)->geometry(), QRect(200, 100, 100, 50));
+    EXPECT_EQ(canvas().size(), QSize(300, 150));
+}
+
+TEST_F(NewDialogTest, CancelChangesNothing)
+{
+    press(0, {3, 3});
+    const QImage before = doc.picture().Image().copy();
+    QPointer<NewPictureDialog> dialog = open();
+    dialog->widthField()->setText(QStringLiteral("500"));
+    dialog->cancelButton()->click();
+    flushDeletes();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(doc.picture().Image(), before);
+}
+
+// ---- View picture ------------------------------------------------------------------
+
+class ViewTest : public WindowTest {};
+
+TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
+{
+    const QImage picture = testing::randomImage(10, 7, 31);
+    doc.replaceWith(picture);
+    frame->toolbarClick(QStringLiteral("k"));
+    QPointer<ViewWindow> view = openWindow<ViewWindow>(frame.get());
+    ASSERT_FALSE(view.isNull());
+    EXPECT_EQ(view->objectName(), QStringLiteral("Form10"));
+    EXPECT_EQ(view->mosaicRect(), QRect(0, 0, 100, 70));
+    view->resize(120, 90);
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_GE(shown.width(), 120);
+    int matching = 0;
+    for (int y = 0; y < 70; ++y)
+        for (int x = 0; x < 100; ++x)
+            matching += shown.pixel(x, y) == picture.pixel(x % 10, y % 7);
+    EXPECT_EQ(matching, 100 * 70);
+    const QRgb outside = view->palette().window().color().rgb();
+    EXPECT_EQ(shown.pixel(105, 10), outside); // right of the tenth copy
+    EXPECT_EQ(shown.pixel(10, 75), outside);  // below the tenth row
+
+    sendMouse(view, QEvent::MouseButtonPress, QPoint(55, 33));
+    flushDeletes();
+    EXPECT_TRUE(view.isNull());
+    EXPECT_EQ(doc.picture().Image(), picture);
+}
+
+TEST_F(ViewTest, ReopeningShowsThePictureAsItIsNow)
+{
+    doc.replaceWith(testing::solidImage(4, 4, kWhite));
+    frame->toolbarClick(QStringLiteral("k"));
+    doc.replaceWith(testing::solidImage(4, 4, rgb(200, 10, 10)));
+    frame->toolbarClick(QStringLiteral("k"));
+    flushDeletes();
+    ASSERT_EQ(frame->findChildren<ViewWindow *>().size(), 1);
+    ViewWindow *view = openWindow<ViewWindow>(frame.get());
+    ASSERT_NE(view, nullptr);
+    const QImage shown = view->grab().toImage();
+    EXPECT_EQ(shown.pixel(39, 39), qRgb(200, 10, 10));
+}
+
+// ---- About ---------------------------------------------------------------------------
+
+TEST_F(ViewTest, AboutNamesTheProgramItsVersionAndTheLibrariesAndOkCloses)
+{
+    frame->toolbarClick(QStringLiteral("d"));
+    QPointer<AboutWindow> about = openWindow<AboutWindow>(frame.get());
+    ASSERT_FALSE(about.isNull());
+    EXPECT_EQ(about->objectName(), QStringLiteral("Form5"));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About..."));
+    EXPECT_EQ(about->labelText(QStringLiteral("Label1")), QStringLiteral("Quillmar"));
+    EXPECT_EQ(about->labelText(QStringLiteral("Label2")), QStringLiteral("Version:"));
+    EXPECT_EQ(about->labelText(QStringLiteral("Label3")), QStringLiteral(QUILLMAR_VERSION));
+    const QString credits = about->labelText(QStringLiteral("Label7"));
+    EXPECT_TRUE(credits.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(credits.contains(QStringLiteral("libjpeg-turbo")));
+    EXPECT_FALSE(credits.contains(QStringLiteral("imgdll")));
+    about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    flushDeletes();
+    EXPECT_TRUE(about.isNull());
+}
+
+// ---- Capture --------------------------------------------------------------------------
+
+TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
+{
+    host.screen = testing::randomImage(320, 240, 77);
+    doc.replaceWith(testing::solidImage(24, 16, kWhite));
+    frame->captureDelayMs = 0;
+    frame->toolbarClick(QStringLiteral("n"));
+    EXPECT_TRUE(frame->isMinimized());
+    EXPECT_EQ(frame->captureWindow(), nullptr); // nothing until the icon is clicked
+
+    host.clickTrayIcon();
+    QPointer<CaptureWindow> capture = frame->captureWindow();
+    ASSERT_FALSE(capture.isNull());
+    EXPECT_EQ(capture->objectName(), QStringLiteral("Form13"));
+    EXPECT_FALSE(host.trayIconVisible());
+    EXPECT_EQ(capture->screenPicture().size(), QSize(320, 240));
+    EXPECT_EQ(capture->frameRect(), QRect(0, 0, 24, 16));
+
+    QWidget *picture1 = capture->picture();
+    ASSERT_EQ(picture1->objectName(), QStringLiteral("Picture1"));
+    sendMouse(picture1, QEvent::MouseMove, QPoint(100, 70));
+    EXPECT_EQ(capture->frameRect(), QRect(100, 70, 24, 16));
+    sendMouse(picture1, QEvent::MouseButtonPress, QPoint(100, 70));
+    flushDeletes();
+
+    EXPECT_TRUE(capture.isNull());
+    EXPECT_EQ(doc.picture().Image(), host.screen.copy(100, 70, 24, 16));
+    EXPECT_TRUE(allLayersEqual(doc));
+    for (int i = 0; i < kLayerCount; ++i)
+        EXPECT_EQ(tile(i)->surface().Image(), host.screen.copy(100, 70, 24, 16)) << i;
+    EXPECT_TRUE(frame->isMaximized());
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,24 @@
+// Picture files built byte by byte for the file tests: a GIF encoder (Qt reads
+// GIFs but cannot write them) and helpers to write and cut files.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace quill::testing {
+
+// A GIF of the image's first 256 distinct colours; the pixel (x, y) of the
+// image must use at most 256 colours in all. Empty when it uses more.
+QByteArray encodeGif(const QImage &image);
+// A picture of at most 256 colours that differ from pixel to pixel.
+QImage paletteImage(int width, int height);
+// A smooth picture that JPEG keeps close to the original.
+QImage gradientImage(int width, int height);
+
+QByteArray readFile(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+// Mean absolute difference per channel of two same-sized pictures.
+double meanError(const QImage &a, const QImage &b);
+
+} // namespace quill::testing
