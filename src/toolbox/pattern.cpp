@@ -4,6 +4,8 @@
 #include "surface/numeric_rules.h"
 #include "toolbox/pixel_framework.h"
 
+#include <algorithm>
+
 namespace quill {
 
 namespace {
@@ -133,17 +135,17 @@ void recolourPattern(Pattern &pattern, PatternTint tint)
 
 namespace {
 
-// (a + b) / 2 with a half going to the even neighbour.
-constexpr int halfSumEven(int a, int b)
+// Per channel (a + b) / 2 with a half going to the even neighbour: the odd
+// sum's lower half goes up by one exactly when it is odd.
+constexpr QRgb blendHalves(QRgb d, QRgb p)
 {
-    const int sum = a + b;
-    const int down = sum / 2;
-    return (sum % 2 == 0 || down % 2 == 0) ? down : down + 1;
-}
-
-constexpr Colour blendHalves(Colour d, Colour p)
-{
-    return rgb(halfSumEven(redOf(d), redOf(p)), halfSumEven(greenOf(d), greenOf(p)), halfSumEven(blueOf(d), blueOf(p)));
+    QRgb out = 0xff000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const QRgb sum = ((d >> shift) & 255) + ((p >> shift) & 255);
+        const QRgb down = sum >> 1;
+        out |= (down + (sum & down & 1)) << shift;
+    }
+    return out;
 }
 
 } // namespace
@@ -153,48 +155,51 @@ void applyPattern(Session &session, PatternTiling tiling)
     beginOperation(session, true, OperationLayers::InPlace);
     Surface &picture = session.document.layer(0);
 
-    std::array<std::optional<Colour>, kPatternCells> cells;
-    for (int k = 0; k < kPatternCells; ++k)
-        cells[static_cast<std::size_t>(k)] = cellColour(session.pattern.PatternCells[static_cast<std::size_t>(k)]);
+    // What each cell does to its pixel, per cell row. Merge by pixels starts
+    // every cell row with its alternation at "leave", and only coloured cells
+    // move it on, so which cells paint is fixed per row.
+    struct CellRow {
+        std::array<QRgb, kPatternSide> colour{};
+        std::array<bool, kPatternSide> used{};
+    };
+    std::array<CellRow, kPatternSide> rows;
+    for (int i = 0; i < kPatternSide; ++i) {
+        bool paintNext = false;
+        for (int j = 0; j < kPatternSide; ++j) {
+            const auto cell = cellColour(session.pattern.PatternCells[static_cast<std::size_t>(i * kPatternSide + j)]);
+            if (!cell)
+                continue;
+            rows[static_cast<std::size_t>(i)].colour[static_cast<std::size_t>(j)] = toQRgb(*cell);
+            rows[static_cast<std::size_t>(i)].used[static_cast<std::size_t>(j)] =
+                tiling != PatternTiling::ByPixels || paintNext;
+            paintNext = !paintNext;
+        }
+    }
 
+    // Tiles 0..round(H / 11) down and 0..round(W / 11) across: 11 rather than 12,
+    // so the last tile row and column always reach past the edges, where the
+    // points change nothing.
+    const std::int64_t tilesDown = roundHalfEven(picture.ScaleHeight() / 11.0) + 1;
+    const std::int64_t tilesAcross = roundHalfEven(picture.ScaleWidth() / 11.0) + 1;
     QImage &image = picture.raster();
-    const int width = image.width();
-    const int height = image.height();
-    // 11 rather than 12, so the last tile row and column always reach past the edges.
-    const auto tileRows = roundHalfEven(picture.ScaleHeight() / 11.0);
-    int &k = session.state.ClickStage;
-    k = 0;
-    for (std::int64_t r = 0; r <= tileRows; ++r) {
-        const auto tileColumns = roundHalfEven(picture.ScaleWidth() / 11.0);
-        for (std::int64_t c = 0; c <= tileColumns; ++c) {
-            for (int i = 0; i < kPatternSide; ++i) {
-                const std::int64_t y = 12 * r + i;
-                QRgb *line = y < height ? reinterpret_cast<QRgb *>(image.scanLine(static_cast<int>(y))) : nullptr;
-                bool paintNext = false; // the alternation of merge by pixels, fresh in every cell row
-                for (int j = 0; j < kPatternSide; ++j) {
-                    const auto cell = cells[static_cast<std::size_t>(k)];
-                    const std::int64_t x = 12 * c + j;
-                    if (cell) {
-                        QRgb *pixel = line && x < width ? line + x : nullptr;
-                        switch (tiling) {
-                        case PatternTiling::Draw:
-                            if (pixel)
-                                *pixel = toQRgb(*cell);
-                            break;
-                        case PatternTiling::Merge:
-                            if (pixel)
-                                *pixel = toQRgb(blendHalves(fromQRgb(*pixel), *cell));
-                            break;
-                        case PatternTiling::ByPixels:
-                            if (pixel && paintNext)
-                                *pixel = toQRgb(*cell);
-                            paintNext = !paintNext;
-                            break;
-                        }
-                    }
-                    if (++k == kPatternCells)
-                        k = 0;
-                }
+    const int yEnd = static_cast<int>(std::min<std::int64_t>(image.height(), 12 * tilesDown));
+    const int xEnd = static_cast<int>(std::min<std::int64_t>(image.width(), 12 * tilesAcross));
+    const bool blend = tiling == PatternTiling::Merge;
+    // The walk visits pixel (12c + j, 12r + i) for cell k = 12i + j of every
+    // tile; ClickStage is that cell counter, and it is 0 again after each whole
+    // tile, so the walk goes in memory order and leaves it at 0.
+    session.state.ClickStage = 0;
+    for (int y = 0; y < yEnd; ++y) {
+        const CellRow &row = rows[static_cast<std::size_t>(y % kPatternSide)];
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x0 = 0; x0 < xEnd; x0 += kPatternSide) {
+            const int cellsHere = std::min(kPatternSide, xEnd - x0);
+            QRgb *pixel = line + x0;
+            for (int j = 0; j < cellsHere; ++j) {
+                if (!row.used[static_cast<std::size_t>(j)])
+                    continue;
+                const QRgb colour = row.colour[static_cast<std::size_t>(j)];
+                pixel[j] = blend ? blendHalves(pixel[j], colour) : colour;
             }
         }
     }
