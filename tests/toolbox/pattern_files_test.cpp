@@ -1,7 +1,6 @@
 #include "support/fixtures.h"
 #include "toolbox/pattern_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -123,19 +122,6 @@ TEST_F(PatternFilesTest, ListingSortsFilesAndCreatesTheFolder)
     EXPECT_EQ(listPatternFiles(folder()), (QStringList{"Arrows", "brick", "zig"}));
 }
 
-TEST_F(PatternFilesTest, PreviewChangesTheCellsButNotTheToolboxGrid)
-{
-    QDir().mkpath(folder());
-    writeBytes(file("red"), patternText(144, "\"255\""));
-    QString error;
-    const auto shown = previewPatternFile(session, file("red"), error);
-    ASSERT_TRUE(shown);
-    EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ((*shown)[7], rgb(255, 0, 0));
-    EXPECT_EQ(session.pattern.PatternCells[0], QStringLiteral("255"));
-    EXPECT_EQ(session.pattern.GridColours, original.GridColours);
-}
-
 TEST_F(PatternFilesTest, AFolderThatIsARegularFileIsReportedAndNothingIsWritten)
 {
     writeBytes(folder(), "not a folder");
@@ -249,12 +235,6 @@ TEST_F(PatternFilesTest, AMissingFileIsReportedAndChangesNothing)
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, QStringLiteral("The pattern file \"nowhere\" cannot be opened."));
     expectPatternKept();
-}
-
-TEST_F(PatternFilesTest, TheDefaultFolderIsPatternsBesideTheExecutable)
-{
-    Pattern plain;
-    EXPECT_EQ(patternsFolder(plain), QDir(QCoreApplication::applicationDirPath()).filePath("patterns"));
 }
 
 } // namespace

@@ -173,19 +173,6 @@ INSTANTIATE_TEST_SUITE_P(Turns, PatternTurnTest,
                                       }}),
                          [](const auto &info) { return std::string(info.param.label); });
 
-TEST(PatternTurn, QuarterLeftMovesTheTopRightCornerToTheTopLeft)
-{
-    Pattern p;
-    p.setCell(11, QStringLiteral("255"));
-    turnPattern(p, PatternTurn::QuarterLeft);
-    EXPECT_EQ(p.PatternCells[0], QStringLiteral("255"));
-    turnPattern(p, PatternTurn::QuarterRight);
-    turnPattern(p, PatternTurn::QuarterRight);
-    EXPECT_EQ(p.PatternCells[143], QStringLiteral("255"));
-    EXPECT_EQ(p.GridColours[143], rgb(255, 0, 0));
-    EXPECT_EQ(p.GridColours[0], TransparentCellColour);
-}
-
 struct TintCase {
     PatternTint tint;
     Colour expected; // for a cell of (20, 21, 234), grey level 92
@@ -283,8 +270,10 @@ TEST_P(PatternTilingTest, EveryPixelTakesItsCellAndTransparentCellsKeepThePictur
             ASSERT_EQ(now, expectedPixel(param.tiling, session.pattern, old, x, y)) << x << "," << y;
             kept += now == old;
         }
-    EXPECT_GT(kept, 0);
-    EXPECT_LT(kept, param.width * param.height);
+    if (param.width * param.height > 1) {
+        EXPECT_GT(kept, 0);
+        EXPECT_LT(kept, param.width * param.height);
+    }
     EXPECT_TRUE(testing::allLayersEqual(doc));
     EXPECT_EQ(session.state.ClickStage, 0);
     EXPECT_EQ(session.undo.UndoCount, 1);
@@ -299,6 +288,7 @@ INSTANTIATE_TEST_SUITE_P(Tilings, PatternTilingTest,
                          ::testing::Values(TilingCase{"Draw", PatternTiling::Draw, 30, 27},
                                            TilingCase{"Merge", PatternTiling::Merge, 30, 27},
                                            TilingCase{"ByPixels", PatternTiling::ByPixels, 30, 27},
+                                           TilingCase{"DrawOnePixel", PatternTiling::Draw, 1, 1},
                                            TilingCase{"DrawSmall", PatternTiling::Draw, 10, 10},
                                            TilingCase{"DrawExactTiles", PatternTiling::Draw, 24, 36},
                                            TilingCase{"DrawRoundsToEvenTiles", PatternTiling::Draw, 137, 16},
@@ -356,15 +346,6 @@ TEST_F(PatternApplyTest, MergeByPixelsAlternatesOverColouredCellsOnlyAndRestarts
     EXPECT_EQ(pixelAt(image, 4, 0), kBlue);
     EXPECT_EQ(pixelAt(image, 5, 1), kWhite);
     EXPECT_EQ(testing::countPixels(image, kBlue), 2);
-}
-
-TEST_F(PatternApplyTest, AOnePixelPictureTakesCellZero)
-{
-    doc.replaceWith(testing::solidImage(1, 1, kWhite));
-    session.pattern.setCell(0, QStringLiteral("65280"));
-    applyPattern(session, PatternTiling::Draw);
-    EXPECT_EQ(pixelAt(doc.picture().Image(), 0, 0), rgb(0, 255, 0));
-    EXPECT_TRUE(testing::allLayersEqual(doc));
 }
 
 // The pattern buttons as the toolbox and the batch runner find them.
