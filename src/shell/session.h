@@ -9,6 +9,7 @@
 #include "shell/undo_store.h"
 #include "surface/document.h"
 #include "surface/host.h"
+#include "toolbox/pattern.h"
 
 #include <functional>
 #include <vector>
@@ -23,6 +24,7 @@ struct Session {
     Document document;
     UndoStore undo;
     RandomSource random;
+    Pattern pattern; // the toolbox's 12 x 12 pattern editor
 
     void TakeUndoSnapshot() { undo.TakeUndoSnapshot(document); }
 

@@ -10,10 +10,14 @@ namespace quill {
 
 using OperationFamily = void (*)(std::vector<Operation> &);
 
+void appendPatternOperations(std::vector<Operation> &operations); // pattern_operations.cpp
+
 // Add a family by declaring its append function here and listing it below.
 inline const std::vector<OperationFamily> &operationFamilies()
 {
-    static const std::vector<OperationFamily> families = {};
+    static const std::vector<OperationFamily> families = {
+        appendPatternOperations,
+    };
     return families;
 }
 

@@ -1,0 +1,194 @@
+#include "toolbox/pattern_files.h"
+
+#include "shell/app_state.h"
+#include "shell/session.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace quill {
+
+namespace {
+
+// A pattern file is about 1.5 KB; anything far larger is not one, and is not read whole.
+constexpr qint64 kLargestPatternFile = 64 * 1024;
+constexpr int kLongestName = 200;
+
+QString notAPattern(const QString &path, const QString &reason)
+{
+    return QStringLiteral("\"%1\" is not a pattern file: %2.").arg(QFileInfo(path).fileName(), reason);
+}
+
+} // namespace
+
+QString patternsFolder(const Pattern &pattern)
+{
+    if (!pattern.folder.isEmpty())
+        return pattern.folder;
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("patterns"));
+}
+
+QString ensurePatternsFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return {};
+    if (info.exists())
+        return QStringLiteral("\"%1\" is a file, not a folder").arg(QDir::toNativeSeparators(folder));
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder \"%1\" cannot be created").arg(QDir::toNativeSeparators(folder));
+    return {};
+}
+
+QStringList listPatternFiles(const QString &folder)
+{
+    if (!ensurePatternsFolder(folder).isEmpty())
+        return {};
+    return QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+PatternRead readPatternFile(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return {std::nullopt,
+                QStringLiteral("The pattern file \"%1\" cannot be opened.").arg(QFileInfo(path).fileName())};
+    if (file.size() > kLargestPatternFile)
+        return {std::nullopt, notAPattern(path, QStringLiteral("it is far larger than 144 lines"))};
+    const QByteArray content = file.readAll();
+
+    QList<QByteArray> lines = content.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the line end of the last line
+    if (lines.size() != kPatternCells)
+        return {std::nullopt,
+                notAPattern(path,
+                            QStringLiteral("it has %1 lines, a pattern has %2").arg(lines.size()).arg(kPatternCells))};
+
+    PatternValues values;
+    for (int k = 0; k < kPatternCells; ++k) {
+        QByteArray line = lines[k];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        line = line.trimmed();
+        const int lineNumber = k + 1;
+        if (line.size() < 2 || !line.startsWith('"') || !line.endsWith('"'))
+            return {std::nullopt,
+                    notAPattern(path, QStringLiteral("line %1 is not a value in double quotes").arg(lineNumber))};
+        const QString value = QString::fromLatin1(line.mid(1, line.size() - 2));
+        if (value != QLatin1String("T") && !value.isEmpty() && !cellColour(value)) {
+            bool digitsOnly = !value.isEmpty();
+            for (QChar ch : value)
+                digitsOnly = digitsOnly && ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+            if (digitsOnly)
+                return {std::nullopt,
+                        notAPattern(path, QStringLiteral("line %1 holds the colour %2, beyond the largest colour %3")
+                                              .arg(lineNumber)
+                                              .arg(value)
+                                              .arg(kLargestColour))};
+            return {std::nullopt, notAPattern(path, QStringLiteral("line %1 holds \"%2\", which is neither T nor a "
+                                                                   "colour number")
+                                                        .arg(lineNumber)
+                                                        .arg(value.left(40)))};
+        }
+        values[static_cast<std::size_t>(k)] = value;
+    }
+    return {values, {}};
+}
+
+QString writePatternFile(const QString &path, const PatternValues &cells)
+{
+    QByteArray content;
+    content.reserve(kPatternCells * 12);
+    for (const QString &cell : cells) {
+        content += '"';
+        content += cell.toLatin1();
+        content += "\"\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(content) != content.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString patternNameProblem(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("Type a name for the pattern.");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("\".\" and \"..\" cannot be pattern names.");
+    if (name.size() > kLongestName)
+        return QStringLiteral("A pattern name can have at most %1 characters.").arg(kLongestName);
+    static const QString reserved = QStringLiteral("/\\:*?\"<>|");
+    for (QChar ch : name)
+        if (reserved.contains(ch) || ch.unicode() < 32 || ch.unicode() == 127)
+            return QStringLiteral("A pattern name cannot contain / \\ : * ? \" < > | or control characters.");
+    return {};
+}
+
+bool loadPatternFile(Session &session, const QString &path)
+{
+    const PatternRead read = readPatternFile(path);
+    if (!read.values) {
+        session.host.messageBox(read.error, MessageButtons::Ok, kOpenPatternTitle);
+        return false;
+    }
+    for (int k = 0; k < kPatternCells; ++k)
+        session.pattern.setCell(k, (*read.values)[static_cast<std::size_t>(k)]);
+    session.stateChanged();
+    return true;
+}
+
+std::optional<std::array<Colour, kPatternCells>> previewPatternFile(Session &session, const QString &path,
+                                                                    QString &error)
+{
+    const PatternRead read = readPatternFile(path);
+    if (!read.values) {
+        error = read.error;
+        return std::nullopt;
+    }
+    error.clear();
+    std::array<Colour, kPatternCells> shown{};
+    for (int k = 0; k < kPatternCells; ++k) {
+        const QString &value = (*read.values)[static_cast<std::size_t>(k)];
+        session.pattern.PatternCells[static_cast<std::size_t>(k)] = value;
+        shown[static_cast<std::size_t>(k)] = gridColourOf(value);
+    }
+    return shown;
+}
+
+bool savePatternAs(Session &session, const QString &name)
+{
+    Host &host = session.host;
+    if (const QString problem = patternNameProblem(name); !problem.isEmpty()) {
+        host.messageBox(problem, MessageButtons::Ok, kSavePatternTitle);
+        return false;
+    }
+    const QString folder = patternsFolder(session.pattern);
+    if (const QString problem = ensurePatternsFolder(folder); !problem.isEmpty()) {
+        host.messageBox(QStringLiteral("The pattern cannot be saved: %1.").arg(problem), MessageButtons::Ok,
+                        kSavePatternTitle);
+        return false;
+    }
+    const QString path = QDir(folder).filePath(name);
+    if (FileExists(path) && host.messageBox(kOverwriteQuestion, MessageButtons::YesNo, kOverwriteTitle) != kAnswerYes)
+        return false;
+    if (const QString problem = writePatternFile(path, session.pattern.PatternCells); !problem.isEmpty()) {
+        host.messageBox(QStringLiteral("The pattern cannot be saved as \"%1\": %2.").arg(name, problem),
+                        MessageButtons::Ok, kSavePatternTitle);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quill

@@ -1,0 +1,59 @@
+// Pattern files: 144 lines, each a cell value between double quotes ended by
+// CR LF, kept in the "patterns" folder beside the executable. Reading checks
+// the whole file before anything changes, so a bad file never leaves a half
+// pattern behind. Called by the open/save dialogs and the batch runner.
+// Never shows a window; the only questions go through session.host.
+#pragma once
+
+#include "toolbox/pattern.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quill {
+
+// The folder pattern files live in: the pattern's own folder when set, else
+// "patterns" beside the executable.
+QString patternsFolder(const Pattern &pattern);
+// Creates the folder when missing. Empty on success, else what went wrong.
+QString ensurePatternsFolder(const QString &folder);
+// The file names in the folder, sorted; creates the folder when it is missing.
+QStringList listPatternFiles(const QString &folder);
+
+struct PatternRead {
+    std::optional<PatternValues> values; // set when the file is a whole, valid pattern
+    QString error;                       // otherwise the reason, fit for a message box
+};
+// Reads and checks a pattern file: exactly 144 lines of "T", "" or a colour
+// number 0..16777215 in double quotes (LF alone is accepted as a line end).
+PatternRead readPatternFile(const QString &path);
+// Writes the cells in the file format through a temporary file, so a failed
+// write never leaves a half file. Empty on success, else the reason.
+QString writePatternFile(const QString &path, const PatternValues &cells);
+
+// Why a typed name cannot be a pattern file name, or empty when it can.
+QString patternNameProblem(const QString &name);
+
+inline const QString kOpenPatternTitle = QStringLiteral("Open pattern");
+inline const QString kSavePatternTitle = QStringLiteral("Save pattern");
+inline const QString kOverwriteQuestion = QStringLiteral("This file already exists. Do you want to save anyway?");
+inline const QString kOverwriteTitle = QStringLiteral("File Error");
+
+// Opens a pattern file into the pattern and the toolbox grid. A bad or missing
+// file is reported through a message box and changes nothing. True on success.
+bool loadPatternFile(Session &session, const QString &path);
+
+// The open dialog's preview: a valid file's values go into the cells (the
+// toolbox grid keeps showing what it showed) and its grid colours are returned.
+// Empty with the reason in `error` when the file is bad; nothing changes then.
+std::optional<std::array<Colour, kPatternCells>> previewPatternFile(Session &session, const QString &path,
+                                                                    QString &error);
+
+// The save dialog's Ok: checks the name, makes the folder, asks before
+// overwriting and writes the file. Problems are told through a message box.
+// True when the dialog should close (the file was written).
+bool savePatternAs(Session &session, const QString &name);
+
+} // namespace quill
