@@ -9,6 +9,7 @@
 #include "shell/undo_store.h"
 #include "surface/document.h"
 #include "surface/host.h"
+#include "toolbox/merge_box.h"
 
 #include <functional>
 #include <vector>
@@ -23,6 +24,8 @@ struct Session {
     Document document;
     UndoStore undo;
     RandomSource random;
+    // The toolbox's merge panel: the second image the merges read.
+    MergeImage merge;
 
     void TakeUndoSnapshot() { undo.TakeUndoSnapshot(document); }
 

@@ -10,10 +10,20 @@ namespace quill {
 
 using OperationFamily = void (*)(std::vector<Operation> &);
 
+void appendColourConversions(std::vector<Operation> &operations);
+void appendChannelAdjusts(std::vector<Operation> &operations);
+void appendMirrorRotate(std::vector<Operation> &operations);
+void appendMergeColours(std::vector<Operation> &operations);
+void appendBlurMosaic(std::vector<Operation> &operations);
+void appendMergeImage(std::vector<Operation> &operations);
+
 // Add a family by declaring its append function here and listing it below.
 inline const std::vector<OperationFamily> &operationFamilies()
 {
-    static const std::vector<OperationFamily> families = {};
+    static const std::vector<OperationFamily> families = {
+        appendColourConversions, appendChannelAdjusts, appendMirrorRotate,
+        appendMergeColours,      appendBlurMosaic,     appendMergeImage,
+    };
     return families;
 }
 
