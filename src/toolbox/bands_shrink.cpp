@@ -76,16 +76,17 @@ void shrinkImage(Session &session)
     // In place: the writes land in columns the later reads never reach (a read
     // at column 3a - 1 or beyond comes after the writes to columns 0..a - 1, and
     // column a's own write one row up follows its read), so every read sees the
-    // picture as it was.
+    // picture as it was, and the result can be built row by row: row y - 1 from
+    // row y of the picture (the row below the last is beyond it: black).
     QImage result = resultRasterFrom(doc, 0);
-    const int height = source.height();
-    const auto columns = roundHalfEven(picture.ScaleWidth() / 3);
-    for (std::int64_t a = 0; a <= columns; ++a) {
-        const int x = static_cast<int>(3 * a);
-        for (int y = 0; y <= height; ++y) {
-            const Colour c =
-                combineThree(deviceRead(source, x - 1, y), deviceRead(source, x + 1, y), deviceRead(source, x, y));
-            writePixel(result, static_cast<int>(a), y - 1, c);
+    const int width = source.width(), height = source.height();
+    const int columns = static_cast<int>(std::min<std::int64_t>(roundHalfEven(picture.ScaleWidth() / 3), width - 1));
+    for (int y = 1; y <= height; ++y) {
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y - 1));
+        for (int a = 0; a <= columns; ++a) {
+            const int x = 3 * a;
+            out[a] = toQRgb(
+                combineThree(deviceRead(source, x - 1, y), deviceRead(source, x + 1, y), deviceRead(source, x, y)));
         }
     }
     storeResult(session, result, OperationLayers::InPlace);

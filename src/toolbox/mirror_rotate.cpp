@@ -8,6 +8,10 @@
 #include <array>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace quill {
 
 namespace {
@@ -115,6 +119,79 @@ std::optional<QPoint> quarterTurnSource(QuarterTurn turn, int width, int height,
     return std::nullopt;
 }
 
+namespace {
+
+struct TurnRasters {
+    const QRgb *in;
+    qsizetype inStride;
+    QRgb *out;
+    qsizetype outStride;
+    int width, height;
+    bool ccw;
+};
+
+#ifdef __SSE2__
+// Four rows of four pixels become four columns.
+inline void transpose4(__m128i &r0, __m128i &r1, __m128i &r2, __m128i &r3)
+{
+    const __m128i t0 = _mm_unpacklo_epi32(r0, r1), t1 = _mm_unpacklo_epi32(r2, r3);
+    const __m128i t2 = _mm_unpackhi_epi32(r0, r1), t3 = _mm_unpackhi_epi32(r2, r3);
+    r0 = _mm_unpacklo_epi64(t0, t1);
+    r1 = _mm_unpackhi_epi64(t0, t1);
+    r2 = _mm_unpacklo_epi64(t2, t3);
+    r3 = _mm_unpackhi_epi64(t2, t3);
+}
+
+inline __m128i load4(const QRgb *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
+inline void store4(QRgb *p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i *>(p), v); }
+#endif
+
+// One block of the region where every pixel is a plain lookup of the turned
+// picture: counter-clockwise (x, y) <- (W - 1 - y, x - 1), clockwise (x, y) <- (y, H - x).
+void turnBlock(const TurnRasters &t, int bx, int bxEnd, int by, int byEnd)
+{
+    auto source = [&t](int x, int y) {
+        return t.ccw ? t.in[(x - 1) * t.inStride + (t.width - 1 - y)] : t.in[(t.height - x) * t.inStride + y];
+    };
+    int y = by;
+#ifdef __SSE2__
+    // Four by four tiles: four source rows loaded, transposed, stored as four rows.
+    for (; y + 3 <= byEnd; y += 4) {
+        int x = bx;
+        for (; x + 3 <= bxEnd; x += 4) {
+            __m128i r0, r1, r2, r3;
+            if (t.ccw) {
+                const QRgb *s = t.in + (x - 1) * t.inStride + (t.width - 4 - y);
+                r0 = load4(s), r1 = load4(s + t.inStride), r2 = load4(s + 2 * t.inStride),
+                r3 = load4(s + 3 * t.inStride);
+                transpose4(r0, r1, r2, r3);
+                store4(t.out + (y + 3) * t.outStride + x, r0);
+                store4(t.out + (y + 2) * t.outStride + x, r1);
+                store4(t.out + (y + 1) * t.outStride + x, r2);
+                store4(t.out + y * t.outStride + x, r3);
+            } else {
+                const QRgb *s = t.in + (t.height - x) * t.inStride + y;
+                r0 = load4(s), r1 = load4(s - t.inStride), r2 = load4(s - 2 * t.inStride),
+                r3 = load4(s - 3 * t.inStride);
+                transpose4(r0, r1, r2, r3);
+                store4(t.out + y * t.outStride + x, r0);
+                store4(t.out + (y + 1) * t.outStride + x, r1);
+                store4(t.out + (y + 2) * t.outStride + x, r2);
+                store4(t.out + (y + 3) * t.outStride + x, r3);
+            }
+        }
+        for (; x <= bxEnd; ++x)
+            for (int yy = y; yy < y + 4; ++yy)
+                t.out[yy * t.outStride + x] = source(x, yy);
+    }
+#endif
+    for (; y <= byEnd; ++y)
+        for (int x = bx; x <= bxEnd; ++x)
+            t.out[y * t.outStride + x] = source(x, y);
+}
+
+} // namespace
+
 void turnImage(Session &session, QuarterTurn turn)
 {
     session.TakeUndoSnapshot();
@@ -142,21 +219,8 @@ void turnImage(Session &session, QuarterTurn turn)
     constexpr int kBlock = 32;
     for (int by = y0; by <= y1; by += kBlock) {
         const int byEnd = std::min(y1, by + kBlock - 1);
-        for (int bx = x0; bx <= x1; bx += kBlock) {
-            const int bxEnd = std::min(x1, bx + kBlock - 1);
-            for (int y = by; y <= byEnd; ++y) {
-                QRgb *row = out + y * outStride;
-                if (ccw) {
-                    const QRgb *column = in + (width - 1 - y); // source column W - 1 - y, row x - 1
-                    for (int x = bx; x <= bxEnd; ++x)
-                        row[x] = column[(x - 1) * inStride];
-                } else {
-                    const QRgb *column = in + y; // source column y, row H - x
-                    for (int x = bx; x <= bxEnd; ++x)
-                        row[x] = column[(height - x) * inStride];
-                }
-            }
-        }
+        for (int bx = x0; bx <= x1; bx += kBlock)
+            turnBlock({in, inStride, out, outStride, width, height, ccw}, bx, std::min(x1, bx + kBlock - 1), by, byEnd);
     }
     // The rest of the picture (column 0, and the overhang of a non-square
     // picture): the general rule, pixel by pixel.
