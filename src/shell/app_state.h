@@ -36,7 +36,7 @@ struct AppState {
     Colour LeftColour = kBlack;
     Colour RightColour = kWhite;
     // The Get-colour tool's sample of the colour under the pointer.
-    Colour HoverColour = kWhite;
+    Colour HoverColour = rgb(224, 224, 224);
 
     // Text and font of the Text tool.
     TextSettings Text;

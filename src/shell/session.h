@@ -9,6 +9,7 @@
 #include "shell/undo_store.h"
 #include "surface/document.h"
 #include "surface/host.h"
+#include "toolbox/merge_box.h"
 #include "toolbox/pattern.h"
 
 #include <functional>
@@ -25,6 +26,8 @@ struct Session {
     UndoStore undo;
     RandomSource random;
     Pattern pattern; // the toolbox's 12 x 12 pattern editor
+    // The toolbox's merge panel: the second image the merges read.
+    MergeImage merge;
 
     void TakeUndoSnapshot() { undo.TakeUndoSnapshot(document); }
 

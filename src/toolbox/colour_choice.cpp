@@ -93,7 +93,7 @@ std::optional<Colour> ToolboxColours::paletteMouse(int image, int button, double
     } else if (button == 2) {
         session_.state.RightColour = c;
     }
-    previewColour = c;
+    session_.state.HoverColour = c; // Picture4
     return picked;
 }
 

@@ -36,10 +36,9 @@ public:
     // Picture5: swaps the foreground and background through the holder Picture6.
     void swap();
 
-    Surface Picture1;                          // the palette box
-    Colour previewColour = rgb(224, 224, 224); // Picture4
-    Colour holderColour = rgb(224, 224, 224);  // Picture6
-    Colour dialogColour = kBlack;              // the colour dialog's Color
+    Surface Picture1;                         // the palette box
+    Colour holderColour = rgb(224, 224, 224); // Picture6
+    Colour dialogColour = kBlack;             // the colour dialog's Color
 
 private:
     Session &session_;

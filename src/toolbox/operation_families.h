@@ -10,13 +10,20 @@ namespace quill {
 
 using OperationFamily = void (*)(std::vector<Operation> &);
 
+void appendColourConversions(std::vector<Operation> &operations);
+void appendChannelAdjusts(std::vector<Operation> &operations);
+void appendMirrorRotate(std::vector<Operation> &operations);
+void appendMergeColours(std::vector<Operation> &operations);
+void appendBlurMosaic(std::vector<Operation> &operations);
+void appendMergeImage(std::vector<Operation> &operations);
 void appendPatternOperations(std::vector<Operation> &operations); // pattern_operations.cpp
 
 // Add a family by declaring its append function here and listing it below.
 inline const std::vector<OperationFamily> &operationFamilies()
 {
     static const std::vector<OperationFamily> families = {
-        appendPatternOperations,
+        appendColourConversions, appendChannelAdjusts, appendMirrorRotate,      appendMergeColours,
+        appendBlurMosaic,        appendMergeImage,     appendPatternOperations,
     };
     return families;
 }

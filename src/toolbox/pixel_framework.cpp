@@ -1,5 +1,9 @@
 #include "toolbox/pixel_framework.h"
 
+#include <algorithm>
+#include <cstring>
+#include <map>
+
 namespace quill {
 
 void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers)
@@ -22,6 +26,105 @@ void endOperation(Session &session, OperationLayers layers)
         doc.SyncLayers(1);
     else
         doc.PropagateCentre();
+}
+
+QImage resultRaster(Document &document) { return document.takeScratchRaster(); }
+
+QImage resultRasterFrom(Document &document, int layer)
+{
+    QImage result = document.takeScratchRaster();
+    const QImage &start = document.layer(layer).Image();
+    if (start.size() == result.size() && start.format() == result.format() &&
+        start.bytesPerLine() == result.bytesPerLine()) {
+        const auto bytes = static_cast<std::size_t>(result.bytesPerLine()) * static_cast<std::size_t>(result.height());
+        std::memcpy(result.bits(), start.constBits(), bytes);
+    } else {
+        result = start.convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(0, 0), result.size()));
+    }
+    return result;
+}
+
+void storeResult(Session &session, QImage &result, OperationLayers layers)
+{
+    Document &doc = session.document;
+    doc.layer(layers == OperationLayers::TwoLayer ? 1 : 0).setPicture(result);
+    result = QImage(); // the layers hold it now; a later scratch request may reuse it
+    endOperation(session, layers);
+}
+
+Colour pointRead(const QImage &image, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return kInvalidColour;
+    return fromQRgb(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]);
+}
+
+void writePixel(QImage &image, int x, int y, Colour colour)
+{
+    if (colour == kInvalidColour || x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return;
+    reinterpret_cast<QRgb *>(image.scanLine(y))[x] = toQRgb(colour);
+}
+
+namespace {
+
+// The surface's dot: an even dot is centred on a pixel corner, an odd one on a
+// pixel centre, and covers the pixels whose centres lie within the radius.
+DotShape makeDot(int width)
+{
+    DotShape dot;
+    const double centre = width % 2 ? 0.5 : 0.0;
+    const double r2 = width * static_cast<double>(width) / 4.0;
+    const int reach = width / 2;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        const double fy = dy + 0.5 - centre;
+        int first = 1, last = 0;
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const double fx = dx + 0.5 - centre;
+            if (fx * fx + fy * fy <= r2) {
+                if (first > last)
+                    first = dx;
+                last = dx;
+            }
+        }
+        if (first > last)
+            continue;
+        if (dot.spans.empty())
+            dot.top = dy;
+        dot.spans.emplace_back(first, last);
+    }
+    return dot;
+}
+
+} // namespace
+
+const DotShape &penDot(int width)
+{
+    static std::map<int, DotShape> shapes;
+    width = std::max(1, width);
+    auto found = shapes.find(width);
+    if (found == shapes.end())
+        found = shapes.emplace(width, makeDot(width)).first;
+    return found->second;
+}
+
+void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value)
+{
+    const int w = image.width(), h = image.height();
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    QRgb *const bits = reinterpret_cast<QRgb *>(image.bits());
+    const int rows = static_cast<int>(dot.spans.size());
+    for (int i = 0; i < rows; ++i) {
+        const int py = y + dot.top + i;
+        if (py < 0 || py >= h)
+            continue;
+        const auto &span = dot.spans[static_cast<std::size_t>(i)];
+        const int x0 = std::max(0, x + span.first);
+        const int x1 = std::min(w - 1, x + span.second);
+        QRgb *line = bits + py * stride;
+        for (int px = x0; px <= x1; ++px)
+            line[px] = value;
+    }
 }
 
 } // namespace quill

@@ -1,12 +1,18 @@
 // What every whole-image operation shares: the snapshot that comes first, the
-// pixel units and width-1 pen on the layers it touches, the two ways the
-// result reaches all nine layers, and the shared colour arithmetic
-// (MixColours, GreyLevel). Operations are plain functions over the session.
+// pixel units and width-1 pen on the layers it touches, the two ways of reading
+// a pixel (-1 beyond the picture) and the one way of writing one, the result
+// raster and how it reaches all nine layers, the dots of wider pens, and the
+// shared colour arithmetic (MixColours, GreyLevel). Operations are plain
+// functions over the session; nothing here knows a button or a window.
 #pragma once
 
 #include "shell/session.h"
 
+#include <QImage>
+
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace quill {
 
@@ -21,6 +27,49 @@ enum class OperationLayers {
 void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers);
 // After the last pixel: brings all nine layers to the result.
 void endOperation(Session &session, OperationLayers layers);
+
+// The raster an operation writes its whole result into: memory the document
+// keeps for this, so a click does not pay for a fresh picture. Its content is
+// undefined: the operation must write every pixel.
+QImage resultRaster(Document &document);
+// The same, starting as a copy of a layer, for operations that leave some
+// pixels unwritten (those keep what the layer they write showed).
+QImage resultRasterFrom(Document &document, int layer);
+// Hands the result to the layer the operation writes (0 in place, 1 for
+// two-layer operations) and brings all nine layers to it.
+void storeResult(Session &session, QImage &result, OperationLayers layers);
+
+// Reading one pixel. The point read (the layer's own Point) and the device read
+// (the desktop's pixel query) agree everywhere: the pixel's colour inside the
+// picture, the invalid colour -1 beyond it.
+Colour pointRead(const QImage &image, int x, int y);
+inline Colour deviceRead(const QImage &image, int x, int y) { return pointRead(image, x, y); }
+// Writing one pixel with a width-1 pen. A point beyond the picture, or the
+// invalid colour (what a read beyond a picture gave), changes nothing.
+void writePixel(QImage &image, int x, int y, Colour colour);
+// Splitting a colour turns the invalid colour into black; the arithmetic of
+// the filters sees it so.
+constexpr Colour asComponents(Colour c) { return c == kInvalidColour ? kBlack : c; }
+
+// A dot of a wide pen, exactly as the surface draws PSet with that DrawWidth:
+// for each row of the dot, top to bottom, the first and last column covered,
+// as offsets from the point.
+struct DotShape {
+    int top = 0;                            // row offset of the first span
+    std::vector<std::pair<int, int>> spans; // [first, last] column offsets per row
+};
+const DotShape &penDot(int width);
+// Paints a dot at (x, y), clipped to the picture.
+void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value);
+
+// Channels of a stored pixel (0xffRRGGBB) and back.
+constexpr int redOfPixel(QRgb p) { return static_cast<int>((p >> 16) & 255); }
+constexpr int greenOfPixel(QRgb p) { return static_cast<int>((p >> 8) & 255); }
+constexpr int blueOfPixel(QRgb p) { return static_cast<int>(p & 255); }
+constexpr QRgb pixelOf(int red, int green, int blue)
+{
+    return 0xff000000u | (static_cast<QRgb>(red) << 16) | (static_cast<QRgb>(green) << 8) | static_cast<QRgb>(blue);
+}
 
 // Per-channel mean of two colours, rounded down: (a * 50 + b * 50) \ 100.
 constexpr Colour MixColours(Colour a, Colour b)

@@ -2,6 +2,9 @@
 
 #include "surface/picture_box_window.h"
 #include "toolbox/button_faces.h"
+#include "toolbox/pattern_open_dialog.h"
+#include "toolbox/pattern_panel_window.h"
+#include "toolbox/pattern_save_dialog.h"
 #include "toolbox/tool_buttons.h"
 
 #include <QCheckBox>
@@ -130,9 +133,14 @@ void ToolboxWindow::buildPanels()
 {
     // Filled by the merge panel (Picture7 holds the merge image Image3) and the
     // pattern editor (the 144 cells im(0)..im(143), 17 pixels at a pitch of 16).
-    mergeBox_ = plainArea(QStringLiteral("Picture7"), QRect(40, 160, 201, 193), QColor(224, 224, 224), this, true);
-    patternGrid_ = plainArea(QStringLiteral("im"), QRect(256, 160, 11 * 16 + 17, 11 * 16 + 17),
-                             palette().color(QPalette::Window), this, true);
+    auto *mergeBox = new PictureBox(session_.merge.box, 0, this);
+    mergeBox->setObjectName(QStringLiteral("Picture7"));
+    mergeBox->move(40, 160);
+    mergeBox_ = mergeBox;
+    auto *pattern = new PatternPanel(session_, this);
+    pattern->move(PatternPanel::kToolboxOrigin);
+    pattern->raise();
+    patternGrid_ = pattern;
 }
 
 void ToolboxWindow::buildPalette()
@@ -161,7 +169,7 @@ void ToolboxWindow::buildPalette()
     // The background swatch lies under the foreground one, as on every paint
     // program, and over the preview, which matters least.
     swatch(
-        "Picture4", QRect(40, 120, 25, 25), [this] { return colours_.previewColour; }, false);
+        "Picture4", QRect(40, 120, 25, 25), [&s] { return s.HoverColour; }, false);
     swatch(
         "Picture3", QRect(24, 128, 25, 25), [&s] { return s.RightColour; }, true);
     swatch(
@@ -176,6 +184,9 @@ void ToolboxWindow::buildPalette()
 void ToolboxWindow::buildButtons()
 {
     for (const ToolboxButton &b : toolboxButtons()) {
+        // The pattern panel owns its three check boxes.
+        if (b.kind == ButtonKind::Check)
+            continue;
         Row row{&b, buttonAction(b), nullptr};
         QAbstractButton *widget = nullptr;
         if (b.kind == ButtonKind::Check) {
@@ -204,7 +215,10 @@ void ToolboxWindow::buildButtons()
 QAbstractButton *ToolboxWindow::button(const QString &name) const
 {
     const auto it = rows_.find(name);
-    return it == rows_.end() ? nullptr : it->second.widget;
+    if (it != rows_.end())
+        return it->second.widget;
+    // The check boxes live in the pattern panel.
+    return findChild<QAbstractButton *>(name);
 }
 
 void ToolboxWindow::click(const QString &name)
@@ -212,7 +226,12 @@ void ToolboxWindow::click(const QString &name)
     const auto it = rows_.find(name);
     if (it == rows_.end() || !it->second.widget->isEnabled())
         return;
-    if (it->second.action.run)
+    // The pattern file buttons open the program's own dialogs.
+    if (name == QLatin1String("Command72"))
+        openPatternDialog(session_, this);
+    else if (name == QLatin1String("Command73"))
+        savePatternDialog(session_, this);
+    else if (it->second.action.run)
         it->second.action.run(session_);
     finishHandler();
 }

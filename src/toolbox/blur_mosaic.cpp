@@ -1,0 +1,198 @@
+#include "toolbox/blur_mosaic.h"
+
+#include "surface/numeric_rules.h"
+#include "toolbox/operation.h"
+#include "toolbox/pixel_framework.h"
+
+#include <algorithm>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace quill {
+
+namespace {
+
+// The sum of five components over 5, rounded to nearest ((sum + 2) \ 5; the
+// fraction is never one half), as a multiply that is exact for sums up to 1275.
+inline QRgb fifth(QRgb sum) { return ((sum + 2) * 13108u) >> 16; }
+
+inline QRgb blurPixel(QRgb c, QRgb l, QRgb r, QRgb u, QRgb d)
+{
+    const QRgb red = ((c >> 16) & 255) + ((l >> 16) & 255) + ((r >> 16) & 255) + ((u >> 16) & 255) + ((d >> 16) & 255);
+    const QRgb green = ((c >> 8) & 255) + ((l >> 8) & 255) + ((r >> 8) & 255) + ((u >> 8) & 255) + ((d >> 8) & 255);
+    const QRgb blue = (c & 255) + (l & 255) + (r & 255) + (u & 255) + (d & 255);
+    return 0xff000000u | (fifth(red) << 16) | (fifth(green) << 8) | fifth(blue);
+}
+
+// One row of the blur; `up` and `down` are rows of black beyond the picture.
+void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int width)
+{
+    if (width == 1) {
+        out[0] = blurPixel(in[0], 0, 0, up[0], down[0]);
+        return;
+    }
+    out[0] = blurPixel(in[0], 0, in[1], up[0], down[0]);
+    const int last = width - 1;
+    int x = 1;
+#ifdef __SSE2__
+    // Four pixels at a time: channels widened to 16 bits, five summed, the
+    // rounded fifth as the high half of a multiply, narrowed back.
+    const __m128i zero = _mm_setzero_si128(), two = _mm_set1_epi16(2), fifthFactor = _mm_set1_epi16(13108);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000u));
+    auto load = [](const QRgb *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); };
+    for (; x + 3 < last; x += 4) {
+        const __m128i c = load(in + x), l = load(in + x - 1), r = load(in + x + 1), u = load(up + x),
+                      d = load(down + x);
+        auto sum = [&](auto unpack) {
+            __m128i s = _mm_add_epi16(unpack(c, zero), unpack(l, zero));
+            s = _mm_add_epi16(s, unpack(r, zero));
+            s = _mm_add_epi16(s, unpack(u, zero));
+            s = _mm_add_epi16(s, unpack(d, zero));
+            return _mm_mulhi_epu16(_mm_add_epi16(s, two), fifthFactor);
+        };
+        const __m128i lo = sum([](__m128i a, __m128i b) { return _mm_unpacklo_epi8(a, b); });
+        const __m128i hi = sum([](__m128i a, __m128i b) { return _mm_unpackhi_epi8(a, b); });
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
+    }
+#endif
+    for (; x < last; ++x)
+        out[x] = blurPixel(in[x], in[x - 1], in[x + 1], up[x], down[x]);
+    out[last] = blurPixel(in[last], in[last - 1], 0, up[last], down[last]);
+}
+
+constexpr int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0); }
+
+// Dots at every grid point (3i, 3j), i <= lastI and j <= lastJ, each in the
+// colour of the picture there, drawn rows of the grid outer, later dots over
+// earlier ones. Row by row of the result: within one dot row, the latest dot
+// over column X is the one with i = (X - first) / 3 (its span is at least three
+// wide), so each grid row paints its stretch of colours; grid rows go in
+// drawing order.
+void paintGridDots(const QImage &source, QImage &result, const DotShape &dot, int lastI, int lastJ)
+{
+    const int width = result.width(), height = result.height();
+    const int dotRows = static_cast<int>(dot.spans.size());
+    const bool wideSpans = std::all_of(dot.spans.begin(), dot.spans.end(),
+                                       [](const auto &span) { return span.second - span.first + 1 >= 3; });
+    if (!wideSpans) {
+        for (int j = 0; j <= lastJ; ++j)
+            for (int i = 0; i <= lastI; ++i)
+                paintDot(result, 3 * i, 3 * j, dot, reinterpret_cast<const QRgb *>(source.constScanLine(3 * j))[3 * i]);
+        return;
+    }
+    std::vector<QRgb> colours(static_cast<std::size_t>(lastI) + 1);
+    for (int y = 0; y < height; ++y) {
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        // Grid rows j whose dots reach row y: top <= y - 3j < top + dotRows.
+        const int jFrom = std::max(0, -floorDiv(-(y - (dot.top + dotRows - 1)), 3));
+        const int jTo = std::min(lastJ, floorDiv(y - dot.top, 3));
+        for (int j = jFrom; j <= jTo; ++j) {
+            const auto &span = dot.spans[static_cast<std::size_t>(y - 3 * j - dot.top)];
+            const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
+            for (int i = 0; i <= lastI; ++i)
+                colours[static_cast<std::size_t>(i)] = grid[3 * i];
+            for (int i = 0; i <= lastI; ++i) {
+                const int from = std::max(0, 3 * i + span.first);
+                const int to = std::min(width - 1, i < lastI ? 3 * i + span.first + 2 : 3 * i + span.second);
+                const QRgb c = colours[static_cast<std::size_t>(i)];
+                for (int x = from; x <= to; ++x)
+                    out[x] = c;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void blurImage(Session &session)
+{
+    Document &doc = session.document;
+    Surface &picture = doc.picture();
+    Surface &work = doc.layer(1);
+    picture.setScaleMode(ScaleMode::Pixels);
+    work.setScaleMode(ScaleMode::Pixels);
+    const QImage &source = picture.Image();
+    const int width = source.width(), height = source.height();
+    const std::vector<QRgb> black(static_cast<std::size_t>(width), 0u);
+    auto row = [&](int y) {
+        return y < 0 || y >= height ? black.data() : reinterpret_cast<const QRgb *>(source.constScanLine(y));
+    };
+    const int pen = work.DrawWidth();
+    if (pen == 1) {
+        // Every output reads only the unchanged picture, so rows go in memory order.
+        QImage result = resultRaster(doc);
+        for (int y = 0; y < height; ++y)
+            blurRow(row(y), row(y - 1), row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)), width);
+        storeResult(session, result, OperationLayers::TwoLayer);
+        return;
+    }
+    // A wider pen paints overlapping dots: later ones cover earlier ones, in the
+    // blur's own order, columns outer and rows inner.
+    QImage result = resultRasterFrom(doc, 1);
+    std::vector<QRgb> column(static_cast<std::size_t>(height));
+    const DotShape &dot = penDot(pen);
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const QRgb *in = row(y);
+            column[static_cast<std::size_t>(y)] =
+                blurPixel(in[x], x > 0 ? in[x - 1] : 0, x + 1 < width ? in[x + 1] : 0, row(y - 1)[x], row(y + 1)[x]);
+        }
+        for (int y = 0; y < height; ++y)
+            paintDot(result, x, y, dot, column[static_cast<std::size_t>(y)]);
+    }
+    storeResult(session, result, OperationLayers::TwoLayer);
+}
+
+void mosaicImage(Session &session)
+{
+    session.TakeUndoSnapshot();
+    Document &doc = session.document;
+    Surface &picture = doc.picture();
+    Surface &work = doc.layer(1);
+    for (Surface *layer : {&picture, &work}) {
+        layer->setScaleMode(ScaleMode::Pixels);
+        layer->setDrawWidth(8);
+    }
+    const QImage &source = picture.Image();
+    QImage result = resultRasterFrom(doc, 1);
+    const DotShape &dot = penDot(work.DrawWidth());
+    const auto rows = roundHalfEven(picture.ScaleHeight() / 3);
+    const auto columns = roundHalfEven(picture.ScaleWidth() / 3);
+    const int width = source.width(), height = source.height();
+    // A grid point beyond the picture reads no colour and paints nothing.
+    const int lastJ = static_cast<int>(std::min<std::int64_t>(rows, (height - 1) / 3));
+    const int lastI = static_cast<int>(std::min<std::int64_t>(columns, (width - 1) / 3));
+    if (lastJ >= 0 && lastI >= 0)
+        paintGridDots(source, result, dot, lastI, lastJ);
+    storeResult(session, result, OperationLayers::TwoLayer);
+}
+
+void appendBlurMosaic(std::vector<Operation> &operations)
+{
+    auto click = [](auto fn) {
+        return [fn](Session &session) {
+            fn(session);
+            session.stateChanged();
+        };
+    };
+    operations.push_back({QStringLiteral("Command54"), QStringLiteral("blur"),
+                          QStringLiteral("Blur: each pixel the mean of itself and its four neighbours (no undo step)"),
+                          0, click(blurImage)});
+    operations.push_back({QStringLiteral("Command55"), QStringLiteral("mosaic"),
+                          QStringLiteral("Mosaic of 8-pixel dots on a 3-pixel grid"), 1, click(mosaicImage)});
+    operations.push_back(
+        {QStringLiteral("Command82"), QStringLiteral("bands-h"),
+         QStringLiteral("Horizontal bands from the foreground to the background colour (no undo step)"), 0,
+         click([](Session &s) { drawColourBands(s, true); })});
+    operations.push_back({QStringLiteral("Command83"), QStringLiteral("bands-v"),
+                          QStringLiteral("Vertical bands from the foreground to the background colour (no undo step)"),
+                          0, click([](Session &s) { drawColourBands(s, false); })});
+    operations.push_back({QStringLiteral("Command39"), QStringLiteral("shrink"),
+                          QStringLiteral("Combine every three columns into one, in the left third (no undo step)"), 0,
+                          click(shrinkImage)});
+}
+
+} // namespace quill

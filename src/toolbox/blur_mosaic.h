@@ -1,0 +1,27 @@
+// Blur, mosaic, colour bands and the horizontal shrink. Blur, the two band
+// operations and the shrink take no undo snapshot of their own; the mosaic does.
+// Called by the toolbox buttons and the batch front end through the operation table.
+#pragma once
+
+#include "shell/session.h"
+
+#include <vector>
+
+namespace quill {
+
+struct Operation;
+
+// Five-point blur of layer 0 into the work layer, written with the work layer's
+// current pen (a wider pen paints overlapping dots, columns outer).
+void blurImage(Session &session);
+// Snapshot, then an 8-pixel dot of layer 0's colour at every point of a 3-pixel grid.
+void mosaicImage(Session &session);
+// Repeating colour bands between the foreground and background colours, about
+// ten across the picture: rows for horizontal bands, columns for vertical ones.
+void drawColourBands(Session &session, bool horizontal);
+// Every three columns combined into one, written one row higher into the left third.
+void shrinkImage(Session &session);
+
+void appendBlurMosaic(std::vector<Operation> &operations);
+
+} // namespace quill

@@ -1,0 +1,65 @@
+// The single-hue conversions: every pixel's grey level written into one, two or
+// all three channels ("Convert image purple" ... "blue"). The merges with a
+// tinted second image use the same hues. Called by the toolbox buttons and the
+// batch front end through the operation table; reads only the document.
+#pragma once
+
+#include "shell/session.h"
+
+#include <QRgb>
+
+#include <vector>
+
+namespace quill {
+
+struct Operation;
+
+enum class Hue { Purple, Grey, Yellow, Green, Red, Blue };
+
+// The colour a grey level g becomes under a hue: g in the hue's channels, 0 elsewhere.
+constexpr Colour hueColour(Hue hue, int g)
+{
+    switch (hue) {
+    case Hue::Purple:
+        return rgb(g, 0, g);
+    case Hue::Grey:
+        return rgb(g, g, g);
+    case Hue::Yellow:
+        return rgb(g, g, 0);
+    case Hue::Green:
+        return rgb(0, g, 0);
+    case Hue::Red:
+        return rgb(g, 0, 0);
+    case Hue::Blue:
+        return rgb(0, 0, g);
+    }
+    return kBlack;
+}
+
+// The same as a factor on a stored pixel (0xffRRGGBB): g * factor sets the hue's channels.
+constexpr QRgb hueFactor(Hue hue)
+{
+    switch (hue) {
+    case Hue::Purple:
+        return 0x010001u;
+    case Hue::Grey:
+        return 0x010101u;
+    case Hue::Yellow:
+        return 0x010100u;
+    case Hue::Green:
+        return 0x000100u;
+    case Hue::Red:
+        return 0x010000u;
+    case Hue::Blue:
+        return 0x000001u;
+    }
+    return 0;
+}
+
+// One click of a conversion button: snapshot, then layer 0 converted into the
+// work layer, then all nine layers show it.
+void convertImage(Session &session, Hue hue);
+
+void appendColourConversions(std::vector<Operation> &operations);
+
+} // namespace quill

@@ -1,0 +1,106 @@
+#include "toolbox/merge_image.h"
+
+#include "surface/image_files.h"
+#include "toolbox/operation.h"
+#include "toolbox/pixel_framework.h"
+
+#include <algorithm>
+
+namespace quill {
+
+void openMergeImage(Session &session)
+{
+    MergeImage &merge = session.merge;
+    const FileChoice choice = session.host.openFileDialog(kOpenPictureFilter, QStringLiteral("Open image to merge"));
+    if (!choice.fileName.isEmpty())
+        merge.fileName = choice.fileName;
+    if (merge.fileName.isEmpty())
+        merge.setPicture(QImage());
+    else if (const auto picture = loadPicture(merge.fileName))
+        merge.setPicture(*picture);
+    session.state.SkipCanvasMouse = -1;
+}
+
+void blendMergeImage(Session &session)
+{
+    session.TakeUndoSnapshot();
+    if (!session.merge.loaded())
+        return;
+    beginOperation(session, false, OperationLayers::TwoLayer);
+    Document &doc = session.document;
+    const QImage &source = doc.picture().Image();
+    const QImage &box = session.merge.box.Image();
+    QImage result = resultRaster(doc);
+    const int height = source.height(), width = source.width();
+    const int boxWidth = std::min(width, box.width()), boxHeight = box.height();
+    for (int y = 0; y < height; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        // Beyond the merge box the merge image reads as black: the document is halved.
+        const int inBox = y < boxHeight ? boxWidth : 0;
+        const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
+        for (int x = 0; x < inBox; ++x) {
+            const QRgb a = in[x], b = m[x];
+            // Per-channel (a + b) \ 2 without carries between the channels.
+            out[x] = (a & b) + (((a ^ b) & 0xfefefeu) >> 1);
+        }
+        for (int x = inBox; x < width; ++x)
+            out[x] = 0xff000000u | ((in[x] & 0xfefefeu) >> 1);
+    }
+    storeResult(session, result, OperationLayers::TwoLayer);
+}
+
+void interleaveMergeImage(Session &session)
+{
+    session.TakeUndoSnapshot();
+    if (!session.merge.loaded())
+        return;
+    beginOperation(session, false, OperationLayers::TwoLayer);
+    Document &doc = session.document;
+    const QImage &source = doc.picture().Image();
+    const QImage &box = session.merge.box.Image();
+    // Positions whose merge pixel lies beyond the box write nothing: they keep the work layer.
+    QImage result = resultRasterFrom(doc, 1);
+    const int height = source.height(), width = source.width();
+    const int boxWidth = box.width(), boxHeight = box.height();
+    int &flag = session.state.ClickStage;
+    if (flag == 0 || flag == 1) {
+        // Every row has W + 1 positions, the last one beyond the picture; the row
+        // after H is beyond it too. Those write nothing but still flip the flag.
+        for (int y = 0; y < height; ++y) {
+            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+            auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+            const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
+            for (int x = 0; x < width; ++x) {
+                if (((flag ^ x) & 1) != 0)
+                    out[x] = in[x];
+                else if (m && x < boxWidth)
+                    out[x] = m[x];
+            }
+            flag ^= (width + 1) & 1;
+        }
+        flag ^= (width + 1) & 1;
+    }
+    storeResult(session, result, OperationLayers::TwoLayer);
+}
+
+void appendMergeImage(std::vector<Operation> &operations)
+{
+    auto click = [](void (*fn)(Session &)) {
+        return [fn](Session &session) {
+            fn(session);
+            session.stateChanged();
+        };
+    };
+    operations.push_back({QStringLiteral("Command59"), QStringLiteral("open-merge"),
+                          QStringLiteral("Open image to merge: load a second image into the merge box"), 0,
+                          click(openMergeImage)});
+    operations.push_back({QStringLiteral("Command58"), QStringLiteral("blend"),
+                          QStringLiteral("Merge images into eachother: 50/50 blend with the merge image"), 1,
+                          click(blendMergeImage)});
+    operations.push_back({QStringLiteral("Command66"), QStringLiteral("interleave"),
+                          QStringLiteral("Merge images into eachother: pixels alternately from the merge image"), 1,
+                          click(interleaveMergeImage)});
+}
+
+} // namespace quill

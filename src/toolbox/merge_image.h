@@ -1,0 +1,33 @@
+// Merging a second image into the document: loading it into the merge box
+// ("Open image to merge"), the 50/50 blend and the pixel interleave ("Merge
+// images into eachother"). The merges read the merge box at the document
+// pixel's own position; beyond the box the blend sees black and the interleave
+// writes nothing. Called by the merge panel's buttons and the batch front end.
+#pragma once
+
+#include "shell/session.h"
+
+#include <vector>
+
+namespace quill {
+
+struct Operation;
+
+// The Open dialog's one filter entry, shared with the main frame's Open.
+inline const QString kOpenPictureFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg)|*.jpg; *.gif; *.bmp;");
+
+// Asks for a file and loads it as the merge image. A cancelled dialog loads the
+// last chosen file again (none chosen yet: the merge image is emptied); an
+// unreadable file keeps the previous merge image. The canvas then ignores one
+// mouse event, so the release over the dialog does not draw.
+void openMergeImage(Session &session);
+// Snapshot, then (with a merge image) the work layer := MixColours(document, merge image).
+void blendMergeImage(Session &session);
+// Snapshot, then (with a merge image) pixels alternately from the merge image and
+// the document, flipped by ClickStage across W + 1 positions per row, so the
+// pattern continues from the last run.
+void interleaveMergeImage(Session &session);
+
+void appendMergeImage(std::vector<Operation> &operations);
+
+} // namespace quill

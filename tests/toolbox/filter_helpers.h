@@ -1,0 +1,69 @@
+// Helpers shared by the filter family tests: loading a picture into the
+// document, clicking an operation by alias, and checking the steps every click
+// shares (its snapshots, Undo, the nine layers).
+#pragma once
+
+#include "support/fixtures.h"
+#include "toolbox/operation.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace quill::testing {
+
+class FilterTest : public CoreTest {
+protected:
+    void load(const QImage &picture) { doc.replaceWith(picture); }
+    const QImage &picture() const { return doc.picture().Image(); }
+    Colour at(int x, int y) const { return pixelAt(picture(), x, y); }
+
+    // Clicks an operation; checks it took the snapshots it promises and left
+    // all nine layers showing one picture.
+    void click(const QString &alias)
+    {
+        const Operation *op = findOperation(alias);
+        ASSERT_NE(op, nullptr) << alias.toStdString();
+        const int before = session.undo.UndoCount;
+        op->run(session);
+        EXPECT_EQ(session.undo.UndoCount - before, op->snapshots) << alias.toStdString();
+        EXPECT_TRUE(allLayersEqual(doc)) << alias.toStdString();
+    }
+
+    // One click, then Undo: the picture as it was.
+    void expectUndoRestores(const QString &alias)
+    {
+        const QImage before = picture().copy();
+        click(alias);
+        session.undo.Undo(doc);
+        EXPECT_EQ(picture(), before) << alias.toStdString();
+        EXPECT_TRUE(allLayersEqual(doc));
+    }
+};
+
+// A picture whose every pixel differs from its neighbours: (x * 30, y * 40, 7 + x + y).
+inline QImage gradientImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, toQRgb(rgb(x * 30 % 256, y * 40 % 256, 7 + x + y)));
+    return image;
+}
+
+// A picture of the given colours in one row.
+inline QImage rowOf(const std::vector<Colour> &colours)
+{
+    QImage image(static_cast<int>(colours.size()), 1, QImage::Format_RGB32);
+    for (int x = 0; x < image.width(); ++x)
+        image.setPixel(x, 0, toQRgb(colours[static_cast<std::size_t>(x)]));
+    return image;
+}
+
+// The sizes the fast paths are compared with their reference loops on.
+inline const std::vector<QSize> &comparisonSizes()
+{
+    static const std::vector<QSize> sizes = {{1, 1}, {2, 2}, {7, 5}, {5, 7}, {33, 33}, {70, 41}, {41, 70}, {65, 64}};
+    return sizes;
+}
+
+} // namespace quill::testing
