@@ -3,11 +3,15 @@
 #include "batch/batch_host.h"
 #include "shell/session.h"
 #include "surface/image_files.h"
+#include "toolbox/button_table.h"
+#include "toolbox/merge_image.h"
 #include "toolbox/operation.h"
+#include "toolbox/pattern_files.h"
 #include "toolbox/seam_tools.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
@@ -100,6 +104,10 @@ public:
                 save(session_.document.picture().Image(), value(arg));
             else if (arg == QLatin1String("--save-tiled"))
                 saveTiled(arg);
+            else if (arg == QLatin1String("--merge"))
+                merge(value(arg));
+            else if (arg == QLatin1String("--pattern"))
+                pattern(value(arg));
             else if (arg == QLatin1String("--seam-score"))
                 printSeamScore();
             else
@@ -159,14 +167,37 @@ private:
 
     void click(const QString &name)
     {
-        const Operation *op = findOperation(name);
-        if (!op)
+        const BatchButton *button = findBatchButton(name);
+        if (!button)
             throw UsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(name)};
-        if (!op->replacedInBatchBy.isEmpty())
+        if (!button->replacedBy.isEmpty())
             throw UsageError{QStringLiteral("--click %1: needs a dialog in the program; use %2 instead")
-                                 .arg(name, op->replacedInBatchBy)};
-        op->run(session_);
+                                 .arg(name, button->replacedBy)};
+        // What a click on the toolbox button runs, then the state listeners.
+        if (button->run)
+            button->run(session_);
         session_.stateChanged();
+    }
+
+    void merge(const QString &path)
+    {
+        if (!loadPicture(path))
+            throw FileError{QStringLiteral("%1: not a readable BMP, GIF, JPEG or PNG picture").arg(path)};
+        // The same steps as "Open image to merge", with the file as the dialog's answer.
+        host_.openAnswers.push_back(FileChoice{path, 1});
+        openMergeImage(session_);
+        if (!session_.merge.loaded())
+            throw FileError{QStringLiteral("%1: could not be loaded as the merge image").arg(path)};
+    }
+
+    void pattern(const QString &path)
+    {
+        const std::size_t before = host_.messages.size();
+        if (!loadPatternFile(session_, path)) {
+            const QString reason =
+                host_.messages.size() > before ? host_.messages.back().text : QStringLiteral("not a pattern file");
+            throw FileError{QStringLiteral("%1: %2").arg(path, reason.simplified())};
+        }
     }
 
     void save(const QImage &picture, const QString &path)
@@ -201,8 +232,8 @@ private:
 
     void list()
     {
-        for (const Operation &op : allOperations())
-            out_ << op.name << '\t' << op.alias << '\t' << op.summary << '\n';
+        for (const BatchButton &b : batchButtons())
+            out_ << b.name << '\t' << b.alias << '\t' << b.tooltip << '\t' << b.summary << '\n';
     }
 
     QStringList args_;
@@ -213,6 +244,65 @@ private:
 };
 
 } // namespace
+
+namespace {
+
+// Short names for the buttons that are not operations: the tools, the two
+// buttons without an action.
+QString toolAlias(const QString &name)
+{
+    static const QHash<QString, QString> aliases = {
+        {"Command1", "tool-draw"},
+        {"Command56", "tool-multi-polyline"},
+        {"Command2", "tool-point"},
+        {"Command13", "tool-get-colour"},
+        {"Command4", "tool-line"},
+        {"Command53", "tool-zoom"},
+        {"Command5", "tool-circle"},
+        {"Command6", "tool-filled-circle"},
+        {"Command16", "tool-text"},
+        {"Command7", "tool-rectangle"},
+        {"Command8", "tool-filled-rectangle"},
+        {"Command22", "tool-spray"},
+        {"Command70", "tool-circle-as-filled"},
+        {"Command81", "tool-gradient-brush"},
+        {"Command71", "no-action-71"},
+        {"Command80", "no-action-80"},
+    };
+    return aliases.value(name, name.toLower());
+}
+
+} // namespace
+
+const std::vector<BatchButton> &batchButtons()
+{
+    static const std::vector<BatchButton> buttons = [] {
+        std::vector<BatchButton> all;
+        for (const ToolboxButton &row : toolboxButtons()) {
+            const ButtonAction action = buttonAction(row);
+            BatchButton b{row.name, toolAlias(row.name), row.tooltip, action.summary, action.run, {}};
+            if (const Operation *op = findOperation(row.name)) {
+                b.alias = op->alias;
+                b.replacedBy = op->replacedInBatchBy;
+            }
+            if (b.summary.isEmpty())
+                b.summary = row.kind == ButtonKind::Inert ? QStringLiteral("does nothing") : row.tooltip;
+            if (row.kind == ButtonKind::Tool)
+                b.summary = QStringLiteral("chooses the canvas tool \"%1\"").arg(row.tooltip.trimmed());
+            all.push_back(std::move(b));
+        }
+        return all;
+    }();
+    return buttons;
+}
+
+const BatchButton *findBatchButton(const QString &nameOrAlias)
+{
+    for (const BatchButton &b : batchButtons())
+        if (b.name == nameOrAlias || b.alias == nameOrAlias)
+            return &b;
+    return nullptr;
+}
 
 QImage tiledPicture(const QImage &picture, int columns, int rows)
 {
@@ -262,6 +352,8 @@ QString batchUsage()
         "  --new WxH              a white picture of W x H pixels (1 to 16384 each)\n"
         "  --open FILE            the picture from a BMP, GIF, JPEG or PNG file (takes its size)\n"
         "  --fg COLOR, --bg COLOR foreground / background colour: #rrggbb or r,g,b\n"
+        "  --merge FILE           loads the merge image, as \"Open image to merge\" does\n"
+        "  --pattern FILE         loads a pattern file into the 12 x 12 pattern editor\n"
         "  --answer TEXT          the text typed into the next input box (else it is cancelled)\n"
         "  --seed N               seeds the random generator: same script and seed, same picture\n"
         "  --click NAME           presses a toolbox button by designer name or alias (repeatable)\n"

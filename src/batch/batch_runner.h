@@ -9,7 +9,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
+#include <vector>
+
 namespace quill {
+
+struct Session;
 
 inline constexpr int kBatchOk = 0;
 inline constexpr int kBatchFileError = 1;
@@ -26,5 +31,18 @@ QString writePictureFile(const QImage &picture, const QString &path);
 QImage tiledPicture(const QImage &picture, int columns, int rows);
 
 QString batchUsage();
+
+// Every toolbox button as the batch sees it: the same rows and actions the
+// toolbox window uses, with a short alias for each.
+struct BatchButton {
+    QString name;
+    QString alias;
+    QString tooltip;
+    QString summary;
+    std::function<void(Session &)> run; // empty: the button does nothing by design
+    QString replacedBy;                 // set where the program would open a dialog
+};
+const std::vector<BatchButton> &batchButtons();
+const BatchButton *findBatchButton(const QString &nameOrAlias);
 
 } // namespace quill

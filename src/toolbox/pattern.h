@@ -57,6 +57,8 @@ void editPatternCell(Session &session, int k, int button);
 // Whole-pattern commands of the editor.
 enum class PatternTurn { QuarterLeft, QuarterRight, MirrorH, MirrorV, Half };
 void turnPattern(Pattern &pattern, PatternTurn turn);
+// Flips one of the check-box flags: 0 TransparentMode, 1 GridPickColour, 2 GridPickColourTransparent.
+void flipPatternFlag(Pattern &pattern, int which);
 // Every cell becomes the background colour, or "T" in transparent mode.
 void fillPattern(Session &session);
 enum class PatternTint { Blue, Green, Red, Yellow, Purple, Grey };

@@ -40,8 +40,23 @@ Operation tilingCommand(const char *name, const char *alias, const char *summary
 
 } // namespace
 
+void flipPatternFlag(Pattern &pattern, int which)
+{
+    bool &flag = which == 0 ? pattern.TransparentMode
+                            : (which == 1 ? pattern.GridPickColour : pattern.GridPickColourTransparent);
+    flag = !flag;
+}
+
 void appendPatternOperations(std::vector<Operation> &operations)
 {
+    // The three check boxes flip their flag on every click.
+    operations.push_back(editorCommand("Check1", "pattern-transparent", "pattern: flip transparent mode",
+                                       [](Session &s) { flipPatternFlag(s.pattern, 0); }));
+    operations.push_back(editorCommand("Check2", "pattern-pick", "pattern: flip picking colours from cells",
+                                       [](Session &s) { flipPatternFlag(s.pattern, 1); }));
+    operations.push_back(editorCommand("Check3", "pattern-pick-transparent",
+                                       "pattern: flip ignoring clicks in transparent mode",
+                                       [](Session &s) { flipPatternFlag(s.pattern, 2); }));
     operations.push_back(editorCommand("Command69", "pattern-fill",
                                        "pattern: every cell becomes the background colour (transparent in "
                                        "transparent mode)",

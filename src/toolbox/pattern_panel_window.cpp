@@ -106,10 +106,7 @@ PatternPanel::PatternPanel(Session &session, QWidget *parent) : QWidget(parent),
 
 void PatternPanel::flip(int which)
 {
-    Pattern &pattern = session_.pattern;
-    bool &flag = which == 0 ? pattern.TransparentMode
-                            : (which == 1 ? pattern.GridPickColour : pattern.GridPickColourTransparent);
-    flag = !flag;
+    flipPatternFlag(session_.pattern, which);
     session_.stateChanged();
 }
 

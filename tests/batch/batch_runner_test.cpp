@@ -1,11 +1,13 @@
 #include "batch/batch_runner.h"
 #include "support/fixtures.h"
 #include "surface/image_files.h"
+#include "toolbox/button_table.h"
 #include "toolbox/operation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace quill {
@@ -180,31 +182,43 @@ TEST_F(BatchTest, HelpAndListGoToStandardOutput)
     EXPECT_TRUE(help.out.contains(QStringLiteral("--save-tiled")));
     const BatchRun list = batch({"--list"});
     EXPECT_EQ(list.code, kBatchOk);
-    EXPECT_EQ(list.out.count(QLatin1Char('\n')), static_cast<qsizetype>(allOperations().size()));
+    EXPECT_EQ(list.out.count(QLatin1Char('\n')), static_cast<qsizetype>(batchButtons().size()));
     EXPECT_EQ(batch({}).code, kBatchUsageError);
 }
 
-class BatchButtonTest : public BatchTest, public ::testing::WithParamInterface<Operation> {};
+class BatchButtonTest : public BatchTest, public ::testing::WithParamInterface<BatchButton> {};
 
 TEST_P(BatchButtonTest, EveryButtonIsReachableByNameAndAlias)
 {
-    const Operation &op = GetParam();
+    const BatchButton &b = GetParam();
     const BatchRun list = batch({"--list"});
-    EXPECT_TRUE(list.out.contains(op.name + QLatin1Char('\t') + op.alias + QLatin1Char('\t')));
-    for (const QString &name : {op.name, op.alias}) {
+    EXPECT_TRUE(list.out.contains(b.name + QLatin1Char('\t') + b.alias + QLatin1Char('\t')));
+    for (const QString &name : {b.name, b.alias}) {
         const BatchRun r = batch({"--new", "9x7", "--answer", "5", "--seed", "1", "--click", name});
-        if (op.replacedInBatchBy.isEmpty()) {
+        if (b.replacedBy.isEmpty()) {
             EXPECT_EQ(r.code, kBatchOk) << r.err.toStdString();
         } else {
             EXPECT_EQ(r.code, kBatchUsageError);
-            EXPECT_TRUE(r.err.contains(op.replacedInBatchBy));
+            EXPECT_TRUE(r.err.contains(b.replacedBy));
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, BatchButtonTest, ::testing::ValuesIn(allOperations()),
+INSTANTIATE_TEST_SUITE_P(Table, BatchButtonTest, ::testing::ValuesIn(batchButtons()),
                          [](const auto &info) { return info.param.name.toStdString(); });
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(BatchButtonTest);
+
+TEST(BatchButtons, AliasesAreUniqueLowerCaseAndCoverTheWholeTable)
+{
+    QSet<QString> names;
+    for (const BatchButton &b : batchButtons()) {
+        EXPECT_EQ(b.alias, b.alias.toLower()) << b.name.toStdString();
+        EXPECT_FALSE(b.alias.contains(QLatin1Char(' ')));
+        EXPECT_FALSE(names.contains(b.alias)) << b.alias.toStdString();
+        EXPECT_FALSE(names.contains(b.name));
+        names << b.alias << b.name;
+    }
+    EXPECT_EQ(batchButtons().size(), toolboxButtons().size());
+}
 
 TEST_F(BatchTest, TheExecutableRunsWithoutADisplay)
 {
@@ -244,6 +258,56 @@ TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], QStringLiteral("S_x 255.000  S_y 1.000  S 255.000"));
     EXPECT_EQ(lines[1], QStringLiteral("S_x 1.000  S_y 1.000  S 1.000"));
+}
+
+} // namespace
+} // namespace quill
+
+namespace quill {
+namespace {
+
+TEST_F(BatchTest, AMergeImageAndColoursGiveTheBlendTheOperationsDefine)
+{
+    ASSERT_TRUE(saveBitmap(testing::solidImage(4, 4, rgb(200, 100, 0)), path("second.bmp")));
+    const BatchRun r =
+        batch({"--new", "6x5", "--merge", path("second.bmp"), "--click", "blend", "--save", path("out.png")});
+    ASSERT_EQ(r.code, kBatchOk) << r.err.toStdString();
+    const auto out = loadPicture(path("out.png"));
+    ASSERT_TRUE(out.has_value());
+    // Inside the merge image: the 50/50 mean with white, rounded down.
+    EXPECT_EQ(testing::pixelAt(*out, 1, 1), rgb(227, 177, 127));
+    EXPECT_EQ(batch({"--merge", path("absent.bmp")}).code, kBatchFileError);
+}
+
+TEST_F(BatchTest, APatternFileLoadsOrFailsWithItsReason)
+{
+    QByteArray lines;
+    for (int k = 0; k < 144; ++k)
+        lines += k % 2 ? "\"T\"\r\n" : "\"255\"\r\n";
+    writeFile(QStringLiteral("stripes"), lines);
+    BatchRun r =
+        batch({"--new", "24x12", "--pattern", path("stripes"), "--click", "draw-pattern", "--save", path("out.png")});
+    ASSERT_EQ(r.code, kBatchOk) << r.err.toStdString();
+    const auto out = loadPicture(path("out.png"));
+    ASSERT_TRUE(out.has_value());
+    EXPECT_EQ(testing::pixelAt(*out, 0, 0), rgb(255, 0, 0));
+    EXPECT_EQ(testing::pixelAt(*out, 1, 0), kWhite); // transparent cell keeps the picture
+    EXPECT_EQ(testing::pixelAt(*out, 12, 3), rgb(255, 0, 0));
+    writeFile(QStringLiteral("short"), "\"T\"\r\n");
+    r = batch({"--new", "4x4", "--pattern", path("short")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("short")));
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
+}
+
+TEST_F(BatchTest, TheSameSeedGivesTheSamePicture)
+{
+    for (const char *name : {"a.png", "b.png"})
+        ASSERT_EQ(batch({"--new", "40x30", "--seed", "7", "--answer", "200", "--fg", "10,20,30", "--click", "Command52",
+                         "--save", path(QString::fromLatin1(name))})
+                      .code,
+                  kBatchOk);
+    EXPECT_EQ(*loadPicture(path("a.png")), *loadPicture(path("b.png")));
 }
 
 } // namespace
