@@ -11,9 +11,24 @@ namespace quill {
 using OperationFamily = void (*)(std::vector<Operation> &);
 
 // Add a family by declaring its append function here and listing it below.
+void appendGradientOperations(std::vector<Operation> &operations);
+void appendCentredFigureOperations(std::vector<Operation> &operations);
+void appendStripeOperations(std::vector<Operation> &operations);
+void appendCheckerboardOperations(std::vector<Operation> &operations);
+void appendFillAndPointOperations(std::vector<Operation> &operations);
+
 inline const std::vector<OperationFamily> &operationFamilies()
 {
-    static const std::vector<OperationFamily> families = {};
+    // One family a line, so families added side by side merge cleanly.
+    // clang-format off
+    static const std::vector<OperationFamily> families = {
+        appendGradientOperations,
+        appendCentredFigureOperations,
+        appendStripeOperations,
+        appendCheckerboardOperations,
+        appendFillAndPointOperations,
+    };
+    // clang-format on
     return families;
 }
 
