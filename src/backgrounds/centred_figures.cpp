@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace quill {
 
@@ -91,6 +93,65 @@ void diagonalRays(Surface &layer, double i, Colour c)
     ray(layer, W - i, i, c);
 }
 
+// The circles are all centred on one pixel and drawn outwards, so a pixel ends
+// in the colour of the largest circle whose ring covers it. The rings are the
+// Surface's (every pixel centre within 1.5 pixels of the radius); working out
+// that largest circle pixel by pixel gives the picture the circles would.
+void paintConcentricCircles(Surface &layer, GradientColour &colour, int iterations)
+{
+    const double W = layer.ScaleWidth(), H = layer.ScaleHeight();
+    layer.setDrawWidth(3);
+    layer.FillStyle = 1;
+    // The rings that are drawn: up to the first that misses the picture.
+    std::vector<std::int64_t> outer{0}; // (2r + pen) per ring, 1-based
+    std::vector<QRgb> colours{0};
+    std::vector<std::int64_t> inner{0}; // 2r - pen
+    const std::int64_t pen = layer.DrawWidth();
+    for (int i = 1; i <= iterations; ++i) {
+        if (circleMissesPicture(layer, W / 2, H / 2, i))
+            break;
+        const std::int64_t r = roundHalfEven(std::fabs(i * pixelsPerUnit(layer.scaleMode())));
+        outer.push_back(2 * r + pen);
+        inner.push_back(2 * r - pen);
+        colours.push_back(toQRgb(colour.current()));
+        colour.ColourStep(layer.ScaleHeight());
+    }
+    const std::size_t rings = outer.size() - 1;
+    if (rings == 0)
+        return;
+    QImage &image = layer.raster();
+    const std::int64_t cx = layer.toPixelX(W / 2), cy = layer.toPixelY(H / 2);
+    const std::int64_t width = image.width(), height = image.height();
+    const std::int64_t far2 =
+        std::max(cx * cx, (width - cx) * (width - cx)) + std::max(cy * cy, (height - cy) * (height - cy));
+    // last[q]: the largest ring whose inner edge (2r - pen) is at most q, for
+    // q = floor(2 * distance); ring 1's inner edge is never above 0.
+    const auto qMax = static_cast<std::size_t>(std::sqrt(4.0 * static_cast<double>(far2))) + 2;
+    std::vector<std::uint32_t> last(qMax + 1, 0);
+    std::size_t ring = 0;
+    for (std::size_t q = 0; q <= qMax; ++q) {
+        while (ring < rings && inner[ring + 1] <= static_cast<std::int64_t>(q))
+            ++ring;
+        last[q] = static_cast<std::uint32_t>(ring);
+    }
+    for (std::int64_t y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(static_cast<int>(y)));
+        const std::int64_t dy = y - cy;
+        for (std::int64_t x = 0; x < width; ++x) {
+            const std::int64_t dx = x - cx, n = 4 * (dx * dx + dy * dy);
+            auto q = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+            while (q * q > n)
+                --q;
+            while ((q + 1) * (q + 1) <= n)
+                ++q;
+            const std::uint32_t i = last[static_cast<std::size_t>(std::min<std::int64_t>(q, qMax))];
+            if (i > 0 && n <= outer[i] * outer[i])
+                line[x] = colours[i];
+        }
+    }
+    layer.changedAll();
+}
+
 } // namespace
 
 void paintFigures(Surface &layer, Colour fore, Colour back, Figure figure)
@@ -99,7 +160,12 @@ void paintFigures(Surface &layer, Colour fore, Colour back, Figure figure)
     layer.setDrawWidth(1);
     GradientColour colour(fore, back);
     const FigureShape shape = shapeOf(layer, figure);
+    if (figure == Figure::Circles) {
+        paintConcentricCircles(layer, colour, shape.iterations);
+        return;
+    }
     int phase = 0;
+    SurfaceBatch batch(layer);
 
     for (int i = 1; i <= shape.iterations; ++i) {
         layer.setDrawWidth(shape.drawWidth);
@@ -108,9 +174,6 @@ void paintFigures(Surface &layer, Colour fore, Colour back, Figure figure)
         const double W = layer.ScaleWidth(), H = layer.ScaleHeight();
         switch (figure) {
         case Figure::Circles:
-            if (circleMissesPicture(layer, W / 2, H / 2, i))
-                return;
-            layer.Circle(W / 2, H / 2, i, c);
             break;
         case Figure::Squares:
             if (boxMissesPicture(layer, W / 2 - i, H / 2 - i, W / 2 + i, H / 2 + i))

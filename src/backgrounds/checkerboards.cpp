@@ -30,6 +30,7 @@ void paintChecker(Surface &layer, Colour fore, Colour back, Checker form)
     if (form == Checker::CellsWithDiscs || form == Checker::ForegroundDiscs)
         layer.FillStyle = 0;
     // The last column and row start at the far edges, outside the picture.
+    SurfaceBatch batch(layer);
     int t = 0;
     for (int c = 0; c <= 8; ++c) {
         for (int r = 0; r <= 8; ++r) {

@@ -17,6 +17,7 @@ void paintBands(Surface &layer, Colour fore, Colour back, Bands form)
 {
     layer.setScaleMode(ScaleMode::Points);
     layer.setDrawWidth(1);
+    SurfaceBatch batch(layer);
     GradientColour colour(fore, back);
     const int w = gradientBandWidth(layer, form == Bands::Across ? 5 : 0);
     const bool across = form == Bands::Across || form == Bands::AcrossFromBothEdges;
@@ -52,6 +53,7 @@ void paintSweep(Surface &layer, Colour fore, Colour back, Sweep form)
 {
     layer.setScaleMode(ScaleMode::Points);
     layer.setDrawWidth(2);
+    SurfaceBatch batch(layer);
     GradientColour colour(fore, back);
     const int w = gradientBandWidth(layer, 5);
     int iterations = 0;

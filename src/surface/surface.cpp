@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace quill {
@@ -30,6 +31,20 @@ QColor qcolour(Colour c) { return QColor::fromRgb(toQRgb(c)); }
 
 // Pixel coordinates address pixel centres, so odd pens sit symmetrically on a pixel.
 QPointF centre(int px, int py) { return {px + 0.5, py + 0.5}; }
+
+// Division rounding towards minus infinity (b > 0).
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Largest s with s * s <= n (n >= 0).
+std::int64_t floorSqrt(std::int64_t n)
+{
+    auto s = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+    while (s > 0 && s * s > n)
+        --s;
+    while ((s + 1) * (s + 1) <= n)
+        ++s;
+    return s;
+}
 
 int pixelsFromTwips(double twips) { return std::max(1, static_cast<int>(roundHalfEven(twips / kTwipsPerPixel))); }
 
@@ -78,6 +93,7 @@ void Surface::resizePixels(int widthPixels, int heightPixels)
 
 void Surface::resizeRaster(int widthPixels, int heightPixels)
 {
+    endBatch();
     if (widthPixels == image_.width() && heightPixels == image_.height())
         return;
     QImage resized(widthPixels, heightPixels, QImage::Format_RGB32);
@@ -181,6 +197,7 @@ void Surface::removeChangeListener(int id)
 
 void Surface::setPictureFrom(const Surface &source)
 {
+    endBatch();
     if (&source == this)
         return;
     if (source.image_.size() != image_.size()) {
@@ -193,11 +210,24 @@ void Surface::setPictureFrom(const Surface &source)
         notify(dirty);
 }
 
+void Surface::beginBatch()
+{
+    if (batch_)
+        return;
+    batch_ = std::make_shared<QPainter>(&image_);
+    batch_->setRenderHint(QPainter::Antialiasing, false);
+    batch_->setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+void Surface::endBatch() { batch_.reset(); }
+
 void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRect &bounds)
 {
     if (clipped(bounds).isEmpty())
         return;
-    {
+    if (batch_) {
+        draw(*batch_);
+    } else {
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -258,6 +288,10 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
                              .adjusted(-reach, -reach, reach, reach);
     QPen pen(qcolour(c), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
+    if (form == LineForm::Segment && drawWidth_ == 1) {
+        thinLine(ax, ay, bx, by, c);
+        return;
+    }
     if (form == LineForm::Segment) {
         if (ax == bx && ay == by) {
             // A line that starts where it ends is a dot of the pen's width.
@@ -294,6 +328,46 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
         bounds);
 }
 
+void Surface::thinLine(int ax, int ay, int bx, int by, Colour c)
+{
+    // One pixel per step along the longer axis, both ends included; the other
+    // coordinate is the exact line's, rounded half up. Only the steps that
+    // fall inside the picture are visited, so far ends cost nothing.
+    const std::int64_t dx = std::int64_t(bx) - ax, dy = std::int64_t(by) - ay;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t major = alongX ? dx : dy, minor = alongX ? dy : dx;
+    const std::int64_t steps = std::llabs(major), dir = major < 0 ? -1 : 1;
+    const std::int64_t start = alongX ? ax : ay, startMinor = alongX ? ay : ax;
+    const std::int64_t extent = alongX ? image_.width() : image_.height();
+    const std::int64_t extentMinor = alongX ? image_.height() : image_.width();
+    // Steps t in [0, steps] whose major coordinate start + dir * t lies in [0, extent).
+    std::int64_t t0 = dir > 0 ? -start : start - (extent - 1);
+    std::int64_t t1 = dir > 0 ? extent - 1 - start : start;
+    t0 = std::max<std::int64_t>(t0, 0);
+    t1 = std::min(t1, steps);
+    if (t0 > t1)
+        return;
+    const QRgb value = toQRgb(c);
+    uchar *bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    int minX = INT_MAX, minY = INT_MAX, maxX = -1, maxY = -1;
+    for (std::int64_t t = t0; t <= t1; ++t) {
+        const std::int64_t m = start + dir * t;
+        // round(startMinor + minor * t / steps), halves up, in integers.
+        const std::int64_t n = steps == 0 ? startMinor : startMinor + floorDiv(2 * minor * t + steps, 2 * steps);
+        if (n < 0 || n >= extentMinor)
+            continue;
+        const int px = static_cast<int>(alongX ? m : n), py = static_cast<int>(alongX ? n : m);
+        reinterpret_cast<QRgb *>(bits + py * stride)[px] = value;
+        minX = std::min(minX, px);
+        maxX = std::max(maxX, px);
+        minY = std::min(minY, py);
+        maxY = std::max(maxY, py);
+    }
+    if (maxX >= 0)
+        changed(QRect(QPoint(minX, minY), QPoint(maxX, maxY)));
+}
+
 void Surface::Circle(double x, double y, double radius, std::optional<Colour> colour)
 {
     const Colour c = colour.value_or(ForeColor);
@@ -304,17 +378,42 @@ void Surface::Circle(double x, double y, double radius, std::optional<Colour> co
     const int r = static_cast<int>(roundHalfEven(rp));
     CurrentX = x;
     CurrentY = y;
-    const int reach = r + drawWidth_ / 2 + 2;
-    paintShape(
-        [&](QPainter &p) {
-            p.setPen(QPen(qcolour(c), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            if (FillStyle == 0)
-                p.setBrush(qcolour(FillColor));
-            else
-                p.setBrush(Qt::NoBrush);
-            p.drawEllipse(centre(cx, cy), r, r);
-        },
-        QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1));
+    // Measured from the centre pixel's centre: the interior (FillStyle 0) is
+    // every pixel centre within r, the outline every one within half the pen
+    // of the circle of radius r. Whole-number arithmetic keeps it exact.
+    const std::int64_t w = drawWidth_, reach = r + w / 2 + 1;
+    const std::int64_t outer2 = (2 * std::int64_t(r) + w) * (2 * std::int64_t(r) + w);
+    const std::int64_t inner = 2 * std::int64_t(r) - w, inner2 = inner > 0 ? inner * inner : 0;
+    const std::int64_t r2 = std::int64_t(r) * r;
+    const std::int64_t y0 = std::max<std::int64_t>(0, cy - reach);
+    const std::int64_t y1 = std::min<std::int64_t>(image_.height() - 1, std::int64_t(cy) + reach);
+    if (y0 > y1 || std::int64_t(cx) + reach < 0 || std::int64_t(cx) - reach >= image_.width())
+        return;
+    const QRgb pen = toQRgb(c), fill = toQRgb(FillColor);
+    const std::int64_t width = image_.width();
+    auto span = [&](QRgb *line, std::int64_t from, std::int64_t to, QRgb value) {
+        from = std::max<std::int64_t>(from, 0);
+        to = std::min(to, width - 1);
+        if (from <= to)
+            std::fill(line + from, line + to + 1, value);
+    };
+    for (std::int64_t py = y0; py <= y1; ++py) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(static_cast<int>(py)));
+        const std::int64_t dy = py - cy, dy2 = dy * dy;
+        if (FillStyle == 0 && dy2 <= r2) {
+            const std::int64_t half = floorSqrt(r2 - dy2);
+            span(line, cx - half, cx + half, fill);
+        }
+        if (4 * dy2 > outer2)
+            continue;
+        const std::int64_t outerHalf = floorSqrt((outer2 - 4 * dy2) / 4);
+        // The hole: pixels strictly closer than r - w / 2.
+        const std::int64_t holeHalf = inner2 - 4 * dy2 - 1 >= 0 ? floorSqrt((inner2 - 4 * dy2 - 1) / 4) : -1;
+        span(line, cx - outerHalf, cx - holeHalf - 1, pen);
+        span(line, cx + holeHalf + 1, cx + outerHalf, pen);
+    }
+    changed(QRect(QPoint(static_cast<int>(cx - reach), static_cast<int>(y0)),
+                  QPoint(static_cast<int>(cx + reach), static_cast<int>(y1))));
 }
 
 void Surface::Cls()
@@ -394,6 +493,7 @@ void Surface::Print(const QString &text)
 
 void Surface::setPicture(const QImage &picture)
 {
+    endBatch();
     if (picture.size() == image_.size() && picture.format() == QImage::Format_RGB32) {
         image_ = picture; // shares the raster until one side draws
         changedAll();
