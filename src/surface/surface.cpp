@@ -266,12 +266,28 @@ void Surface::fillDot(int px, int py, int diameter, Colour c)
         return;
     const QRgb value = toQRgb(c);
     for (int y = y0; y <= y1; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
         const double dy = y + 0.5 - cy;
-        for (int x = x0; x <= x1; ++x) {
+        auto inside = [&](int x) {
             const double dx = x + 0.5 - cx;
-            if (dx * dx + dy * dy <= r2)
-                line[x] = value;
+            return dx * dx + dy * dy <= r2;
+        };
+        if (dy * dy > r2)
+            continue;
+        // The row's span from the square root, settled by the exact test.
+        const double half = std::sqrt(r2 - dy * dy);
+        int from = std::max(x0, static_cast<int>(std::ceil(cx - 0.5 - half)));
+        int to = std::min(x1, static_cast<int>(std::floor(cx - 0.5 + half)));
+        while (from > x0 && inside(from - 1))
+            --from;
+        while (from <= to && !inside(from))
+            ++from;
+        while (to < x1 && inside(to + 1))
+            ++to;
+        while (to >= from && !inside(to))
+            --to;
+        if (from <= to) {
+            auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
+            std::fill(line + from, line + to + 1, value);
         }
     }
     changed(QRect(QPoint(x0, y0), QPoint(x1, y1)));
@@ -351,10 +367,22 @@ void Surface::thinLine(int ax, int ay, int bx, int by, Colour c)
     uchar *bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     int minX = INT_MAX, minY = INT_MAX, maxX = -1, maxY = -1;
+    // n = startMinor + round(minor * t / steps), halves up: the quotient and
+    // remainder of (2 * minor * t + steps) / (2 * steps), carried step by step.
+    const std::int64_t den = std::max<std::int64_t>(2 * steps, 1), inc = 2 * minor;
+    std::int64_t quotient = floorDiv(inc * t0 + steps, den);
+    std::int64_t remainder = inc * t0 + steps - quotient * den;
     for (std::int64_t t = t0; t <= t1; ++t) {
         const std::int64_t m = start + dir * t;
-        // round(startMinor + minor * t / steps), halves up, in integers.
-        const std::int64_t n = steps == 0 ? startMinor : startMinor + floorDiv(2 * minor * t + steps, 2 * steps);
+        const std::int64_t n = startMinor + quotient;
+        remainder += inc;
+        if (remainder >= den) {
+            remainder -= den;
+            ++quotient;
+        } else if (remainder < 0) {
+            remainder += den;
+            --quotient;
+        }
         if (n < 0 || n >= extentMinor)
             continue;
         const int px = static_cast<int>(alongX ? m : n), py = static_cast<int>(alongX ? n : m);

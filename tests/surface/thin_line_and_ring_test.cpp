@@ -129,6 +129,26 @@ TEST(Ring, ZeroRadiusIsADotAndFarCirclesDrawNothing)
     EXPECT_EQ(countPixels(s.Image(), kBlue), 0);
 }
 
+TEST(WideDot, EveryPixelCentreWithinHalfTheWidth)
+{
+    // Even dots are centred on the pixel's corner, odd ones on its centre.
+    for (int width : {2, 3, 8, 9, 24, 25}) {
+        for (const QPoint at : {QPoint(10, 10), QPoint(0, 1), QPoint(19, 3), QPoint(-3, 25)}) {
+            Surface s = pixels(20, 22);
+            s.setDrawWidth(width);
+            s.PSet(at.x(), at.y(), kRed);
+            const double cx = width % 2 ? at.x() + 0.5 : at.x(), cy = width % 2 ? at.y() + 0.5 : at.y();
+            for (int y = 0; y < 22; ++y) {
+                for (int x = 0; x < 20; ++x) {
+                    const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+                    ASSERT_EQ(s.Point(x, y), dx * dx + dy * dy <= width * width / 4.0 ? kRed : kWhite)
+                        << "width " << width << " at " << at.x() << ", " << at.y() << ": pixel " << x << ", " << y;
+                }
+            }
+        }
+    }
+}
+
 TEST(SurfaceBatch, SamePixelsAsSeparateCalls)
 {
     auto draw = [](Surface &s) {
