@@ -4,5 +4,7 @@ set -euo pipefail
 dir=$1
 shift
 root=$(cd "$(dirname "$0")/.." && pwd)
+# Paths relative to the checkout, so ccache hits from any clone.
+export CCACHE_BASEDIR="$root"
 cmake -S "$root" -B "$root/$dir" -G Ninja "$@" > /dev/null
 cmake --build "$root/$dir" -j "$(nproc)"

@@ -14,12 +14,17 @@ PictureBox::PictureBox(Surface &surface, int index, QWidget *parent) : QWidget(p
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true); // moves without a button drive the bands and markers
+    surfaceAlive_ = surface_.lifetime();
     listenerId_ =
         surface_.addChangeListener([this](const QRect &r) { update(QRect(r.topLeft() * scale_, r.size() * scale_)); });
     fitToSurface();
 }
 
-PictureBox::~PictureBox() { surface_.removeChangeListener(listenerId_); }
+PictureBox::~PictureBox()
+{
+    if (!surfaceAlive_.expired())
+        surface_.removeChangeListener(listenerId_);
+}
 
 void PictureBox::fitToSurface() { resize(surface_.pixelWidth() * scale_, surface_.pixelHeight() * scale_); }
 

@@ -54,6 +54,7 @@ private:
     Surface &surface_;
     int index_;
     int listenerId_ = 0;
+    std::weak_ptr<const bool> surfaceAlive_;
     int scale_ = 1;
 };
 

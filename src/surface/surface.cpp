@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace quill {
@@ -35,6 +36,20 @@ QPointF centre(int px, int py, int penWidth = 1)
 {
     const double offset = penWidth % 2 ? 0.5 : 0.0;
     return {px + offset, py + offset};
+}
+
+// Division rounding towards minus infinity (b > 0).
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Largest s with s * s <= n (n >= 0).
+std::int64_t floorSqrt(std::int64_t n)
+{
+    auto s = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+    while (s > 0 && s * s > n)
+        --s;
+    while ((s + 1) * (s + 1) <= n)
+        ++s;
+    return s;
 }
 
 int pixelsFromTwips(double twips) { return std::max(1, static_cast<int>(roundHalfEven(twips / kTwipsPerPixel))); }
@@ -84,6 +99,7 @@ void Surface::resizePixels(int widthPixels, int heightPixels)
 
 void Surface::resizeRaster(int widthPixels, int heightPixels)
 {
+    endBatch();
     if (widthPixels == image_.width() && heightPixels == image_.height())
         return;
     QImage resized(widthPixels, heightPixels, QImage::Format_RGB32);
@@ -192,6 +208,7 @@ void Surface::removeChangeListener(int id)
 
 void Surface::setPictureFrom(const Surface &source)
 {
+    endBatch();
     if (&source == this)
         return;
     if (source.image_.size() != image_.size()) {
@@ -221,6 +238,17 @@ std::vector<QPoint> Surface::wrapOffsets(const QRect &bounds) const
     return offsets;
 }
 
+void Surface::beginBatch()
+{
+    if (batch_)
+        return;
+    batch_ = std::make_shared<QPainter>(&image_);
+    batch_->setRenderHint(QPainter::Antialiasing, false);
+    batch_->setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+void Surface::endBatch() { batch_.reset(); }
+
 void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRect &bounds)
 {
     const std::vector<QPoint> offsets = wrapOffsets(bounds);
@@ -229,19 +257,22 @@ void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRec
         touched |= clipped(bounds.translated(o));
     if (touched.isEmpty())
         return;
-    {
-        QPainter painter(&image_);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        for (const QPoint &o : offsets) {
-            if (clipped(bounds.translated(o)).isEmpty())
-                continue;
-            painter.save();
-            painter.translate(o);
-            draw(painter);
-            painter.restore();
-        }
+    std::optional<QPainter> own;
+    if (!batch_) {
+        own.emplace(&image_);
+        own->setRenderHint(QPainter::Antialiasing, false);
+        own->setRenderHint(QPainter::TextAntialiasing, false);
     }
+    QPainter &painter = batch_ ? *batch_ : *own;
+    for (const QPoint &o : offsets) {
+        if (clipped(bounds.translated(o)).isEmpty())
+            continue;
+        painter.save();
+        painter.translate(o);
+        draw(painter);
+        painter.restore();
+    }
+    own.reset();
     changed(touched);
 }
 
@@ -285,12 +316,28 @@ void Surface::fillDotOnce(int px, int py, int diameter, Colour c)
         return;
     const QRgb value = toQRgb(c);
     for (int y = y0; y <= y1; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
         const double dy = y + 0.5 - cy;
-        for (int x = x0; x <= x1; ++x) {
+        auto inside = [&](int x) {
             const double dx = x + 0.5 - cx;
-            if (dx * dx + dy * dy <= r2)
-                line[x] = value;
+            return dx * dx + dy * dy <= r2;
+        };
+        if (dy * dy > r2)
+            continue;
+        // The row's span from the square root, settled by the exact test.
+        const double half = std::sqrt(r2 - dy * dy);
+        int from = std::max(x0, static_cast<int>(std::ceil(cx - 0.5 - half)));
+        int to = std::min(x1, static_cast<int>(std::floor(cx - 0.5 + half)));
+        while (from > x0 && inside(from - 1))
+            --from;
+        while (from <= to && !inside(from))
+            ++from;
+        while (to < x1 && inside(to + 1))
+            ++to;
+        while (to >= from && !inside(to))
+            --to;
+        if (from <= to) {
+            auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
+            std::fill(line + from, line + to + 1, value);
         }
     }
     changed(QRect(QPoint(x0, y0), QPoint(x1, y1)));
@@ -307,6 +354,11 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
                              .adjusted(-reach, -reach, reach, reach);
     QPen pen(qcolour(c), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
+    if (form == LineForm::Segment && drawWidth_ == 1) {
+        for (const QPoint &o : wrapOffsets(bounds))
+            thinLine(ax + o.x(), ay + o.y(), bx + o.x(), by + o.y(), c);
+        return;
+    }
     if (form == LineForm::Segment) {
         if (ax == bx && ay == by) {
             // A line that starts where it ends is a dot of the pen's width.
@@ -317,11 +369,6 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
             [&](QPainter &p) {
                 p.setPen(pen);
                 p.drawLine(centre(ax, ay, drawWidth_), centre(bx, by, drawWidth_));
-                if (drawWidth_ == 1) {
-                    // Thin lines must include both end pixels.
-                    p.drawPoint(ax, ay);
-                    p.drawPoint(bx, by);
-                }
             },
             bounds);
         return;
@@ -343,6 +390,58 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
         bounds);
 }
 
+void Surface::thinLine(int ax, int ay, int bx, int by, Colour c)
+{
+    // One pixel per step along the longer axis, both ends included; the other
+    // coordinate is the exact line's, rounded half up. Only the steps that
+    // fall inside the picture are visited, so far ends cost nothing.
+    const std::int64_t dx = std::int64_t(bx) - ax, dy = std::int64_t(by) - ay;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t major = alongX ? dx : dy, minor = alongX ? dy : dx;
+    const std::int64_t steps = std::llabs(major), dir = major < 0 ? -1 : 1;
+    const std::int64_t start = alongX ? ax : ay, startMinor = alongX ? ay : ax;
+    const std::int64_t extent = alongX ? image_.width() : image_.height();
+    const std::int64_t extentMinor = alongX ? image_.height() : image_.width();
+    // Steps t in [0, steps] whose major coordinate start + dir * t lies in [0, extent).
+    std::int64_t t0 = dir > 0 ? -start : start - (extent - 1);
+    std::int64_t t1 = dir > 0 ? extent - 1 - start : start;
+    t0 = std::max<std::int64_t>(t0, 0);
+    t1 = std::min(t1, steps);
+    if (t0 > t1)
+        return;
+    const QRgb value = toQRgb(c);
+    uchar *bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    int minX = INT_MAX, minY = INT_MAX, maxX = -1, maxY = -1;
+    // n = startMinor + round(minor * t / steps), halves up: the quotient and
+    // remainder of (2 * minor * t + steps) / (2 * steps), carried step by step.
+    const std::int64_t den = std::max<std::int64_t>(2 * steps, 1), inc = 2 * minor;
+    std::int64_t quotient = floorDiv(inc * t0 + steps, den);
+    std::int64_t remainder = inc * t0 + steps - quotient * den;
+    for (std::int64_t t = t0; t <= t1; ++t) {
+        const std::int64_t m = start + dir * t;
+        const std::int64_t n = startMinor + quotient;
+        remainder += inc;
+        if (remainder >= den) {
+            remainder -= den;
+            ++quotient;
+        } else if (remainder < 0) {
+            remainder += den;
+            --quotient;
+        }
+        if (n < 0 || n >= extentMinor)
+            continue;
+        const int px = static_cast<int>(alongX ? m : n), py = static_cast<int>(alongX ? n : m);
+        reinterpret_cast<QRgb *>(bits + py * stride)[px] = value;
+        minX = std::min(minX, px);
+        maxX = std::max(maxX, px);
+        minY = std::min(minY, py);
+        maxY = std::max(maxY, py);
+    }
+    if (maxX >= 0)
+        changed(QRect(QPoint(minX, minY), QPoint(maxX, maxY)));
+}
+
 void Surface::Circle(double x, double y, double radius, std::optional<Colour> colour)
 {
     const Colour c = colour.value_or(ForeColor);
@@ -353,17 +452,51 @@ void Surface::Circle(double x, double y, double radius, std::optional<Colour> co
     const int r = static_cast<int>(roundHalfEven(rp));
     CurrentX = x;
     CurrentY = y;
-    const int reach = r + drawWidth_ / 2 + 2;
-    paintShape(
-        [&](QPainter &p) {
-            p.setPen(QPen(qcolour(c), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            if (FillStyle == 0)
-                p.setBrush(qcolour(FillColor));
-            else
-                p.setBrush(Qt::NoBrush);
-            p.drawEllipse(centre(cx, cy, drawWidth_), r, r);
-        },
-        QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1));
+    const std::int64_t reach = r + drawWidth_ / 2 + 1;
+    const QRect bounds(static_cast<int>(cx - reach), static_cast<int>(cy - reach), static_cast<int>(2 * reach + 1),
+                       static_cast<int>(2 * reach + 1));
+    for (const QPoint &o : wrapOffsets(bounds))
+        circleOnce(cx + o.x(), cy + o.y(), r, c);
+}
+
+// Measured from the centre pixel's centre: the interior (FillStyle 0) is every
+// pixel centre within r, the outline every one within half the pen of the
+// circle of radius r. Whole-number arithmetic keeps it exact.
+void Surface::circleOnce(int cx, int cy, int r, Colour c)
+{
+    const std::int64_t w = drawWidth_, reach = r + w / 2 + 1;
+    const std::int64_t outer2 = (2 * std::int64_t(r) + w) * (2 * std::int64_t(r) + w);
+    const std::int64_t inner = 2 * std::int64_t(r) - w, inner2 = inner > 0 ? inner * inner : 0;
+    const std::int64_t r2 = std::int64_t(r) * r;
+    const std::int64_t y0 = std::max<std::int64_t>(0, cy - reach);
+    const std::int64_t y1 = std::min<std::int64_t>(image_.height() - 1, std::int64_t(cy) + reach);
+    if (y0 > y1 || std::int64_t(cx) + reach < 0 || std::int64_t(cx) - reach >= image_.width())
+        return;
+    const QRgb pen = toQRgb(c), fill = toQRgb(FillColor);
+    const std::int64_t width = image_.width();
+    auto span = [&](QRgb *line, std::int64_t from, std::int64_t to, QRgb value) {
+        from = std::max<std::int64_t>(from, 0);
+        to = std::min(to, width - 1);
+        if (from <= to)
+            std::fill(line + from, line + to + 1, value);
+    };
+    for (std::int64_t py = y0; py <= y1; ++py) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(static_cast<int>(py)));
+        const std::int64_t dy = py - cy, dy2 = dy * dy;
+        if (FillStyle == 0 && dy2 <= r2) {
+            const std::int64_t half = floorSqrt(r2 - dy2);
+            span(line, cx - half, cx + half, fill);
+        }
+        if (4 * dy2 > outer2)
+            continue;
+        const std::int64_t outerHalf = floorSqrt((outer2 - 4 * dy2) / 4);
+        // The hole: pixels strictly closer than r - w / 2.
+        const std::int64_t holeHalf = inner2 - 4 * dy2 - 1 >= 0 ? floorSqrt((inner2 - 4 * dy2 - 1) / 4) : -1;
+        span(line, cx - outerHalf, cx - holeHalf - 1, pen);
+        span(line, cx + holeHalf + 1, cx + outerHalf, pen);
+    }
+    changed(QRect(QPoint(static_cast<int>(cx - reach), static_cast<int>(y0)),
+                  QPoint(static_cast<int>(cx + reach), static_cast<int>(y1))));
 }
 
 void Surface::Cls()
@@ -443,6 +576,7 @@ void Surface::Print(const QString &text)
 
 void Surface::setPicture(const QImage &picture)
 {
+    endBatch();
     if (picture.size() == image_.size() && picture.format() == QImage::Format_RGB32) {
         image_ = picture; // shares the raster until one side draws
         changedAll();

@@ -14,9 +14,12 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
+
+class QPainter;
 
 namespace quill {
 
@@ -123,6 +126,15 @@ public:
     using ChangeListener = std::function<void(const QRect &)>;
     int addChangeListener(ChangeListener listener);
     void removeChangeListener(int id);
+    // Expires when this surface is destroyed, so a view that outlives it knows
+    // not to touch it (a window's members die before its child widgets).
+    std::weak_ptr<const bool> lifetime() const { return lifetime_.token; }
+
+    // Keeps one painter open across the drawing calls up to endBatch, for a
+    // caller that draws thousands of shapes in a row; the pixels are the same
+    // as without it. Nothing may take or replace the Image while it is open.
+    void beginBatch();
+    void endBatch();
 
     // Unit helpers: a coordinate in the current units to a pixel index.
     int toPixelX(double x) const;
@@ -134,12 +146,21 @@ private:
     void fillDot(int px, int py, int diameter, Colour c);
     void fillDotOnce(int px, int py, int diameter, Colour c);
     std::vector<QPoint> wrapOffsets(const QRect &bounds) const;
+    void thinLine(int ax, int ay, int bx, int by, Colour c);
+    void circleOnce(int cx, int cy, int r, Colour c);
     void paintShape(const std::function<void(class QPainter &)> &draw, const QRect &bounds);
     QRect clipped(const QRect &r) const { return r.intersected(image_.rect()); }
 
     QImage image_;
     void notify(const QRect &r) const;
     std::vector<std::pair<int, ChangeListener>> listeners_;
+    // Every surface has its own token, copies included.
+    struct Lifetime {
+        std::shared_ptr<const bool> token = std::make_shared<const bool>(true);
+        Lifetime() = default;
+        Lifetime(const Lifetime &) {}
+        Lifetime &operator=(const Lifetime &) { return *this; }
+    } lifetime_;
     int nextListenerId_ = 1;
     QRect sinceSync_; // pixels changed since the last layer sync
     int left_ = 0;
@@ -151,6 +172,19 @@ private:
     bool wrapEdges_ = false;
     QFont font_;
     double fontSize_ = 8.25;
+    std::shared_ptr<QPainter> batch_;
+};
+
+// A batch for the length of a scope.
+class SurfaceBatch {
+public:
+    explicit SurfaceBatch(Surface &surface) : surface_(surface) { surface_.beginBatch(); }
+    ~SurfaceBatch() { surface_.endBatch(); }
+    SurfaceBatch(const SurfaceBatch &) = delete;
+    SurfaceBatch &operator=(const SurfaceBatch &) = delete;
+
+private:
+    Surface &surface_;
 };
 
 } // namespace quill

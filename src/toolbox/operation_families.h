@@ -19,12 +19,31 @@ void appendMergeImage(std::vector<Operation> &operations);
 void appendPatternOperations(std::vector<Operation> &operations); // pattern_operations.cpp
 
 // Add a family by declaring its append function here and listing it below.
+void appendGradientOperations(std::vector<Operation> &operations);
+void appendCentredFigureOperations(std::vector<Operation> &operations);
+void appendStripeOperations(std::vector<Operation> &operations);
+void appendCheckerboardOperations(std::vector<Operation> &operations);
+void appendFillAndPointOperations(std::vector<Operation> &operations);
+
 inline const std::vector<OperationFamily> &operationFamilies()
 {
+    // One family a line, so families added side by side merge cleanly.
+    // clang-format off
     static const std::vector<OperationFamily> families = {
-        appendColourConversions, appendChannelAdjusts, appendMirrorRotate,      appendMergeColours,
-        appendBlurMosaic,        appendMergeImage,     appendPatternOperations,
+        appendColourConversions,
+        appendChannelAdjusts,
+        appendMirrorRotate,
+        appendMergeColours,
+        appendBlurMosaic,
+        appendMergeImage,
+        appendPatternOperations,
+        appendGradientOperations,
+        appendCentredFigureOperations,
+        appendStripeOperations,
+        appendCheckerboardOperations,
+        appendFillAndPointOperations,
     };
+    // clang-format on
     return families;
 }
 

@@ -1,0 +1,155 @@
+#include "backgrounds/fills_and_points.h"
+#include "generator_cases.h"
+
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+struct AnswerCase {
+    std::optional<QString> answer; // nullopt: the box is cancelled
+    int points;                    // background-colour points expected
+};
+
+class PointFieldTest : public testing::CoreTest, public ::testing::WithParamInterface<AnswerCase> {};
+
+// A 300 x 300 ground takes a few points without two landing on one pixel.
+TEST_P(PointFieldTest, DrawsOneMorePointThanTheAnswerSays)
+{
+    const Colour fore = rgb(20, 40, 60), back = rgb(240, 220, 200);
+    testing::preparePicture(session, 300, 300);
+    session.random.seed(12345);
+    if (GetParam().answer)
+        host.inputAnswers.push_back(*GetParam().answer);
+    testing::click(session, "points", fore, back);
+
+    ASSERT_EQ(host.inputPrompts.size(), 1u);
+    EXPECT_EQ(host.inputPrompts[0], QStringLiteral("Enter the number of points:"));
+    const QImage &image = doc.picture().Image();
+    EXPECT_EQ(testing::countPixels(image, back), GetParam().points);
+    EXPECT_EQ(testing::countPixels(image, fore), 300 * 300 - GetParam().points);
+    EXPECT_EQ(session.undo.UndoCount, 1);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, PointFieldTest,
+                         ::testing::Values(AnswerCase{std::nullopt, 1}, AnswerCase{QString(), 1},
+                                           AnswerCase{QStringLiteral("abc"), 1}, AnswerCase{QStringLiteral("0"), 1},
+                                           AnswerCase{QStringLiteral("2.5"), 3}, AnswerCase{QStringLiteral("3.5"), 5},
+                                           AnswerCase{QStringLiteral("12abc"), 13}, AnswerCase{QStringLiteral("-4"), 0},
+                                           AnswerCase{QStringLiteral("32768"), 1},
+                                           AnswerCase{QStringLiteral("1000000000"), 1},
+                                           AnswerCase{QStringLiteral("1e9"), 1}, AnswerCase{QStringLiteral("40"), 41}));
+
+TEST(PointCount, FollowsTheSixteenBitRules)
+{
+    EXPECT_EQ(pointCountFromAnswer(QStringLiteral("32767")), 32767);
+    EXPECT_EQ(pointCountFromAnswer(QStringLiteral("-32768")), -32768);
+    EXPECT_EQ(pointCountFromAnswer(QStringLiteral("-32769")), 0);
+    EXPECT_EQ(pointCountFromAnswer(QStringLiteral(" 1 2")), 12);
+    EXPECT_EQ(pointCountFromAnswer(QStringLiteral("4.5")), 4);
+}
+
+class FillFixture : public testing::CoreTest {};
+
+TEST_F(FillFixture, ThePointFieldIsTheSameForTheSameSeed)
+{
+    QImage first;
+    for (int run = 0; run < 2; ++run) {
+        testing::preparePicture(session, 64, 64);
+        session.random.seed(99);
+        host.inputAnswers.push_back(QStringLiteral("200"));
+        testing::click(session, "points", kBlack, kWhite);
+        if (run == 0)
+            first = doc.picture().Image().copy();
+    }
+    EXPECT_TRUE(first == doc.picture().Image());
+}
+
+TEST_F(FillFixture, UndoAfterACancelledPointFieldRestoresThePicture)
+{
+    testing::preparePicture(session, 40, 30);
+    const QImage before = doc.picture().Image().copy();
+    testing::click(session, "points", kBlack, kWhite);
+    session.undo.Undo(doc);
+    EXPECT_TRUE(doc.picture().Image() == before);
+}
+
+TEST_F(FillFixture, AHugeCountIsNotAHang)
+{
+    // The largest count the box accepts: 32768 points on a 3000 x 2 ground.
+    testing::preparePicture(session, 3000, 2);
+    host.inputAnswers.push_back(QStringLiteral("32767"));
+    testing::click(session, "points", kBlack, kWhite);
+    EXPECT_GT(testing::countPixels(doc.picture().Image(), kWhite), 2000);
+}
+
+TEST_F(FillFixture, TheWorkLayerGroundReachesTwoThousandFivePixels)
+{
+    // One point 5000 pixels across at pixel (1, 1): beyond 2500 pixels the
+    // work layer keeps what it showed (the old picture).
+    testing::preparePicture(session, 2600, 2);
+    host.inputAnswers.push_back(QStringLiteral("-1"));
+    testing::click(session, "points", kBlack, kWhite);
+    const QImage &image = doc.picture().Image();
+    EXPECT_EQ(testing::pixelAt(image, 2499, 0), kBlack);
+    EXPECT_EQ(testing::pixelAt(image, 2550, 0), testing::kOldPicture);
+}
+
+TEST_F(FillFixture, FillPaintsTheWholePictureInTheBackgroundColour)
+{
+    for (const QSize size : {QSize(1, 1), QSize(97, 61)}) {
+        testing::preparePicture(session, size.width(), size.height());
+        testing::click(session, "fill", kBlack, rgb(10, 200, 30));
+        EXPECT_EQ(testing::countPixels(doc.picture().Image(), rgb(10, 200, 30)), size.width() * size.height());
+        EXPECT_TRUE(testing::allLayersEqual(doc));
+        EXPECT_EQ(doc.picture().BackColor, rgb(10, 200, 30));
+    }
+}
+
+TEST_F(FillFixture, FillReachesFourThousandPixelsFromItsPoint)
+{
+    // The units are left as they were: in twips (1, 1) is pixel 0.
+    testing::preparePicture(session, 4100, 3);
+    doc.picture().setScaleMode(ScaleMode::Twips);
+    testing::click(session, "fill", kBlack, kWhite);
+    const QImage &image = doc.picture().Image();
+    EXPECT_EQ(testing::pixelAt(image, 3998, 0), kWhite);
+    EXPECT_EQ(testing::pixelAt(image, 4050, 0), testing::kOldPicture);
+    EXPECT_EQ(doc.picture().DrawWidth(), 8000);
+    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Twips);
+}
+
+TEST_F(FillFixture, SprinkleAddsForegroundPointsAndDiffersFromClickToClick)
+{
+    testing::preparePicture(session, 400, 300);
+    testing::click(session, "sprinkle", rgb(1, 2, 3), kWhite);
+    const QImage first = doc.picture().Image().copy();
+    const int points = testing::countPixels(first, rgb(1, 2, 3));
+    EXPECT_GT(points, 950);
+    EXPECT_LE(points, kSprinkledPoints);
+    EXPECT_EQ(points + testing::countPixels(first, testing::kOldPicture), 400 * 300);
+    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Points);
+
+    testing::preparePicture(session, 400, 300);
+    testing::click(session, "sprinkle", rgb(1, 2, 3), kWhite);
+    EXPECT_FALSE(first == doc.picture().Image());
+}
+
+TEST(Sprinkle, PointsLandWhereTheSeededNumbersPutThem)
+{
+    Surface layer(100, 80);
+    RandomSource random(5);
+    sprinklePoints(layer, kBlack, random);
+    RandomSource again(5);
+    for (int i = 0; i < kSprinkledPoints; ++i) {
+        const double x = again.next() * 75, y = again.next() * 60; // points
+        const int px = static_cast<int>(std::nearbyint(x * 4 / 3)), py = static_cast<int>(std::nearbyint(y * 4 / 3));
+        if (px < 100 && py < 80) {
+            ASSERT_EQ(layer.Point(x, y), kBlack) << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace quill
