@@ -1,7 +1,7 @@
 #include "canvas/canvas_controller.h"
+#include "canvas/pick_tools.h"
 #include "canvas/shape_tools.h"
 #include "canvas/stroke_tools.h"
-#include "canvas/pick_tools.h"
 #include "canvas/text_tool.h"
 
 #include <map>
