@@ -6,15 +6,14 @@
 #include "surface/jpeg_library.h"
 #include "surface/scripted_host.h"
 
+#include "support/bench_support.h"
 #include <QDir>
-#include <QGuiApplication>
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <turbojpeg.h>
 
-#include <cstring>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -144,24 +143,6 @@ void BM_BitmapWriteRead(benchmark::State &state)
 }
 BENCHMARK(BM_BitmapWriteRead)->Unit(benchmark::kMillisecond);
 
-void BM_Memcpy(benchmark::State &state)
-{
-    const std::size_t bytes = std::size_t(kSize) * kSize * 4;
-    std::vector<char> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(kSize)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -5,29 +5,16 @@
 #include "surface/scripted_host.h"
 #include "toolbox/operation.h"
 
-#include <QGuiApplication>
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstring>
-#include <random>
 #include <vector>
 
 namespace {
 
 constexpr int kSize = 4096;
-
-QImage noise(int width, int height, unsigned seed)
-{
-    std::mt19937 engine(seed);
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = 0xff000000u | (engine() & 0xffffffu);
-    }
-    return image;
-}
 
 struct Bench {
     quill::ScriptedHost host;
@@ -36,8 +23,8 @@ struct Bench {
     Bench()
     {
         session.undo.recording = false;
-        session.document.replaceWith(noise(kSize, kSize, 1));
-        session.merge.setPicture(noise(quill::kMergeBoxWidth, quill::kMergeBoxHeight, 2));
+        session.document.replaceWith(quill::bench::noiseImage(kSize, kSize, 1));
+        session.merge.setPicture(quill::bench::noiseImage(quill::kMergeBoxWidth, quill::kMergeBoxHeight, 2));
     }
 };
 
@@ -68,16 +55,7 @@ void fastest(benchmark::internal::Benchmark *b)
         "min", [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); });
 }
 
-void BM_Memcpy(benchmark::State &state)
-{
-    const std::size_t bytes = static_cast<std::size_t>(kSize) * kSize * 4;
-    std::vector<char> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->Apply(fastest);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(kSize)->Unit(benchmark::kMillisecond)->Apply(fastest);
 
 BENCHMARK_CAPTURE(runOperation, grey, "grey")->Unit(benchmark::kMillisecond)->Apply(fastest);
 BENCHMARK_CAPTURE(runOperation, purple, "purple")->Unit(benchmark::kMillisecond)->Apply(fastest);
@@ -99,12 +77,3 @@ BENCHMARK_CAPTURE(runOperation, bands_v, "bands-v")->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(runOperation, shrink, "shrink")->Unit(benchmark::kMillisecond)->Apply(fastest);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

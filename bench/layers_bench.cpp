@@ -4,13 +4,11 @@
 #include "shell/undo_store.h"
 #include "surface/document.h"
 
+#include "support/bench_support.h"
 #include <QDir>
-#include <QGuiApplication>
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -64,25 +62,6 @@ void BM_UndoSnapshot(benchmark::State &state)
 }
 BENCHMARK(BM_UndoSnapshot)->Arg(1024)->Unit(benchmark::kMillisecond);
 
-// The yardstick: copying the same raster.
-void BM_Memcpy(benchmark::State &state)
-{
-    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) * static_cast<std::size_t>(state.range(0)) * 4;
-    std::vector<char> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_Memcpy)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(1024)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -4,11 +4,9 @@
 #include "surface/scripted_host.h"
 #include "toolbox/pattern.h"
 
-#include <QGuiApplication>
-#include <benchmark/benchmark.h>
+#include "support/bench_support.h"
 
-#include <cstring>
-#include <vector>
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -34,24 +32,6 @@ BENCHMARK(BM_ApplyPattern)
     ->Args({1024, static_cast<int>(quill::PatternTiling::ByPixels)})
     ->Unit(benchmark::kMillisecond);
 
-void BM_Memcpy(benchmark::State &state)
-{
-    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) * static_cast<std::size_t>(state.range(0)) * 4;
-    std::vector<char> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_Memcpy)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(1024)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -6,11 +6,9 @@
 #include "shell/zoom_view.h"
 #include "surface/document.h"
 
-#include <QGuiApplication>
-#include <benchmark/benchmark.h>
+#include "support/bench_support.h"
 
-#include <cstring>
-#include <vector>
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -55,25 +53,6 @@ void BM_PrintTextAndPropagate(benchmark::State &state)
 }
 BENCHMARK(BM_PrintTextAndPropagate)->Unit(benchmark::kMicrosecond);
 
-// The yardstick: copying the same raster.
-void BM_Memcpy(benchmark::State &state)
-{
-    const std::size_t bytes = std::size_t{kSize} * kSize * 4;
-    std::vector<char> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_Memcpy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(kSize)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

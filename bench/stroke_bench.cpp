@@ -5,11 +5,11 @@
 #include "canvas/canvas_controller.h"
 #include "surface/scripted_host.h"
 
-#include <QGuiApplication>
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -43,25 +43,6 @@ void BM_DrawStroke(benchmark::State &state)
 }
 BENCHMARK(BM_DrawStroke)->Arg(1024)->Unit(benchmark::kMillisecond);
 
-// The yardstick: copying the same raster once.
-void BM_Memcpy(benchmark::State &state)
-{
-    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) * static_cast<std::size_t>(state.range(0)) * 4;
-    std::vector<char> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_Memcpy)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(1024)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

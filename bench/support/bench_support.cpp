@@ -1,0 +1,44 @@
+#include "bench_support.h"
+
+#include <QGuiApplication>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace quill::bench {
+
+void memcpyYardstick(benchmark::State &state)
+{
+    const auto side = static_cast<std::size_t>(state.range(0));
+    const std::size_t bytes = side * side * 4;
+    std::vector<char> from(bytes, 1), to(bytes, 2);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+}
+
+QImage noiseImage(int width, int height, unsigned seed)
+{
+    std::mt19937 engine(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = 0xff000000u | (engine() & 0xffffffu);
+    }
+    return image;
+}
+
+} // namespace quill::bench
+
+int main(int argc, char **argv)
+{
+    // Text and fonts need a GUI application; no window is ever shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

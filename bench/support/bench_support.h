@@ -1,0 +1,18 @@
+// What every benchmark program shares: the memcpy yardstick that whole-image
+// operations are measured against, a noise picture, and an offscreen main().
+// Benchmarks only; nothing here is part of the program.
+#pragma once
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+namespace quill::bench {
+
+// Copies a side x side 32-bit raster: the speed of memory on this machine.
+void memcpyYardstick(benchmark::State &state);
+
+// A reproducible picture of independent random pixels.
+QImage noiseImage(int width, int height, unsigned seed = 1);
+inline QImage noiseImage(int side) { return noiseImage(side, side); }
+
+} // namespace quill::bench
