@@ -8,27 +8,29 @@ namespace {
 
 bool leftOrRight(int button) { return button == kLeftButton || button == kRightButton; }
 
-// The first press of every shape: keep the point, wait for the second.
-void firstClick(CanvasController &canvas, const MouseEvent &event)
+// Every shape takes two presses of the left or right button: the first keeps
+// the point and waits; true means this press is the second and draws.
+bool isSecondClick(CanvasController &canvas, const MouseEvent &event)
 {
-    canvas.StartX = event.X;
-    canvas.StartY = event.Y;
-    canvas.session.state.ClickStage = 1;
+    if (!leftOrRight(event.Button))
+        return false;
+    AppState &state = canvas.session.state;
+    if (state.ClickStage == 0) {
+        canvas.StartX = event.X;
+        canvas.StartY = event.Y;
+        state.ClickStage = 1;
+        return false;
+    }
+    return state.ClickStage == 1;
 }
 
 } // namespace
 
 void lineDown(CanvasController &canvas, const MouseEvent &event)
 {
-    if (!leftOrRight(event.Button))
+    if (!isSecondClick(canvas, event))
         return;
     Session &s = canvas.session;
-    if (s.state.ClickStage == 0) {
-        firstClick(canvas, event);
-        return;
-    }
-    if (s.state.ClickStage != 1)
-        return;
     canvas.overlays.Line1.Visible = false;
     canvas.overlaysChanged();
     const Colour colour = canvas.buttonColour(event.Button);
@@ -52,15 +54,9 @@ void lineMove(CanvasController &canvas, const MouseEvent &event)
 
 void rectangleDown(CanvasController &canvas, const MouseEvent &event)
 {
-    if (!leftOrRight(event.Button))
+    if (!isSecondClick(canvas, event))
         return;
     Session &s = canvas.session;
-    if (s.state.ClickStage == 0) {
-        firstClick(canvas, event);
-        return;
-    }
-    if (s.state.ClickStage != 1)
-        return;
     canvas.overlays.Shape2.Visible = false;
     canvas.overlaysChanged();
     const Colour colour = canvas.buttonColour(event.Button);
@@ -97,15 +93,9 @@ void rectangleMove(CanvasController &canvas, const MouseEvent &event)
 
 void circleDown(CanvasController &canvas, const MouseEvent &event)
 {
-    if (!leftOrRight(event.Button))
+    if (!isSecondClick(canvas, event))
         return;
     Session &s = canvas.session;
-    if (s.state.ClickStage == 0) {
-        firstClick(canvas, event);
-        return;
-    }
-    if (s.state.ClickStage != 1)
-        return;
     canvas.overlays.Line1.Visible = false;
     canvas.overlays.Line2.Visible = false;
     canvas.overlaysChanged();
