@@ -37,41 +37,38 @@ void convertImage(Session &session, Hue hue)
         }
 #endif
         for (; x < width; ++x) {
-            const QRgb p = in[x];
-            const auto sum = static_cast<std::uint16_t>(((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255));
-            // GreyLevel: (sum + 1) / 3, as the high half of a 16-bit multiply,
-            // exact for sums up to 765.
-            const QRgb g = (static_cast<std::uint32_t>(sum + 1) * 21846u) >> 16;
+            const QRgb g = greyOfPixel(in[x]);
             out[x] = 0xff000000u | ((g | (g << 8) | (g << 16)) & mask);
         }
     }
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 
-void appendColourConversions(std::vector<Operation> &operations)
+void appendHueButtons(std::vector<Operation> &operations, const std::vector<HueButton> &rows,
+                      void (*run)(Session &, Hue))
 {
-    struct Row {
-        const char *name;
-        const char *alias;
-        const char *summary;
-        Hue hue;
-    };
-    static const Row rows[] = {
-        {"Command90", "purple", "Convert image purple: grey level into red and blue", Hue::Purple},
-        {"Command91", "grey", "Convert image gray: grey level into all three channels", Hue::Grey},
-        {"Command92", "yellow", "Convert image yellow: grey level into red and green", Hue::Yellow},
-        {"Command93", "green", "Convert image green: grey level into green", Hue::Green},
-        {"Command94", "red", "Convert image red: grey level into red", Hue::Red},
-        {"Command95", "blue", "Convert image blue: grey level into blue", Hue::Blue},
-    };
-    for (const Row &row : rows) {
+    for (const HueButton &row : rows) {
         const Hue hue = row.hue;
         operations.push_back({QString::fromLatin1(row.name), QString::fromLatin1(row.alias),
-                              QString::fromLatin1(row.summary), 1, [hue](Session &session) {
-                                  convertImage(session, hue);
+                              QString::fromLatin1(row.summary), 1, [hue, run](Session &session) {
+                                  run(session, hue);
                                   session.stateChanged();
                               }});
     }
+}
+
+void appendColourConversions(std::vector<Operation> &operations)
+{
+    appendHueButtons(operations,
+                     {
+                         {"Command90", "purple", "Convert image purple: grey level into red and blue", Hue::Purple},
+                         {"Command91", "grey", "Convert image gray: grey level into all three channels", Hue::Grey},
+                         {"Command92", "yellow", "Convert image yellow: grey level into red and green", Hue::Yellow},
+                         {"Command93", "green", "Convert image green: grey level into green", Hue::Green},
+                         {"Command94", "red", "Convert image red: grey level into red", Hue::Red},
+                         {"Command95", "blue", "Convert image blue: grey level into blue", Hue::Blue},
+                     },
+                     convertImage);
 }
 
 } // namespace quill

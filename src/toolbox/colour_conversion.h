@@ -56,6 +56,24 @@ constexpr QRgb hueFactor(Hue hue)
     return 0;
 }
 
+// GreyLevel of a stored pixel, as the high half of a 16-bit multiply: exact
+// for channel sums up to 765, and what the vector loops compute too.
+constexpr QRgb greyOfPixel(QRgb p)
+{
+    const QRgb sum = ((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255);
+    return ((sum + 1) * 21846u) >> 16;
+}
+
+// The six buttons of a hue family (conversions, tinted merges): one row each.
+struct HueButton {
+    const char *name;
+    const char *alias;
+    const char *summary;
+    Hue hue;
+};
+void appendHueButtons(std::vector<Operation> &operations, const std::vector<HueButton> &rows,
+                      void (*run)(Session &, Hue));
+
 // One click of a conversion button: snapshot, then layer 0 converted into the
 // work layer, then all nine layers show it.
 void convertImage(Session &session, Hue hue);

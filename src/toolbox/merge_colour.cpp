@@ -26,9 +26,7 @@ void mergeTinted(Session &session, Hue hue)
         const int inBox = y < boxHeight ? boxWidth : 0;
         const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
         for (int x = 0; x < inBox; ++x) {
-            const QRgb p = m[x];
-            const QRgb sum = ((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255);
-            const QRgb t = 0xff000000u | ((((sum + 1) * 21846u) >> 16) * factor); // GreyLevel in the hue
+            const QRgb t = 0xff000000u | (greyOfPixel(m[x]) * factor); // GreyLevel in the hue
             const QRgb a = in[x];
             out[x] = (a & t) + (((a ^ t) & 0xfefefeu) >> 1);
         }
@@ -41,28 +39,17 @@ void mergeTinted(Session &session, Hue hue)
 
 void appendMergeColours(std::vector<Operation> &operations)
 {
-    struct Row {
-        const char *name;
-        const char *alias;
-        const char *summary;
-        Hue hue;
-    };
-    static const Row rows[] = {
-        {"Command84", "merge-blue", "Merge image blue: blend with the merge image turned blue", Hue::Blue},
-        {"Command85", "merge-grey", "Merge image gray: blend with the merge image turned grey", Hue::Grey},
-        {"Command86", "merge-purple", "Merge image purple: blend with the merge image turned purple", Hue::Purple},
-        {"Command87", "merge-yellow", "Merge image yellow: blend with the merge image turned yellow", Hue::Yellow},
-        {"Command88", "merge-red", "Merge image red: blend with the merge image turned red", Hue::Red},
-        {"Command89", "merge-green", "Merge image green: blend with the merge image turned green", Hue::Green},
-    };
-    for (const Row &row : rows) {
-        const Hue hue = row.hue;
-        operations.push_back({QString::fromLatin1(row.name), QString::fromLatin1(row.alias),
-                              QString::fromLatin1(row.summary), 1, [hue](Session &session) {
-                                  mergeTinted(session, hue);
-                                  session.stateChanged();
-                              }});
-    }
+    appendHueButtons(
+        operations,
+        {
+            {"Command84", "merge-blue", "Merge image blue: blend with the merge image turned blue", Hue::Blue},
+            {"Command85", "merge-grey", "Merge image gray: blend with the merge image turned grey", Hue::Grey},
+            {"Command86", "merge-purple", "Merge image purple: blend with the merge image turned purple", Hue::Purple},
+            {"Command87", "merge-yellow", "Merge image yellow: blend with the merge image turned yellow", Hue::Yellow},
+            {"Command88", "merge-red", "Merge image red: blend with the merge image turned red", Hue::Red},
+            {"Command89", "merge-green", "Merge image green: blend with the merge image turned green", Hue::Green},
+        },
+        mergeTinted);
 }
 
 } // namespace quill
