@@ -66,10 +66,7 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
     }
 
     // Follows the toolbox's tool choice as it happens; the session outlives the window.
-    session_.addStateListener([self = QPointer<OptionsWindow>(this)] {
-        if (self)
-            self->configure();
-    });
+    session_.addStateListener([this] { configure(); }, this);
     configure();
 }
 

@@ -77,10 +77,7 @@ TextWindow::TextWindow(Session &session, QWidget *parent) : QWidget(parent), ses
     });
 
     // The session outlives this window, so the listener checks that it is still there.
-    session_.addStateListener([self = QPointer<TextWindow>(this)] {
-        if (self)
-            self->followState();
-    });
+    session_.addStateListener([this] { followState(); }, this);
     showFont();
     followState();
 }

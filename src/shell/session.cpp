@@ -2,7 +2,27 @@
 
 #include "surface/jpeg_library.h"
 
+#include <algorithm>
+
 namespace quill {
+
+void Session::addStateListener(std::function<void()> listener, const QObject *owner)
+{
+    stateListeners_.push_back({std::move(listener), owner != nullptr, owner});
+}
+
+void Session::stateChanged()
+{
+    std::erase_if(stateListeners_, [](const StateListener &l) { return l.owned && !l.owner; });
+    // By index and by copy: a listener may open a window that adds a listener,
+    // or close one whose listener comes later.
+    for (std::size_t i = 0; i < stateListeners_.size(); ++i) {
+        if (stateListeners_[i].owned && !stateListeners_[i].owner)
+            continue;
+        const std::function<void()> notify = stateListeners_[i].notify;
+        notify();
+    }
+}
 
 void loadStartState(Session &session)
 {

@@ -12,6 +12,8 @@
 #include "toolbox/merge_box.h"
 #include "toolbox/pattern.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <vector>
 
@@ -35,15 +37,18 @@ struct Session {
     // ClickStage is 1, the Options layout of the current tool, the zoom buttons)
     // listen here. Every handler that may change the state calls stateChanged()
     // when it ends, so the rules hold without polling.
-    void addStateListener(std::function<void()> listener) { stateListeners_.push_back(std::move(listener)); }
-    void stateChanged()
-    {
-        for (const auto &listener : stateListeners_)
-            listener();
-    }
+    // A listener given an owner is dropped once the owner is destroyed, so
+    // windows that are closed and opened again leave nothing behind.
+    void addStateListener(std::function<void()> listener, const QObject *owner = nullptr);
+    void stateChanged();
 
 private:
-    std::vector<std::function<void()>> stateListeners_;
+    struct StateListener {
+        std::function<void()> notify;
+        bool owned = false;
+        QPointer<const QObject> owner;
+    };
+    std::vector<StateListener> stateListeners_;
 };
 
 // The core steps of the main frame's load: tool defaults, the picture cleared

@@ -92,10 +92,7 @@ ZoomWindow::ZoomWindow(Session &session, QWidget *parent)
         if (session_.state.ZoomPointSet)
             redraw();
     });
-    session_.addStateListener([self = QPointer<ZoomWindow>(this)] {
-        if (self)
-            self->followState();
-    });
+    session_.addStateListener([this] { followState(); }, this);
     followState();
 }
 

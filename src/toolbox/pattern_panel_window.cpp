@@ -96,11 +96,7 @@ PatternPanel::PatternPanel(Session &session, QWidget *parent) : QWidget(parent),
     setFixedSize(bounds.right() + 1, bounds.bottom() + 1);
     setMask(covered);
 
-    QPointer<PatternPanel> self(this);
-    session_.addStateListener([self] {
-        if (self)
-            self->refresh();
-    });
+    session_.addStateListener([this] { refresh(); }, this);
     refresh();
 }
 

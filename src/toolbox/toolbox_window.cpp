@@ -109,11 +109,7 @@ ToolboxWindow::ToolboxWindow(Session &session, QWidget *parent) : QWidget(parent
     buildButtons();
 
     // The tool buttons follow ClickStage as soon as anything changes it.
-    QPointer<ToolboxWindow> self(this);
-    session_.addStateListener([self] {
-        if (self)
-            self->followState();
-    });
+    session_.addStateListener([this] { followState(); }, this);
     followState();
 }
 
