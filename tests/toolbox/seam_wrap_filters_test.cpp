@@ -88,18 +88,6 @@ TEST_F(FilterTest, WrappedMosaicDotsContinueAtTheOppositeEdge)
         click(QStringLiteral("mosaic"));
         EXPECT_EQ(picture(), referenceWrappedMosaic(source)) << size.width() << "x" << size.height();
     }
-    // A red grid point by the right edge reaches the left edge only while wrapping.
-    QImage p = testing::solidImage(20, 20, kWhite);
-    p.setPixel(18, 9, toQRgb(testing::kRedForTests));
-    for (const bool wrap : {true, false}) {
-        load(p);
-        doc.setWrapEdges(wrap);
-        click(QStringLiteral("mosaic"));
-        // Its dot's row 7 spans columns 14..21, that is 14..19 and 0..1 around the edge.
-        EXPECT_EQ(at(0, 7) == testing::kRedForTests, wrap);
-        EXPECT_EQ(at(1, 7) == testing::kRedForTests, wrap);
-        EXPECT_EQ(at(2, 7), kWhite);
-    }
 }
 
 // One period of a sine each way: seamless, with steps everywhere.
