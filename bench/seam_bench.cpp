@@ -1,10 +1,17 @@
-// The seam tools: the score after a change (1024 x 1024), making a picture
-// seamless and offsetting it by half (4096 x 4096), next to memcpy of the raster.
+// The seam tools: the score after a change (1024 x 1024), a Draw stroke's
+// mouse move with wrap off and on (1024 x 1024, across the middle and along the
+// right edge, where every segment is drawn twice), making a picture seamless and
+// offsetting it by half (4096 x 4096), next to memcpy of the raster.
+#include "canvas/canvas_controller.h"
+#include "surface/scripted_host.h"
 #include "toolbox/seam_tools.h"
 
 #include "support/bench_support.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -15,6 +22,66 @@ void BM_SeamScore(benchmark::State &state)
         benchmark::DoNotOptimize(quill::seamScore(image));
 }
 BENCHMARK(BM_SeamScore)->Arg(1024)->Unit(benchmark::kMicrosecond);
+
+constexpr int kMoves = 200;
+
+// A Draw stroke (pen 10) on a size x size picture through the canvas
+// dispatcher; `alongEdge` runs it down the right edge, crossing it back and forth.
+struct StrokeRig {
+    quill::ScriptedHost host;
+    quill::Session session{host};
+    quill::CanvasController canvas{session};
+    std::vector<quill::MouseEvent> path;
+
+    StrokeRig(int size, bool wrap, bool alongEdge)
+    {
+        session.undo.recording = false; // the press's snapshot is not part of a move
+        session.document.layOutGrid(size * quill::kTwipsPerPixel, size * quill::kTwipsPerPixel);
+        session.document.setWrapEdges(wrap);
+        session.state.ToolMode = 1;
+        for (int i = 0; i < kMoves; ++i) {
+            const double t = i / static_cast<double>(kMoves);
+            const double wave = std::sin(i * 0.1);
+            const double x = alongEdge ? size - 3 + wave * 6 : 20 + t * (size - 40);
+            const double y = alongEdge ? 20 + t * (size - 40) : size / 2.0 + wave * size / 4.0;
+            path.push_back({0, quill::kLeftButton, 0, x * quill::kTwipsPerPixel, y * quill::kTwipsPerPixel});
+        }
+        canvas.mouseDown(path.front());
+    }
+};
+
+// Per mouse move (items_per_second); Args: size, wrap, along the edge.
+void BM_StrokeMove(benchmark::State &state)
+{
+    StrokeRig rig(static_cast<int>(state.range(0)), state.range(1) != 0, state.range(2) != 0);
+    for (auto _ : state) {
+        for (const auto &event : rig.path)
+            rig.canvas.mouseMove(event);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kMoves);
+}
+BENCHMARK(BM_StrokeMove)
+    ->ArgNames({"size", "wrap", "edge"})
+    ->Args({1024, 0, 0})
+    ->Args({1024, 1, 0})
+    ->Args({1024, 0, 1})
+    ->Args({1024, 1, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// What the status bar pays once a stroke ends: the score of the picture as it
+// now is (the stroke has just written into the layer's raster).
+void BM_SeamScoreAfterStroke(benchmark::State &state)
+{
+    StrokeRig rig(static_cast<int>(state.range(0)), true, true);
+    for (const auto &event : rig.path)
+        rig.canvas.mouseMove(event);
+    for (auto _ : state) {
+        rig.canvas.mouseMove(rig.path[static_cast<std::size_t>(state.iterations()) % rig.path.size()]);
+        benchmark::DoNotOptimize(quill::seamScore(rig.session.document.picture().Image()));
+    }
+}
+BENCHMARK(BM_SeamScoreAfterStroke)->Arg(1024)->Unit(benchmark::kMicrosecond);
 
 void BM_MakeSeamless(benchmark::State &state)
 {
@@ -39,6 +106,6 @@ void BM_OffsetByHalf(benchmark::State &state)
 }
 BENCHMARK(BM_OffsetByHalf)->Arg(4096)->Unit(benchmark::kMillisecond);
 
-BENCHMARK(quill::bench::memcpyYardstick)->Arg(4096)->Unit(benchmark::kMillisecond);
+BENCHMARK(quill::bench::memcpyYardstick)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 
 } // namespace

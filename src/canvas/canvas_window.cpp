@@ -94,6 +94,12 @@ void CanvasWindow::layOutTiles()
     update();
 }
 
+void CanvasWindow::setDimCopies(bool on)
+{
+    for (int i = 1; i < kLayerCount; ++i)
+        tiles_[static_cast<std::size_t>(i)]->setDimmed(on);
+}
+
 void CanvasWindow::overlaysChanged()
 {
     if (controller_.overlays.anyFlashing()) {

@@ -29,6 +29,8 @@ public:
     void layOutTiles();
     // Client size the grid needs, pixels.
     QSize gridSize() const;
+    // Shows the eight copies around the picture dimmed, so the picture itself stands out.
+    void setDimCopies(bool on);
 
 private:
     void paintOverlays(QPainter &p);

@@ -82,6 +82,14 @@ void paintWindowToggle(QPainter &p, int s, const QString &glyph)
     p.drawText(QRectF(s * 0.12, s * 0.3, s * 0.76, s * 0.55), Qt::AlignCenter, glyph);
 }
 
+// A light tile with a dark outline, the ground of the seam icons.
+void paintTileFrame(QPainter &p, int s)
+{
+    p.setPen(QPen(Qt::black, std::max(1.0, s / 24.0)));
+    p.setBrush(QColor(200, 225, 250));
+    p.drawRect(QRectF(s * 0.14, s * 0.14, s * 0.72, s * 0.72));
+}
+
 } // namespace
 
 QImage drawNineTileMotif(int width, int height)
@@ -191,6 +199,45 @@ QImage drawToolbarIcon(const QString &key, int size)
         f.setItalic(true);
         p.setFont(f);
         p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("i"));
+    } else if (k == QLatin1String("o")) { // Wrap at edges: a stroke leaving one edge and coming in at the other
+        paintTileFrame(p, s);
+        p.setPen(QPen(QColor(200, 30, 30), std::max(2.0, s / 10.0), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.45, s * 0.5), QPointF(s * 0.98, s * 0.5));
+        p.drawLine(QPointF(s * 0.02, s * 0.5), QPointF(s * 0.3, s * 0.5));
+        p.drawLine(QPointF(s * 0.3, s * 0.5), QPointF(s * 0.2, s * 0.4));
+        p.drawLine(QPointF(s * 0.3, s * 0.5), QPointF(s * 0.2, s * 0.6));
+    } else if (k == QLatin1String("p")) { // Offset by half: the four quarters swapped round a cross
+        const double m = s * 0.12, h = (s - 2 * m) / 2;
+        const QColor a(64, 128, 200), b(240, 200, 80);
+        p.fillRect(QRectF(m, m, h, h), a);
+        p.fillRect(QRectF(m + h, m + h, h, h), a);
+        p.fillRect(QRectF(m + h, m, h, h), b);
+        p.fillRect(QRectF(m, m + h, h, h), b);
+        p.setPen(QPen(Qt::black, std::max(1.0, s / 24.0)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(m, m, 2 * h, 2 * h));
+        p.setPen(QPen(QColor(200, 30, 30), std::max(2.0, s / 12.0), Qt::DashLine));
+        p.drawLine(QPointF(s * 0.5, m), QPointF(s * 0.5, s - m));
+        p.drawLine(QPointF(m, s * 0.5), QPointF(s - m, s * 0.5));
+    } else if (k == QLatin1String("q")) { // Make seamless: a seam closed, with a tick
+        paintTileFrame(p, s);
+        p.setPen(QPen(QColor(120, 120, 120), std::max(1.0, s / 24.0), Qt::DotLine));
+        p.drawLine(QPointF(s * 0.5, s * 0.14), QPointF(s * 0.5, s * 0.86));
+        p.setPen(QPen(QColor(30, 150, 30), std::max(2.0, s / 9.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick;
+        tick.moveTo(s * 0.28, s * 0.52);
+        tick.lineTo(s * 0.44, s * 0.7);
+        tick.lineTo(s * 0.76, s * 0.3);
+        p.drawPath(tick);
+    } else if (k == QLatin1String("r")) { // Dim copies: the picture bright among eight grey copies
+        p.end();
+        QImage motif = drawNineTileMotif(size, size);
+        QPainter dim(&motif);
+        const double third = size / 3.0;
+        const QRegion ring = QRegion(0, 0, size, size) - QRegion(QRectF(third, third, third, third).toAlignedRect());
+        dim.setClipRegion(ring);
+        dim.fillRect(motif.rect(), QColor(128, 128, 128, 160));
+        return motif;
     } else if (k == QLatin1String("e")) { // Quit: a door with an arrow
         p.setPen(QPen(Qt::black, std::max(1.0, s / 24.0)));
         p.setBrush(QColor(150, 90, 40));

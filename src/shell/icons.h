@@ -12,7 +12,7 @@ namespace quill {
 QImage drawNineTileMotif(int width, int height);
 // A screen with a dashed selection rectangle.
 QImage drawCaptureIcon(int size);
-// The icon of the toolbar button with this key ("a".."n"); a blank image for others.
+// The icon of the toolbar button with this key ("a".."r"); a blank image for others.
 QImage drawToolbarIcon(const QString &key, int size);
 
 } // namespace quill

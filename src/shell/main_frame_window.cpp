@@ -15,9 +15,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -48,6 +50,14 @@ constexpr ToolbarButton kToolbar[] = {
     {"e", "Quit"},
 };
 
+// The seam tools, after the toolbar's own keys; "o" and "r" are toggles.
+constexpr ToolbarButton kSeamToolbar[] = {
+    {"o", "Wrap at edges"},
+    {"p", "Offset by half"},
+    {"q", "Make seamless"},
+    {"r", "Dim copies"},
+};
+
 // The placement sums are worked in single precision and stored as whole twips.
 int twips(float value) { return static_cast<int>(roundHalfEven(static_cast<double>(value))); }
 // A single-instance window that is already open comes to the front instead
@@ -70,6 +80,17 @@ const QStringList &MainFrame::toolbarKeys()
     static const QStringList keys = [] {
         QStringList k;
         for (const auto &b : kToolbar)
+            k << QString::fromLatin1(b.key);
+        return k;
+    }();
+    return keys;
+}
+
+const QStringList &MainFrame::seamToolbarKeys()
+{
+    static const QStringList keys = [] {
+        QStringList k;
+        for (const auto &b : kSeamToolbar)
             k << QString::fromLatin1(b.key);
         return k;
     }();
@@ -107,8 +128,11 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     session_.undo.onButtonsChanged = [this] { syncUndoButtons(); };
     syncUndoButtons();
     registerPictureCommands();
+    buildSeamToolbar();
+    registerSeamCommands();
 
     load();
+    showSeamScore();
 }
 
 MainFrame::~MainFrame()
@@ -117,6 +141,7 @@ MainFrame::~MainFrame()
     if (canvas_)
         canvas_->controller().feedZoomWindow = nullptr;
     session_.host.onTrayIconClicked = nullptr;
+    session_.document.picture().removeChangeListener(pictureListener_);
     delete capture_.data();
 }
 
@@ -138,7 +163,7 @@ void MainFrame::registerPictureCommands()
     // Each View shows the picture as it is now, so an open one gives way.
     registerCommand(QStringLiteral("k"), [this] {
         qDeleteAll(findChildren<ViewWindow *>());
-        (new ViewWindow(session_.document.picture().Image(), this))->show();
+        (new ViewWindow(session_.document.picture().Image(), session_.host, this))->show();
     });
     registerCommand(QStringLiteral("d"), [this] {
         if (!raiseOpenWindow<AboutWindow>(this))
@@ -208,8 +233,9 @@ void MainFrame::toolbarClick(const QString &key)
     if (const QAction *action = buttons_.value(key); action && !action->isEnabled())
         return;
     session_.state.SkipCanvasMouse = -1;
-    // Keys are compared in the order a..n; the first match runs.
-    for (const char *candidate : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"}) {
+    // Keys are compared in the order a..r; the first match runs.
+    for (const char *candidate :
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r"}) {
         if (key == candidate) {
             if (const auto it = commands_.constFind(QString::fromLatin1(candidate)); it != commands_.constEnd())
                 (*it)();
@@ -217,6 +243,71 @@ void MainFrame::toolbarClick(const QString &key)
         }
     }
     session_.stateChanged();
+}
+
+void MainFrame::buildSeamToolbar()
+{
+    QToolBar *seamBar = addToolBar(QStringLiteral("Seam tools"));
+    seamBar->setObjectName(QStringLiteral("SeamToolbar"));
+    seamBar->setMovable(false);
+    seamBar->setIconSize(toolbar_->iconSize());
+    for (const auto &b : kSeamToolbar) {
+        const QString key = QString::fromLatin1(b.key);
+        QAction *action =
+            seamBar->addAction(QIcon(QPixmap::fromImage(drawToolbarIcon(key, 48))), QString::fromLatin1(b.tooltip));
+        action->setObjectName(QStringLiteral("Toolbar1_") + key);
+        action->setToolTip(QString::fromLatin1(b.tooltip));
+        action->setData(key);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, key] { toolbarClick(key); });
+        buttons_.insert(key, action);
+    }
+    buttons_.value(QStringLiteral("o"))->setCheckable(true);
+    buttons_.value(QStringLiteral("r"))->setCheckable(true);
+
+    seamScore_ = new QLabel(this);
+    seamScore_->setObjectName(QStringLiteral("SeamScore"));
+    seamScore_->setToolTip(QStringLiteral("How visible the seam is where the picture meets its copy: "
+                                          "about 1 is seamless"));
+    statusBar()->addPermanentWidget(seamScore_);
+    seamScoreTimer_.setSingleShot(true);
+    seamScoreTimer_.setInterval(0);
+    connect(&seamScoreTimer_, &QTimer::timeout, this, [this] { showSeamScore(); });
+    // Layer 0 reports every change of the picture: strokes, operations, undo, New, Open, Paste.
+    pictureListener_ = session_.document.picture().addChangeListener([this](const QRect &) {
+        if (!seamScoreTimer_.isActive())
+            seamScoreTimer_.start();
+    });
+}
+
+void MainFrame::registerSeamCommands()
+{
+    registerCommand(QStringLiteral("o"), [this] {
+        setWrapAtEdges(session_, seam_, !seam_.wrapAtEdges);
+        buttons_.value(QStringLiteral("o"))->setChecked(seam_.wrapAtEdges);
+    });
+    registerCommand(QStringLiteral("p"), [this] { offsetByHalf(session_, seam_); });
+    registerCommand(QStringLiteral("q"), [this] { makeSeamlessCommand(session_); });
+    registerCommand(QStringLiteral("r"), [this] {
+        seam_.dimCopies = !seam_.dimCopies;
+        buttons_.value(QStringLiteral("r"))->setChecked(seam_.dimCopies);
+        if (canvas_)
+            canvas_->setDimCopies(seam_.dimCopies);
+    });
+}
+
+void MainFrame::showSeamScore()
+{
+    const double score = seamScore(session_.document.picture().Image()).s;
+    seamScore_->setText(seamLabel(score));
+    QColor colour(0, 128, 0);
+    if (seamGrade(score) == SeamGrade::Fair)
+        colour = QColor(200, 130, 0);
+    else if (seamGrade(score) == SeamGrade::Poor)
+        colour = QColor(200, 0, 0);
+    QPalette palette = seamScore_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    seamScore_->setPalette(palette);
 }
 
 CanvasWindow *MainFrame::canvas() const { return canvas_.data(); }

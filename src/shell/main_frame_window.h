@@ -1,18 +1,22 @@
-// The main frame "Quillmar": the toolbar of fourteen keys, the area that holds
-// the child windows, and the load that brings them up in order.
+// The main frame "Quillmar": the toolbar of fourteen keys, the seam tools'
+// keys beside it, the area that holds the child windows, the status bar with
+// the live seam score, and the load that brings them up in order.
 // Toolbar clicks set SkipCanvasMouse and run the command of their key;
 // commands are registered by the parts of the program that build them.
 #pragma once
 
+#include "shell/seam_commands.h"
 #include "shell/session.h"
 
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
@@ -33,6 +37,8 @@ public:
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
+    // The seam tools' keys ("o".."r"), left to right after the toolbar's.
+    static const QStringList &seamToolbarKeys();
 
     QAction *button(const QString &key) const { return buttons_.value(key); }
     // Runs the toolbar click of this key (as a click on its button does).
@@ -63,6 +69,10 @@ public:
     // repainted where it was; 0 grabs at once.
     int captureDelayMs = 250;
 
+    const SeamState &seamState() const { return seam_; }
+    // "Seam 1.03" in the status bar, green, amber or red.
+    QLabel *seamScoreLabel() const { return seamScore_; }
+
 private:
     void buildToolbar();
     void registerCommand(const QString &key, std::function<void()> command);
@@ -78,6 +88,9 @@ private:
     QWidget *childNamed(const QString &objectName) const;
     void registerPictureCommands();
     void startCapture();
+    void buildSeamToolbar();
+    void registerSeamCommands();
+    void showSeamScore();
 
     Session &session_;
     QToolBar *toolbar_ = nullptr;
@@ -91,6 +104,11 @@ private:
     QMap<QString, QAction *> buttons_;
     QMap<QString, std::function<void()>> commands_;
     QPointer<CaptureWindow> capture_;
+    SeamState seam_;
+    QLabel *seamScore_ = nullptr;
+    // Rescoring waits for the event loop, so a stroke's many changes cost one score.
+    QTimer seamScoreTimer_;
+    int pictureListener_ = 0;
 };
 
 } // namespace quill

@@ -1,11 +1,16 @@
 // "View picture" (Form10): the picture as it looks repeated, ten copies across
 // and ten down from the window's top-left corner, painted from one raster as a
 // texture. Opened by the toolbar with a copy of the picture at that moment;
-// a click on the mosaic closes it. It never changes the document.
+// a left click on the mosaic closes it. Its context menu shows the seam marks
+// on every tile boundary and saves the repeat. It never changes the document.
 #pragma once
+
+#include "surface/host.h"
 
 #include <QPixmap>
 #include <QWidget>
+
+class QAction;
 
 namespace quill {
 
@@ -14,17 +19,29 @@ class ViewWindow : public QWidget {
 public:
     static constexpr int kCopies = 10;
 
-    explicit ViewWindow(const QImage &picture, QWidget *parent = nullptr);
+    ViewWindow(const QImage &picture, Host &host, QWidget *parent = nullptr);
 
     // The area the ten-by-ten copies cover, in window pixels.
     QRect mosaicRect() const;
+
+    // The context menu's check box "Show seams" and its "Save view...".
+    QAction *showSeamsAction() const { return showSeams_; }
+    QAction *saveViewAction() const { return saveView_; }
+    // The tile as the mosaic shows it (with the marks while "Show seams" is on).
+    QImage shownTile() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void setShowSeams(bool on);
+
+    Host &host_;
+    QImage picture_;
     QPixmap tile_;
+    QAction *showSeams_ = nullptr;
+    QAction *saveView_ = nullptr;
 };
 
 } // namespace quill

@@ -37,6 +37,14 @@ void PictureBox::setScale(int scale)
     update();
 }
 
+void PictureBox::setDimmed(bool on)
+{
+    if (on == dimmed_)
+        return;
+    dimmed_ = on;
+    update();
+}
+
 int PictureBox::buttonBits(Qt::MouseButtons buttons)
 {
     int bits = 0;
@@ -96,6 +104,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
                 .intersected(surface_.Image().rect());
         p.drawImage(QRect(source.topLeft() * scale_, source.size() * scale_), surface_.Image(), source);
     }
+    if (dimmed_)
+        p.fillRect(r, QColor(128, 128, 128, 128)); // each channel about (c + 128) / 2
     if (paintOverlay) {
         p.scale(scale_, scale_);
         paintOverlay(p);

@@ -35,6 +35,9 @@ public:
     // pixel); events still arrive in picture units.
     void setScale(int scale);
     int scale() const { return scale_; }
+    // Shows the picture blended halfway to grey; a look only, the surface keeps its pixels.
+    void setDimmed(bool on);
+    bool dimmed() const { return dimmed_; }
 
     // Button bits and key codes as the handlers expect them.
     static int buttonBits(Qt::MouseButtons buttons);
@@ -56,6 +59,7 @@ private:
     int listenerId_ = 0;
     std::weak_ptr<const bool> surfaceAlive_;
     int scale_ = 1;
+    bool dimmed_ = false;
 };
 
 } // namespace quill

@@ -27,15 +27,18 @@ inline QRgb blurPixel(QRgb c, QRgb l, QRgb r, QRgb u, QRgb d)
     return 0xff000000u | (fifth(red) << 16) | (fifth(green) << 8) | fifth(blue);
 }
 
-// One row of the blur; `up` and `down` are rows of black beyond the picture.
-void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int width)
+// One row of the blur; `up` and `down` are rows of black beyond the picture
+// (or the opposite edge's rows when wrapping). Beyond the ends of the row is
+// black, or the other end of the row when wrapping.
+void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int width, bool wrap)
 {
+    const int last = width - 1;
+    const QRgb beforeFirst = wrap ? in[last] : 0, afterLast = wrap ? in[0] : 0;
     if (width == 1) {
-        out[0] = blurPixel(in[0], 0, 0, up[0], down[0]);
+        out[0] = blurPixel(in[0], beforeFirst, afterLast, up[0], down[0]);
         return;
     }
-    out[0] = blurPixel(in[0], 0, in[1], up[0], down[0]);
-    const int last = width - 1;
+    out[0] = blurPixel(in[0], beforeFirst, in[1], up[0], down[0]);
     int x = 1;
 #ifdef __SSE2__
     // Four pixels at a time: channels widened to 16 bits, five summed, the
@@ -60,7 +63,7 @@ void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int wi
 #endif
     for (; x < last; ++x)
         out[x] = blurPixel(in[x], in[x - 1], in[x + 1], up[x], down[x]);
-    out[last] = blurPixel(in[last], in[last - 1], 0, up[last], down[last]);
+    out[last] = blurPixel(in[last], in[last - 1], afterLast, up[last], down[last]);
 }
 
 constexpr int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0); }
@@ -116,8 +119,11 @@ void blurImage(Session &session)
     work.setScaleMode(ScaleMode::Pixels);
     const QImage &source = picture.Image();
     const int width = source.width(), height = source.height();
+    const bool wrap = picture.wrapEdges();
     const std::vector<QRgb> black(static_cast<std::size_t>(width), 0u);
     auto row = [&](int y) {
+        if (wrap)
+            y = (y + height) % height;
         return y < 0 || y >= height ? black.data() : reinterpret_cast<const QRgb *>(source.constScanLine(y));
     };
     const int pen = work.DrawWidth();
@@ -125,7 +131,7 @@ void blurImage(Session &session)
         // Every output reads only the unchanged picture, so rows go in memory order.
         QImage result = resultRaster(doc);
         for (int y = 0; y < height; ++y)
-            blurRow(row(y), row(y - 1), row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)), width);
+            blurRow(row(y), row(y - 1), row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)), width, wrap);
         storeResult(session, result, OperationLayers::TwoLayer);
         return;
     }
@@ -135,13 +141,19 @@ void blurImage(Session &session)
     std::vector<QRgb> column(static_cast<std::size_t>(height));
     const DotShape &dot = penDot(pen);
     for (int x = 0; x < width; ++x) {
+        const int left = x > 0 ? x - 1 : (wrap ? width - 1 : -1);
+        const int right = x + 1 < width ? x + 1 : (wrap ? 0 : -1);
         for (int y = 0; y < height; ++y) {
             const QRgb *in = row(y);
             column[static_cast<std::size_t>(y)] =
-                blurPixel(in[x], x > 0 ? in[x - 1] : 0, x + 1 < width ? in[x + 1] : 0, row(y - 1)[x], row(y + 1)[x]);
+                blurPixel(in[x], left >= 0 ? in[left] : 0u, right >= 0 ? in[right] : 0u, row(y - 1)[x], row(y + 1)[x]);
         }
-        for (int y = 0; y < height; ++y)
-            paintDot(result, x, y, dot, column[static_cast<std::size_t>(y)]);
+        for (int y = 0; y < height; ++y) {
+            if (wrap)
+                paintDotWrapped(result, x, y, dot, column[static_cast<std::size_t>(y)]);
+            else
+                paintDot(result, x, y, dot, column[static_cast<std::size_t>(y)]);
+        }
     }
     storeResult(session, result, OperationLayers::TwoLayer);
 }
@@ -165,8 +177,19 @@ void mosaicImage(Session &session)
     // A grid point beyond the picture reads no colour and paints nothing.
     const int lastJ = static_cast<int>(std::min<std::int64_t>(rows, (height - 1) / 3));
     const int lastI = static_cast<int>(std::min<std::int64_t>(columns, (width - 1) / 3));
-    if (lastJ >= 0 && lastI >= 0)
-        paintGridDots(source, result, dot, lastI, lastJ);
+    if (lastJ >= 0 && lastI >= 0) {
+        if (picture.wrapEdges()) {
+            // Dots across an edge continue at the opposite edge, over the dots
+            // already there, in drawing order.
+            for (int j = 0; j <= lastJ; ++j) {
+                const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
+                for (int i = 0; i <= lastI; ++i)
+                    paintDotWrapped(result, 3 * i, 3 * j, dot, grid[3 * i]);
+            }
+        } else {
+            paintGridDots(source, result, dot, lastI, lastJ);
+        }
+    }
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 

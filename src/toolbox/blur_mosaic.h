@@ -12,9 +12,11 @@ namespace quill {
 struct Operation;
 
 // Five-point blur of layer 0 into the work layer, written with the work layer's
-// current pen (a wider pen paints overlapping dots, columns outer).
+// current pen (a wider pen paints overlapping dots, columns outer). Neighbours
+// beyond an edge are black, or the opposite edge's pixels while the picture wraps.
 void blurImage(Session &session);
-// Snapshot, then an 8-pixel dot of layer 0's colour at every point of a 3-pixel grid.
+// Snapshot, then an 8-pixel dot of layer 0's colour at every point of a 3-pixel
+// grid; while the picture wraps, dots across an edge continue at the opposite edge.
 void mosaicImage(Session &session);
 // Repeating colour bands between the foreground and background colours, about
 // ten across the picture: rows for horizontal bands, columns for vertical ones.

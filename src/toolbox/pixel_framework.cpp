@@ -127,4 +127,29 @@ void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value)
     }
 }
 
+void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value)
+{
+    const int w = image.width(), h = image.height();
+    if (w == 0 || h == 0)
+        return;
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    QRgb *const bits = reinterpret_cast<QRgb *>(image.bits());
+    auto wrapped = [](int v, int n) { return ((v % n) + n) % n; };
+    const int rows = static_cast<int>(dot.spans.size());
+    for (int i = 0; i < rows; ++i) {
+        QRgb *line = bits + wrapped(y + dot.top + i, h) * stride;
+        const auto &span = dot.spans[static_cast<std::size_t>(i)];
+        const int length = span.second - span.first + 1;
+        if (length >= w) {
+            std::fill(line, line + w, value);
+            continue;
+        }
+        // At most two runs: up to the right edge, then on from the left edge.
+        const int start = wrapped(x + span.first, w);
+        const int firstRun = std::min(length, w - start);
+        std::fill(line + start, line + start + firstRun, value);
+        std::fill(line, line + (length - firstRun), value);
+    }
+}
+
 } // namespace quill

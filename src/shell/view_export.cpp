@@ -1,0 +1,171 @@
+#include "shell/view_export.h"
+
+#include "surface/image_files.h"
+#include "surface/jpeg_library.h"
+#include "toolbox/seam_tools.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+#include <memory>
+
+namespace quill {
+
+namespace {
+
+const QString kViewTitle = QStringLiteral("Save view");
+constexpr int kViewJpegQuality = 90;
+
+// Magenta over anything green, bright green elsewhere: the two differ by at
+// least half the range in the green channel, so a mark never blends in.
+QRgb markColour(QRgb under) { return qGreen(under) > 127 ? qRgb(255, 0, 255) : qRgb(0, 255, 0); }
+
+enum class ViewFormat { Png, Bmp, Jpeg, Unknown };
+
+ViewFormat formatOf(const QString &suffix)
+{
+    const QString s = suffix.toLower();
+    if (s == QLatin1String("png"))
+        return ViewFormat::Png;
+    if (s == QLatin1String("bmp"))
+        return ViewFormat::Bmp;
+    if (s == QLatin1String("jpg") || s == QLatin1String("jpeg"))
+        return ViewFormat::Jpeg;
+    return ViewFormat::Unknown;
+}
+
+bool writePng(const QImage &picture, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!picture.save(&file, "PNG")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeJpeg(const QImage &picture, const QString &fileName)
+{
+    const int w = picture.width(), h = picture.height();
+    const auto rowBytes = static_cast<std::size_t>(w) * 3;
+    std::unique_ptr<unsigned char[]> rgb(new (std::nothrow) unsigned char[rowBytes * static_cast<std::size_t>(h)]);
+    if (!rgb)
+        return false;
+    for (int y = 0; y < h; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        unsigned char *out = rgb.get() + rowBytes * static_cast<std::size_t>(y);
+        for (int x = 0; x < w; ++x) {
+            out[3 * x] = static_cast<unsigned char>(qRed(in[x]));
+            out[3 * x + 1] = static_cast<unsigned char>(qGreen(in[x]));
+            out[3 * x + 2] = static_cast<unsigned char>(qBlue(in[x]));
+        }
+    }
+    return jpeg::saveRgbToJpg(fileName, rgb.get(), w, h, kViewJpegQuality, jpeg::kSaveFullChroma) == 0;
+}
+
+} // namespace
+
+QImage markSeams(const QImage &tile)
+{
+    if (tile.isNull())
+        return tile;
+    QImage marked = tile.convertToFormat(QImage::Format_RGB32);
+    const int w = marked.width(), h = marked.height();
+    const SeamMarks marks = seamMarks(marked);
+    // Colours are taken from the unmarked tile, so a corner marked for both
+    // seams gets one mark rather than a mark of a mark.
+    const QImage original = marked.copy();
+    auto markOnce = [&](int x, int y) {
+        reinterpret_cast<QRgb *>(marked.scanLine(y))[x] =
+            markColour(reinterpret_cast<const QRgb *>(original.constScanLine(y))[x]);
+    };
+    for (int y = 0; y < h && y < static_cast<int>(marks.rows.size()); ++y)
+        if (marks.rows[static_cast<std::size_t>(y)]) {
+            markOnce(0, y);
+            markOnce(w - 1, y);
+        }
+    for (int x = 0; x < w && x < static_cast<int>(marks.columns.size()); ++x)
+        if (marks.columns[static_cast<std::size_t>(x)]) {
+            markOnce(x, 0);
+            markOnce(x, h - 1);
+        }
+    return marked;
+}
+
+QImage repeatTile(const QImage &tile, int copies)
+{
+    if (tile.isNull() || copies < 1)
+        return {};
+    const QImage source = tile.convertToFormat(QImage::Format_RGB32);
+    const qint64 w = source.width(), h = source.height();
+    if (w * copies * h * copies * 4 > kMaxViewBytes)
+        return {};
+    QImage mosaic(static_cast<int>(w * copies), static_cast<int>(h * copies), QImage::Format_RGB32);
+    if (mosaic.isNull())
+        return {};
+    const auto rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
+    for (int y = 0; y < mosaic.height(); ++y) {
+        const uchar *in = source.constScanLine(static_cast<int>(y % h));
+        uchar *out = mosaic.scanLine(y);
+        for (int c = 0; c < copies; ++c)
+            std::memcpy(out + rowBytes * static_cast<std::size_t>(c), in, rowBytes);
+    }
+    return mosaic;
+}
+
+QString writeViewFile(const QImage &picture, const QString &fileName, int filterIndex, QString &error)
+{
+    QString name = fileName;
+    ViewFormat format = formatOf(QFileInfo(name).suffix());
+    if (format == ViewFormat::Unknown) {
+        static const char *const extensions[] = {".png", ".bmp", ".jpg"};
+        const int entry = filterIndex >= 1 && filterIndex <= 3 ? filterIndex - 1 : 0;
+        name += QLatin1String(extensions[entry]);
+        format = formatOf(QFileInfo(name).suffix());
+    }
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    bool written = false;
+    if (!rgb.isNull()) {
+        switch (format) {
+        case ViewFormat::Png:
+            written = writePng(rgb, name);
+            break;
+        case ViewFormat::Bmp:
+            written = saveBitmap(rgb, name);
+            break;
+        case ViewFormat::Jpeg:
+            written = writeJpeg(rgb, name);
+            break;
+        case ViewFormat::Unknown:
+            break;
+        }
+    }
+    if (!written) {
+        error = QStringLiteral("Cannot write ") + name;
+        return {};
+    }
+    return name;
+}
+
+bool saveView(Host &host, const QImage &tile, int copies)
+{
+    const FileChoice choice = host.saveFileDialog(kViewSaveFilter, kViewTitle);
+    if (choice.fileName.isEmpty())
+        return false;
+    const QImage mosaic = repeatTile(tile, copies);
+    if (mosaic.isNull()) {
+        host.messageBox(QStringLiteral("The view is too large to save."), MessageButtons::Ok, kViewTitle);
+        return false;
+    }
+    QString error;
+    if (writeViewFile(mosaic, choice.fileName, choice.filterIndex, error).isEmpty()) {
+        host.messageBox(error, MessageButtons::Ok, kViewTitle);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quill

@@ -1,0 +1,38 @@
+// What the "View picture" window shows, as a picture of its own: the seam
+// marks on a copy of the tile, the ten-by-ten repeat, and writing that repeat
+// as PNG, BMP or JPEG to a file chosen through the host.
+// Called by the view window and tests. No widgets; a failed write never throws.
+#pragma once
+
+#include "surface/host.h"
+
+#include <QImage>
+#include <QString>
+
+namespace quill {
+
+// The view's file filter: PNG first, then bitmap and JPEG.
+inline const QString kViewSaveFilter =
+    QStringLiteral("PNG Files(*.png)|*.png|BMP Files(*.bmp)|*.bmp|Jpeg Files(*.jpg)|*.jpg");
+// The largest repeat that is written, in bytes of its raster.
+inline constexpr qint64 kMaxViewBytes = qint64(1) << 30;
+
+// A copy of the tile with the seam's visible stretches marked in a colour that
+// stands out from the pixel under it, on both sides of each wrap line, so every
+// tile boundary of a repeat shows them.
+QImage markSeams(const QImage &tile);
+
+// The tile repeated `copies` times across and down; null when too large.
+QImage repeatTile(const QImage &tile, int copies);
+
+// Writes a picture by the file's extension (.png, .bmp, .jpg or .jpeg); a
+// name without one of these takes the extension of the filter entry chosen
+// (1 PNG, 2 BMP, 3 JPEG). Returns the name written, or an empty string with
+// `error` set.
+QString writeViewFile(const QImage &picture, const QString &fileName, int filterIndex, QString &error);
+
+// Asks for a file name and writes the tile repeated `copies` times; a failure
+// is reported in a message box. False when cancelled or failed.
+bool saveView(Host &host, const QImage &tile, int copies);
+
+} // namespace quill

@@ -1,0 +1,186 @@
+// The seam tools as the user reaches them: the toolbar keys, the status bar
+// score, the dimmed copies on the canvas and the wrap flag across New, Open,
+// Paste and Undo.
+#include "shell/file_commands.h"
+#include "shell/seam_commands.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quill {
+namespace {
+
+using testing::WindowTest;
+
+class SeamWiringTest : public WindowTest {
+protected:
+    void click(const char *key) { frame->toolbarClick(QString::fromLatin1(key)); }
+    // A vertical Draw stroke (pen 10) down column x of the picture; the first
+    // move is the one a toolbar click makes the canvas swallow.
+    void strokeDown(int x)
+    {
+        move(0, {x, 10});
+        press(0, {x, 10});
+        move(0, {x, 60}, Qt::LeftButton);
+        release(0, {x, 60});
+    }
+    QLabel *scoreLabel() { return frame->seamScoreLabel(); }
+    QColor scoreColour() { return scoreLabel()->palette().color(QPalette::WindowText); }
+    static bool columnHas(const QImage &image, int x, int y, Colour c) { return testing::pixelAt(image, x, y) == c; }
+};
+
+TEST_F(SeamWiringTest, WrapKeyMakesAStrokeOverTheRightEdgeContinueAtTheLeft)
+{
+    QStringList tips;
+    for (QAction *a : frame->findChild<QToolBar *>(QStringLiteral("SeamToolbar"))->actions())
+        tips << a->data().toString() + ' ' + a->toolTip();
+    EXPECT_EQ(tips, (QStringList{"o Wrap at edges", "p Offset by half", "q Make seamless", "r Dim copies"}));
+    EXPECT_FALSE(frame->button(QStringLiteral("o"))->isChecked());
+    const int w = doc.pixelWidth();
+    click("o");
+    EXPECT_TRUE(frame->button(QStringLiteral("o"))->isChecked());
+    strokeDown(w - 2); // a 10-pixel pen reaches 3 pixels past the right edge
+    const QImage on = doc.picture().Image();
+    for (int y = 20; y <= 50; y += 10) {
+        EXPECT_TRUE(columnHas(on, w - 1, y, kBlack)) << y;
+        EXPECT_TRUE(columnHas(on, 0, y, kBlack)) << y;
+        EXPECT_TRUE(columnHas(on, 2, y, kBlack)) << y;
+        EXPECT_TRUE(columnHas(on, 5, y, kWhite)) << y;
+    }
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+
+    click("o"); // off again: the same stroke stops at the edge
+    EXPECT_FALSE(frame->button(QStringLiteral("o"))->isChecked());
+    doc.picture().Cls();
+    doc.PropagateCentre();
+    strokeDown(w - 2);
+    EXPECT_TRUE(columnHas(doc.picture().Image(), w - 1, 30, kBlack));
+    EXPECT_TRUE(columnHas(doc.picture().Image(), 0, 30, kWhite));
+}
+
+TEST_F(SeamWiringTest, OffsetKeyShiftsByHalfEnablesUndoAndTheSecondPressShiftsBack)
+{
+    const QImage picture = testing::randomImage(9, 6, 5);
+    doc.replaceWith(picture);
+    ASSERT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
+    click("p");
+    EXPECT_TRUE(frame->button(QStringLiteral("f"))->isEnabled());
+    EXPECT_EQ(doc.picture().Image().pixel(4, 3), picture.pixel(0, 0));
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    click("p");
+    EXPECT_EQ(doc.picture().Image(), picture);
+    click("f"); // Undo brings back the shifted picture
+    EXPECT_EQ(doc.picture().Image().pixel(4, 3), picture.pixel(0, 0));
+    EXPECT_TRUE(frame->button(QStringLiteral("g"))->isEnabled());
+}
+
+TEST_F(SeamWiringTest, ScoreTurnsRedForAHardSeamOnceTheEventLoopTurnsAndMakeSeamlessBringsItBack)
+{
+    QApplication::processEvents();
+    EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00"));
+    EXPECT_EQ(scoreColour(), QColor(0, 128, 0));
+
+    strokeDown(1); // touches the left edge only: black meets white across the seam
+    // One score for the whole stroke, after it: nothing is scored while it runs.
+    EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00"));
+    QApplication::processEvents();
+    const double hard = seamScore(doc.picture().Image()).s;
+    EXPECT_GT(hard, 2.0);
+    EXPECT_EQ(scoreLabel()->text(), seamLabel(hard));
+    EXPECT_EQ(scoreColour(), QColor(200, 0, 0));
+
+    click("q");
+    QApplication::processEvents();
+    const double repaired = seamScore(doc.picture().Image()).s;
+    EXPECT_LE(repaired, 1.25);
+    EXPECT_EQ(scoreLabel()->text(), seamLabel(repaired));
+    EXPECT_EQ(scoreColour(), QColor(0, 128, 0));
+}
+
+TEST_F(SeamWiringTest, DimCopiesGreysTheEightCopiesOnScreenOnlyAndTheyStillTakeDrawing)
+{
+    doc.replaceWith(testing::randomImage(30, 20, 3));
+    const QImage raster = doc.picture().Image().copy();
+    click("r");
+    EXPECT_TRUE(frame->button(QStringLiteral("r"))->isChecked());
+    for (int index : {0, 1, 5, 8}) {
+        const QImage shown = tile(index)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int off = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 30; ++x) {
+                const QRgb p = raster.pixel(x, y), s = shown.pixel(x, y);
+                const auto dimmed = [](int c) { return (c + 128) / 2; };
+                const bool wanted = index == 0 ? s == p
+                                               : std::abs(qRed(s) - dimmed(qRed(p))) <= 1 &&
+                                                     std::abs(qGreen(s) - dimmed(qGreen(p))) <= 1 &&
+                                                     std::abs(qBlue(s) - dimmed(qBlue(p))) <= 1;
+                off += wanted ? 0 : 1;
+            }
+        EXPECT_EQ(off, 0) << "tile " << index;
+        EXPECT_EQ(doc.layer(index).Image(), raster) << "tile " << index;
+    }
+    move(3, {15, 10});
+    press(3, {15, 10}); // a Draw dot on a dimmed copy reaches the picture
+    EXPECT_NE(doc.picture().Image(), raster);
+    EXPECT_EQ(testing::pixelAt(doc.picture().Image(), 15, 10), kBlack);
+
+    click("r");
+    const QImage shown = tile(1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.copy(0, 0, 30, 20), doc.layer(1).Image());
+}
+
+// Ways the layers get a new raster; the wrap flag must outlive every one.
+struct Replacement {
+    const char *name;
+    std::function<void(Session &, ScriptedHost &)> run;
+};
+
+class WrapSurvivesTest : public SeamWiringTest, public ::testing::WithParamInterface<Replacement> {};
+
+TEST_P(WrapSurvivesTest, AStrokeStillWrapsAfterwards)
+{
+    click("o");
+    GetParam().run(session, host);
+    for (int i = 0; i < kLayerCount; ++i)
+        EXPECT_TRUE(doc.layer(i).wrapEdges()) << i;
+    doc.picture().Cls();
+    doc.PropagateCentre();
+    const int w = doc.pixelWidth();
+    strokeDown(w - 2);
+    EXPECT_TRUE(columnHas(doc.picture().Image(), 0, 30, kBlack));
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replacements, WrapSurvivesTest,
+    ::testing::Values(Replacement{"New", [](Session &s,
+                                            ScriptedHost &) { ASSERT_TRUE(applyNewPicture(s, "1200", "1500", 0)); }},
+                      Replacement{"Paste",
+                                  [](Session &s, ScriptedHost &h) {
+                                      h.clipboard = testing::randomImage(70, 80, 2);
+                                      PasteImage(s);
+                                      ASSERT_EQ(s.document.pixelWidth(), 70);
+                                  }},
+                      Replacement{"Open",
+                                  [](Session &s, ScriptedHost &h) {
+                                      ASSERT_TRUE(testing::randomImage(90, 75, 4).save(QStringLiteral("opened.bmp")));
+                                      h.openAnswers.push_back({QStringLiteral("opened.bmp"), 1});
+                                      OpenPicture(s);
+                                      ASSERT_EQ(s.document.pixelWidth(), 90);
+                                  }},
+                      Replacement{"Undo",
+                                  [](Session &s, ScriptedHost &) {
+                                      s.TakeUndoSnapshot();
+                                      s.document.picture().Cls();
+                                      s.undo.Undo(s.document);
+                                  }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quill
