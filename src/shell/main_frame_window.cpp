@@ -48,10 +48,7 @@ constexpr ToolbarButton kToolbar[] = {
     {"k", "View picture"},
     {"d", "About..."},
     {"e", "Quit"},
-};
-
-// The seam tools, after the toolbar's own keys; "o" and "r" are toggles.
-constexpr ToolbarButton kSeamToolbar[] = {
+    // The seam tools; "o" and "r" are toggles.
     {"o", "Wrap at edges"},
     {"p", "Offset by half"},
     {"q", "Make seamless"},
@@ -80,17 +77,6 @@ const QStringList &MainFrame::toolbarKeys()
     static const QStringList keys = [] {
         QStringList k;
         for (const auto &b : kToolbar)
-            k << QString::fromLatin1(b.key);
-        return k;
-    }();
-    return keys;
-}
-
-const QStringList &MainFrame::seamToolbarKeys()
-{
-    static const QStringList keys = [] {
-        QStringList k;
-        for (const auto &b : kSeamToolbar)
             k << QString::fromLatin1(b.key);
         return k;
     }();
@@ -128,7 +114,7 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     session_.undo.onButtonsChanged = [this] { syncUndoButtons(); };
     syncUndoButtons();
     registerPictureCommands();
-    buildSeamToolbar();
+    buildSeamScore();
     registerSeamCommands();
 
     load();
@@ -212,6 +198,8 @@ void MainFrame::buildToolbar()
         if (key == QLatin1String("g") || key == QLatin1String("k") || key == QLatin1String("e"))
             toolbar_->addSeparator();
     }
+    buttons_.value(QStringLiteral("o"))->setCheckable(true);
+    buttons_.value(QStringLiteral("r"))->setCheckable(true);
 }
 
 void MainFrame::registerCommand(const QString &key, std::function<void()> command)
@@ -245,26 +233,8 @@ void MainFrame::toolbarClick(const QString &key)
     session_.stateChanged();
 }
 
-void MainFrame::buildSeamToolbar()
+void MainFrame::buildSeamScore()
 {
-    QToolBar *seamBar = addToolBar(QStringLiteral("Seam tools"));
-    seamBar->setObjectName(QStringLiteral("SeamToolbar"));
-    seamBar->setMovable(false);
-    seamBar->setIconSize(toolbar_->iconSize());
-    for (const auto &b : kSeamToolbar) {
-        const QString key = QString::fromLatin1(b.key);
-        QAction *action =
-            seamBar->addAction(QIcon(QPixmap::fromImage(drawToolbarIcon(key, 48))), QString::fromLatin1(b.tooltip));
-        action->setObjectName(QStringLiteral("Toolbar1_") + key);
-        action->setToolTip(QString::fromLatin1(b.tooltip));
-        action->setData(key);
-        action->setEnabled(false);
-        connect(action, &QAction::triggered, this, [this, key] { toolbarClick(key); });
-        buttons_.insert(key, action);
-    }
-    buttons_.value(QStringLiteral("o"))->setCheckable(true);
-    buttons_.value(QStringLiteral("r"))->setCheckable(true);
-
     seamScore_ = new QLabel(this);
     seamScore_->setObjectName(QStringLiteral("SeamScore"));
     seamScore_->setToolTip(QStringLiteral("How visible the seam is where the picture meets its copy: "

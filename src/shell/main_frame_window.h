@@ -38,7 +38,6 @@ public:
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
     // The seam tools' keys ("o".."r"), left to right after the toolbar's.
-    static const QStringList &seamToolbarKeys();
 
     QAction *button(const QString &key) const { return buttons_.value(key); }
     // Runs the toolbar click of this key (as a click on its button does).
@@ -88,7 +87,7 @@ private:
     QWidget *childNamed(const QString &objectName) const;
     void registerPictureCommands();
     void startCapture();
-    void buildSeamToolbar();
+    void buildSeamScore();
     void registerSeamCommands();
     void showSeamScore();
 

@@ -13,7 +13,7 @@ using testing::WindowTest;
 
 class MainFrameTest : public WindowTest {};
 
-TEST_F(MainFrameTest, ToolbarHasTheFourteenKeysInOrderWithTheirTooltips)
+TEST_F(MainFrameTest, ToolbarHasItsKeysInOrderWithTheirTooltips)
 {
     EXPECT_EQ(frame->objectName(), QStringLiteral("MDIForm1"));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Quillmar"));
@@ -25,10 +25,12 @@ TEST_F(MainFrameTest, ToolbarHasTheFourteenKeysInOrderWithTheirTooltips)
             keys << a->data().toString();
             tips << a->toolTip();
         }
-    EXPECT_EQ(keys, (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e"}));
-    EXPECT_EQ(tips, (QStringList{"New", "Open", "Save", "Copy image", "Paste image", "Undo", "Redo",
-                                 "Toggle text window", "Toggle option windows", "Toglle zoom window", "Capturescreen",
-                                 "View picture", "About...", "Quit"}));
+    EXPECT_EQ(keys,
+              (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e", "o", "p", "q", "r"}));
+    EXPECT_EQ(tips,
+              (QStringList{"New", "Open", "Save", "Copy image", "Paste image", "Undo", "Redo", "Toggle text window",
+                           "Toggle option windows", "Toglle zoom window", "Capturescreen", "View picture", "About...",
+                           "Quit", "Wrap at edges", "Offset by half", "Make seamless", "Dim copies"}));
 }
 
 TEST_F(MainFrameTest, UndoStartsDisabledAndRedoEnabled)
