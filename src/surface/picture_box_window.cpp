@@ -86,7 +86,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect r = event->rect();
-    p.fillRect(r, palette().window());
+    if (!QRect(QPoint(0, 0), surface_.Image().size() * scale_).contains(r))
+        p.fillRect(r, palette().window());
     if (scale_ == 1) {
         p.drawImage(r.topLeft(), surface_.Image(), r);
     } else {
