@@ -26,9 +26,10 @@ TEST_F(MainFrameTest, ToolbarHasTheFourteenKeysInOrderWithTheirTooltips)
             tips << a->toolTip();
         }
     EXPECT_EQ(keys, (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e"}));
-    EXPECT_EQ(tips, (QStringList{"New", "Open", "Save", "Copy image", "Paste image", "Undo", "Redo",
+    EXPECT_EQ(tips, (QStringList{"New (Ctrl+N)", "Open (Ctrl+O)", "Save (Ctrl+S)", "Copy image (Ctrl+C)",
+                                 "Paste image (Ctrl+V)", "Undo (Ctrl+Z)", "Redo (Ctrl+Y, Ctrl+Shift+Z)",
                                  "Toggle text window", "Toggle option windows", "Toglle zoom window", "Capturescreen",
-                                 "View picture", "About...", "Quit"}));
+                                 "View picture", "About...", "Quit (Ctrl+Q)"}));
 }
 
 TEST_F(MainFrameTest, UndoStartsDisabledAndRedoEnabled)
