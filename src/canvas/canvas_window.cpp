@@ -249,10 +249,6 @@ void CanvasWindow::paintOverlays(QPainter &p)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
-    // Magnified, a one-pixel pen is a band one picture pixel wide: centre it on
-    // the pixel so it covers the same picture pixels it covers at 1x.
-    if (zoom_ > 1)
-        p.translate(0.5, 0.5);
     for (const OverlayLine *line : {&o.Line1, &o.Line2}) {
         if (!line->Visible)
             continue;
@@ -267,8 +263,6 @@ void CanvasWindow::paintOverlays(QPainter &p)
         const QSizeF size(std::max(1.0, shape->Width / kTwipsPerPixel), std::max(1.0, shape->Height / kTwipsPerPixel));
         p.drawRect(QRectF(topLeft, size));
     }
-    if (zoom_ > 1)
-        p.translate(-0.5, -0.5);
     if (o.Label1.Visible) {
         p.setFont(o.Label1.Font);
         p.setPen(qcolour(o.Label1.ForeColor));

@@ -102,8 +102,8 @@ void SavePicture(Session &session)
     }
     // Whatever the extension, the entry decides the format.
     const QImage &picture = session.document.picture().Image();
-    const bool written = choice.filterIndex == kSaveFilterPng ? savePng(picture, choice.fileName)
-                                                              : saveBitmap(picture, choice.fileName);
+    const bool written =
+        choice.filterIndex == kSaveFilterPng ? savePng(picture, choice.fileName) : saveBitmap(picture, choice.fileName);
     if (!written)
         session.host.messageBox(QStringLiteral("Cannot write ") + choice.fileName, MessageButtons::Ok, kProgramTitle);
 }

@@ -16,8 +16,7 @@
 namespace quill {
 
 // The dialogs' filters, as the user sees them.
-inline const QString kOpenFilter =
-    QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;");
+inline const QString kOpenFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;");
 inline const QString kSaveFilter =
     QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png");
 inline constexpr int kSaveFilterJpeg = 1;

@@ -90,16 +90,26 @@ void PictureBox::paintEvent(QPaintEvent *event)
         p.fillRect(r, palette().window());
     if (scale_ == 1) {
         p.drawImage(r.topLeft(), surface_.Image(), r);
-    } else {
-        // Whole picture pixels covering the exposed area, blown up without smoothing.
-        const QRect source =
-            QRect(QPoint(r.left() / scale_, r.top() / scale_), QPoint(r.right() / scale_, r.bottom() / scale_))
-                .intersected(surface_.Image().rect());
-        p.drawImage(QRect(source.topLeft() * scale_, source.size() * scale_), surface_.Image(), source);
+        if (paintOverlay)
+            paintOverlay(p);
+        return;
     }
-    if (paintOverlay) {
-        p.scale(scale_, scale_);
-        paintOverlay(p);
+    // Whole picture pixels covering the exposed area, blown up without smoothing
+    // (the raster engine scales while it blits: no magnified copy is made).
+    const QRect source =
+        QRect(QPoint(r.left() / scale_, r.top() / scale_), QPoint(r.right() / scale_, r.bottom() / scale_));
+    const QRect target(source.topLeft() * scale_, source.size() * scale_);
+    p.drawImage(target, surface_.Image(), source.intersected(surface_.Image().rect()));
+    if (paintOverlay && !source.isEmpty()) {
+        // Overlays are drawn at picture resolution and magnified like the picture,
+        // so a band covers the same picture pixels at every scale.
+        QImage layer(source.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter lp(&layer);
+        lp.translate(-source.topLeft());
+        paintOverlay(lp);
+        lp.end();
+        p.drawImage(target, layer);
     }
 }
 
