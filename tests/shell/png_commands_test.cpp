@@ -1,0 +1,88 @@
+#include "shell/file_commands.h"
+#include "support/fixtures.h"
+#include "support/picture_files.h"
+#include "surface/image_files.h"
+#include "toolbox/merge_image.h"
+
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::allLayersEqual;
+
+class PngCommandTest : public testing::CoreTest {
+protected:
+    void savePngAs(const QString &name) { host.saveAnswers.push_back({path(name), kSaveFilterPng}); }
+    void open(const QString &name)
+    {
+        host.openAnswers.push_back({path(name), 1});
+        OpenPicture(session);
+    }
+};
+
+TEST_F(PngCommandTest, SaveOffersPngAsTheThirdEntryAndOpenListsIt)
+{
+    SavePicture(session);
+    OpenPicture(session);
+    const QStringList save = host.saveFilters.at(0).split(QLatin1Char('|'));
+    ASSERT_EQ(save.size(), 6);
+    EXPECT_EQ((QStringList{save[0], save[2], save[4]}),
+              (QStringList{"Jpeg Files(*.jpg)", "BMP Files(*.BMP)", "PNG Files(*.png)"}));
+    EXPECT_EQ(save[5], QStringLiteral("*.png"));
+    const QStringList open = host.openFilters.at(0).split(QLatin1Char('|'));
+    ASSERT_EQ(open.size(), 2); // still one entry
+    EXPECT_TRUE(open[1].contains(QStringLiteral("*.png")));
+}
+
+TEST_F(PngCommandTest, APngSavedAndOpenedAgainIsTheSamePictureOnEveryTile)
+{
+    const QImage original = testing::randomImage(45, 19, 7);
+    doc.replaceWith(original);
+    savePngAs(QStringLiteral("looks_like.bmp")); // the entry decides, not the name
+    SavePicture(session);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(testing::readFile(path("looks_like.bmp")).startsWith("\x89PNG"));
+
+    doc.replaceWith(testing::solidImage(10, 10, kBlack));
+    open(QStringLiteral("looks_like.bmp"));
+    EXPECT_EQ(doc.picture().Image(), original);
+    EXPECT_EQ(doc.picture().Width(), 45 * kTwipsPerPixel);
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_EQ(session.undo.UndoCount, 0);
+}
+
+TEST_F(PngCommandTest, ATruncatedPngLeavesThePictureAsItWasAndSaysNothing)
+{
+    ASSERT_TRUE(savePng(testing::randomImage(40, 30, 2), path("whole.png")));
+    const QByteArray whole = testing::readFile(path("whole.png"));
+    ASSERT_TRUE(testing::writeFile(path("cut.png"), whole.left(whole.size() * 2 / 3)));
+    const QImage before = testing::randomImage(12, 9, 3);
+    doc.replaceWith(before);
+    open(QStringLiteral("cut.png"));
+    EXPECT_EQ(doc.picture().Image(), before);
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(PngCommandTest, APngThatCannotBeWrittenIsReported)
+{
+    savePngAs(QStringLiteral("missing/folder/tile.png"));
+    SavePicture(session);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Cannot write ") + path("missing/folder/tile.png"));
+}
+
+TEST_F(PngCommandTest, TheMergeImageCanBeAPng)
+{
+    const QImage merge = testing::randomImage(7, 5, 9);
+    ASSERT_TRUE(savePng(merge, path("merge.png")));
+    host.openAnswers.push_back({path("merge.png"), 1});
+    openMergeImage(session);
+    ASSERT_TRUE(session.merge.loaded());
+    EXPECT_EQ(session.merge.image, merge);
+    EXPECT_TRUE(host.openFilters.at(0).contains(QStringLiteral("*.png")));
+}
+
+} // namespace
+} // namespace quill
