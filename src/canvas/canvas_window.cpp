@@ -160,12 +160,13 @@ void CanvasWindow::fitWindow()
         wanted_ = natural;
         setMinimumSize(natural);
     } else {
-        // Grow with the scale until the frame's area is full; scroll beyond.
+        // Grow with the scale until the frame's area is full; scroll beyond, and
+        // let the user make the window as small as the bar.
         QSize want(grid.width() * zoom_, grid.height() * zoom_ + barHeight());
         if (const QSize room = roomForClient(); room.isValid())
-            want = want.boundedTo(room.expandedTo(natural));
+            want = want.boundedTo(room);
         wanted_ = want;
-        setMinimumSize(natural.boundedTo(want));
+        setMinimumSize(QSize(bar_->minimumSizeHint().width(), barHeight() + 32).boundedTo(want));
     }
     auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (sub && (sub->isMaximized() || sub->isMinimized()))
