@@ -51,11 +51,13 @@ QRect overlayPixelBounds(const CanvasOverlays &o)
             bounds |= pixelSpan(shape->Left, shape->Top, shape->Left + std::max(shape->Width, onePixel),
                                 shape->Top + std::max(shape->Height, onePixel));
     if (o.Label1.Visible && !o.Label1.Caption.isEmpty()) {
-        const QRect text = QFontMetrics(o.Label1.Font)
-                               .boundingRect(QRect(0, 0, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, o.Label1.Caption);
+        const QFontMetrics metrics(o.Label1.Font);
+        const QRect text =
+            metrics.boundingRect(QRect(0, 0, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, o.Label1.Caption);
         const QRect at = pixelSpan(o.Label1.Left, o.Label1.Top, o.Label1.Left, o.Label1.Top);
         // Italic overhangs and antialiased edges reach a little past the metrics.
-        bounds |= QRect(at.topLeft(), text.size() + QSize(4, 4)).adjusted(-2, -2, 2, 2);
+        const int spare = 2 + metrics.height() / 4;
+        bounds |= QRect(at.topLeft(), text.size() + QSize(2, 2)).adjusted(-spare, -spare, spare, spare);
     }
     return bounds;
 }

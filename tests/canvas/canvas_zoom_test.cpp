@@ -323,6 +323,29 @@ TEST_F(ZoomTest, AStrokeAt8xRepaintsOnlyAroundTheNewSegment)
         << recorder.painted.boundingRect().width() << "x" << recorder.painted.boundingRect().height();
 }
 
+TEST_F(ZoomTest, ANewPictureKeepsTheScale)
+{
+    canvas().setZoom(3);
+    doc.layOutGrid(50 * kTwipsPerPixel, 40 * kTwipsPerPixel);
+    EXPECT_EQ(canvas().zoom(), 3);
+    EXPECT_EQ(tile(0)->geometry(), QRect(QPoint(50, 40) * 3, QSize(150, 120)));
+    EXPECT_EQ(canvas().findChild<QWidget *>(QStringLiteral("CanvasGrid"))->size(), QSize(450, 360));
+}
+
+// The repaint area of the overlays holds every pixel they paint.
+TEST_F(ZoomTest, TheOverlayAreaHoldsWhatTheOverlaysPaint)
+{
+    session.state.ToolMode = 11; // Text: a label, and the pointer marker
+    CanvasOverlays &o = canvas().controller().overlays;
+    press(0, {30, 40});
+    o.Label1.Caption = QStringLiteral("Wg|Ij");
+    o.Label1.Font.setItalic(true);
+    o.Label1.Font.setPointSize(16);
+    const QRect drawn = testing::boundsOfNot(grabTile(0), kWhite);
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_TRUE(overlayPixelBounds(o).contains(drawn));
+}
+
 TEST(CanvasScaleSteps, StepFromScalesOffTheListToTheirNeighbours)
 {
     EXPECT_EQ(largerCanvasScale(5), 6);
