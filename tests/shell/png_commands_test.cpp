@@ -21,20 +21,6 @@ protected:
     }
 };
 
-TEST_F(PngCommandTest, SaveOffersPngAsTheThirdEntryAndOpenListsIt)
-{
-    SavePicture(session);
-    OpenPicture(session);
-    const QStringList save = host.saveFilters.at(0).split(QLatin1Char('|'));
-    ASSERT_EQ(save.size(), 6);
-    EXPECT_EQ((QStringList{save[0], save[2], save[4]}),
-              (QStringList{"Jpeg Files(*.jpg)", "BMP Files(*.BMP)", "PNG Files(*.png)"}));
-    EXPECT_EQ(save[5], QStringLiteral("*.png"));
-    const QStringList open = host.openFilters.at(0).split(QLatin1Char('|'));
-    ASSERT_EQ(open.size(), 2); // still one entry
-    EXPECT_TRUE(open[1].contains(QStringLiteral("*.png")));
-}
-
 TEST_F(PngCommandTest, APngSavedAndOpenedAgainIsTheSamePictureOnEveryTile)
 {
     const QImage original = testing::randomImage(45, 19, 7);
