@@ -95,29 +95,6 @@ TEST_F(TempDirTest, AWholePngFromAnotherWriterOpens)
     EXPECT_EQ(*picture, testing::randomImage(31, 17, 5));
 }
 
-struct RoundTrip {
-    int width;
-    int height;
-};
-
-class PngRoundTripTest : public TempDirTest, public ::testing::WithParamInterface<RoundTrip> {};
-
-TEST_P(PngRoundTripTest, ASavedPngReopensBitForBit)
-{
-    const auto [width, height] = GetParam();
-    const QImage original = testing::randomImage(width, height, static_cast<unsigned>(width * 31 + height));
-    ASSERT_TRUE(savePng(original, path("tile.png")));
-    EXPECT_TRUE(testing::readFile(path("tile.png")).startsWith("\x89PNG\r\n\x1a\n"));
-    const auto back = loadPicture(path("tile.png"));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->format(), QImage::Format_RGB32);
-    EXPECT_EQ(*back, original);
-}
-
-INSTANTIATE_TEST_SUITE_P(OddSizes, PngRoundTripTest,
-                         ::testing::Values(RoundTrip{1, 1}, RoundTrip{3, 5}, RoundTrip{37, 23}, RoundTrip{121, 7},
-                                           RoundTrip{255, 3}));
-
 // The file dialog's labels: a description that already names its pattern is
 // shown once; others get the pattern the dialog filters by.
 TEST(QtHostFilters, LabelsNameEachPatternOnce)
