@@ -1,11 +1,23 @@
 #include "canvas/canvas_window.h"
 
+#include "canvas/canvas_zoom.h"
 #include "surface/numeric_rules.h"
 #include "surface/picture_box_window.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace quill {
 
@@ -37,15 +49,44 @@ int twipsToPixel(int twips) { return static_cast<int>(roundHalfEven(static_cast<
 
 QColor qcolour(Colour c) { return QColor::fromRgb(toQRgb(c)); }
 
+QRect scaled(const QRect &r, int scale) { return {r.topLeft() * scale, r.size() * scale}; }
+
 } // namespace
 
 CanvasWindow::CanvasWindow(Session &session, QWidget *parent) : QWidget(parent), session_(session), controller_(session)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Draw"));
+
+    bar_ = new QWidget(this);
+    bar_->setObjectName(QStringLiteral("CanvasBar"));
+    auto *barLayout = new QHBoxLayout(bar_);
+    barLayout->setContentsMargins(2, 1, 2, 1);
+    barLayout->setSpacing(4);
+    barLayout->addWidget(new QLabel(QStringLiteral("Zoom"), bar_));
+    zoomBox_ = new QComboBox(bar_);
+    zoomBox_->setObjectName(QStringLiteral("CanvasZoom"));
+    zoomBox_->setToolTip(QStringLiteral("View scale (+ and - on the canvas)"));
+    for (const int s : kCanvasScales)
+        zoomBox_->addItem(QStringLiteral("%1x").arg(s), s);
+    // The keys stay with the tiles: + and - keep working after a pick from the list.
+    zoomBox_->setFocusPolicy(Qt::NoFocus);
+    barLayout->addWidget(zoomBox_);
+    barLayout->addStretch(1);
+    connect(zoomBox_, &QComboBox::activated, this, [this](int i) { setZoom(zoomBox_->itemData(i).toInt()); });
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("CanvasScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid_ = new QWidget;
+    grid_->setObjectName(QStringLiteral("CanvasGrid"));
+    scroll_->setWidget(grid_);
+
     const QCursor cursor = tileCursor();
     for (int i = 0; i < kLayerCount; ++i) {
-        auto *tile = new PictureBox(session.document.layer(i), i, this);
+        auto *tile = new PictureBox(session.document.layer(i), i, grid_);
         tile->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
         tile->setCursor(cursor);
         tile->onMouseDown = [this](int index, int button, int shift, double x, double y) {
@@ -78,19 +119,22 @@ QSize CanvasWindow::gridSize() const
     return size;
 }
 
+int CanvasWindow::barHeight() const { return bar_->sizeHint().height(); }
+
+QSize CanvasWindow::sizeHint() const { return wanted_.isValid() ? wanted_ : QWidget::sizeHint(); }
+
 void CanvasWindow::layOutTiles()
 {
     for (int i = 0; i < kLayerCount; ++i) {
         const Surface &s = session_.document.layer(i);
         PictureBox *tile = tiles_[static_cast<std::size_t>(i)];
-        tile->move(twipsToPixel(s.Left()), twipsToPixel(s.Top()));
+        tile->setScale(zoom_);
+        tile->move(twipsToPixel(s.Left()) * zoom_, twipsToPixel(s.Top()) * zoom_);
         tile->fitToSurface();
     }
     tiles_[0]->raise(); // the picture itself stays whole where design-time tiles overlap
-    setMinimumSize(gridSize());
-    resize(gridSize());
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        frame->adjustSize();
+    grid_->resize(gridSize() * zoom_);
+    fitWindow();
     update();
 }
 
@@ -98,6 +142,94 @@ void CanvasWindow::setDimCopies(bool on)
 {
     for (int i = 1; i < kLayerCount; ++i)
         tiles_[static_cast<std::size_t>(i)]->setDimmed(on);
+}
+
+QSize CanvasWindow::roomForClient() const
+{
+    if (const auto *sub = qobject_cast<const QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea()) {
+        const QSize area = sub->mdiArea()->viewport()->size();
+        const QSize frame = (sub->size() - size()).expandedTo(QSize(0, 0)); // title bar and borders
+        return {std::max(1, area.width() - std::max(0, sub->x()) - frame.width()),
+                std::max(1, area.height() - std::max(0, sub->y()) - frame.height())};
+    }
+    if (!parentWidget() && screen())
+        return screen()->availableGeometry().size() * 9 / 10;
+    return {};
+}
+
+void CanvasWindow::fitWindow()
+{
+    const QSize grid = gridSize();
+    const QSize natural(grid.width(), grid.height() + barHeight());
+    if (zoom_ == 1) {
+        // The whole grid, never smaller: the window as it always was, with the bar on top.
+        wanted_ = natural;
+        setMinimumSize(natural);
+    } else {
+        // Grow with the scale until the frame's area is full; scroll beyond, and
+        // let the user make the window as small as the bar.
+        QSize want(grid.width() * zoom_, grid.height() * zoom_ + barHeight());
+        if (const QSize room = roomForClient(); room.isValid())
+            want = want.boundedTo(room);
+        wanted_ = want;
+        setMinimumSize(QSize(bar_->minimumSizeHint().width(), barHeight() + 32).boundedTo(want));
+    }
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (sub && (sub->isMaximized() || sub->isMinimized()))
+        return;
+    resize(wanted_);
+    if (sub)
+        sub->adjustSize();
+}
+
+void CanvasWindow::resizeEvent(QResizeEvent *event)
+{
+    const int bar = barHeight();
+    bar_->setGeometry(0, 0, width(), bar);
+    scroll_->setGeometry(0, bar, width(), std::max(0, height() - bar));
+    QWidget::resizeEvent(event);
+}
+
+void CanvasWindow::setZoom(int scale)
+{
+    const auto it = std::find(kCanvasScales.begin(), kCanvasScales.end(), scale);
+    if (it == kCanvasScales.end())
+        return;
+    {
+        const QSignalBlocker quiet(zoomBox_);
+        zoomBox_->setCurrentIndex(static_cast<int>(it - kCanvasScales.begin()));
+    }
+    if (scale == zoom_)
+        return;
+    // The picture point at the middle of the view stays there.
+    QScrollBar *h = scroll_->horizontalScrollBar();
+    QScrollBar *v = scroll_->verticalScrollBar();
+    const QSize view = scroll_->viewport()->size();
+    const QPointF middle((h->value() + view.width() / 2.0) / zoom_, (v->value() + view.height() / 2.0) / zoom_);
+    zoom_ = scale;
+    layOutTiles();
+    const QSize after = scroll_->viewport()->size();
+    h->setValue(static_cast<int>(middle.x() * zoom_ - after.width() / 2.0));
+    v->setValue(static_cast<int>(middle.y() * zoom_ - after.height() / 2.0));
+}
+
+void CanvasWindow::keyPressEvent(QKeyEvent *event)
+{
+    // "=" is "+" without Shift on most keyboards.
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            setZoom(largerCanvasScale(zoom_));
+            return;
+        case Qt::Key_Minus:
+            setZoom(smallerCanvasScale(zoom_));
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event); // ignored: the main frame sees it
 }
 
 void CanvasWindow::overlaysChanged()
@@ -108,7 +240,14 @@ void CanvasWindow::overlaysChanged()
     } else {
         flashTimer_.stop();
     }
-    tiles_[0]->update();
+    // Only where the overlays were and are now: a stroke at 8x must not repaint the view.
+    const QRect now = overlayPixelBounds(controller_.overlays);
+    PictureBox *centre = tiles_[0];
+    if (!overlayArea_.isEmpty())
+        centre->update(scaled(overlayArea_, zoom_));
+    if (!now.isEmpty())
+        centre->update(scaled(now, zoom_));
+    overlayArea_ = now;
 }
 
 void CanvasWindow::paintOverlays(QPainter &p)

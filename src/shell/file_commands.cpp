@@ -100,8 +100,11 @@ void SavePicture(Session &session)
         SaveJpeg(session, choice.fileName);
         return;
     }
-    // Whatever the extension, this entry writes a bitmap.
-    if (!saveBitmap(session.document.picture().Image(), choice.fileName))
+    // Whatever the extension, the entry decides the format.
+    const QImage &picture = session.document.picture().Image();
+    const bool written =
+        choice.filterIndex == kSaveFilterPng ? savePng(picture, choice.fileName) : saveBitmap(picture, choice.fileName);
+    if (!written)
         session.host.messageBox(QStringLiteral("Cannot write ") + choice.fileName, MessageButtons::Ok, kProgramTitle);
 }
 

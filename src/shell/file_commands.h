@@ -16,9 +16,11 @@
 namespace quill {
 
 // The dialogs' filters, as the user sees them.
-inline const QString kOpenFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg)|*.jpg; *.gif; *.bmp;");
-inline const QString kSaveFilter = QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp");
+inline const QString kOpenFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;");
+inline const QString kSaveFilter =
+    QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png");
 inline constexpr int kSaveFilterJpeg = 1;
+inline constexpr int kSaveFilterPng = 3;
 inline constexpr int kJpegQuality = 75;
 // Working files in the current directory, left on disk afterwards.
 inline const QString kTempBitmap = QStringLiteral("temp.bmp");
@@ -30,8 +32,9 @@ inline const QString kCapturePrompt =
 // Asks for a file and replaces the picture with it; the document takes the
 // picture's size. Cancel or an unreadable file leaves the picture as it was.
 void OpenPicture(Session &session);
-// Asks for a name and writes the picture as JPEG (quality 75) or bitmap,
-// reporting the JPEG result and any failure to write.
+// Asks for a name and writes the picture as JPEG (quality 75), bitmap or PNG
+// by the chosen entry whatever the name's extension, reporting the JPEG result
+// and any failure to write.
 void SavePicture(Session &session);
 // The JPEG path of Save on its own, for a name already chosen.
 void SaveJpeg(Session &session, const QString &fileName);

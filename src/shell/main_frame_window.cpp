@@ -8,6 +8,7 @@
 #include "shell/file_commands.h"
 #include "shell/icons.h"
 #include "shell/new_picture_dialog.h"
+#include "shell/toolbar_shortcuts.h"
 #include "shell/view_window.h"
 #include "shell/zoom_window.h"
 #include "surface/numeric_rules.h"
@@ -189,7 +190,10 @@ void MainFrame::buildToolbar()
         QAction *action =
             toolbar_->addAction(QIcon(QPixmap::fromImage(drawToolbarIcon(key, 48))), QString::fromLatin1(b.tooltip));
         action->setObjectName(QStringLiteral("Toolbar1_") + key);
-        action->setToolTip(QString::fromLatin1(b.tooltip));
+        // The shortcut is the button's own: it runs its click and is off while the button is.
+        const QList<QKeySequence> shortcuts = toolbarShortcuts(key);
+        action->setShortcuts(shortcuts);
+        action->setToolTip(tooltipWithShortcuts(QString::fromLatin1(b.tooltip), shortcuts));
         action->setData(key);
         // A key whose command is not part of the program stays disabled.
         action->setEnabled(false);

@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
+
+#include <array>
 
 #include <cstdint>
 #include <cstring>
@@ -63,7 +66,77 @@ bool gifFirstImageComplete(const uchar *p, qint64 size)
     return false;
 }
 
+constexpr uchar kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+
+std::uint32_t readBE32(const uchar *p)
+{
+    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
+}
+
+std::uint32_t crc32(const uchar *data, std::size_t length)
+{
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xffffffffu;
+    for (std::size_t i = 0; i < length; ++i)
+        c = table[(c ^ data[i]) & 0xff] ^ (c >> 8);
+    return c ^ 0xffffffffu;
+}
+
+// Walks the chunks of a PNG: IHDR first, at least one IDAT, every checksum
+// right, and IEND reached before the file ends. Qt's reader would show a PNG
+// cut off in its pixel data half drawn; this refuses it, as for bitmaps.
+bool pngComplete(const uchar *p, qint64 size)
+{
+    qint64 pos = 8;
+    bool first = true, sawData = false;
+    while (pos + 12 <= size) {
+        const std::uint32_t length = readBE32(p + pos);
+        if (length > 0x7fffffffu || qint64(length) > size - pos - 12)
+            return false;
+        const uchar *type = p + pos + 4;
+        if (readBE32(p + pos + 8 + length) != crc32(type, std::size_t(length) + 4))
+            return false;
+        const bool header = std::memcmp(type, "IHDR", 4) == 0;
+        if (first != header)
+            return false;
+        first = false;
+        if (std::memcmp(type, "IDAT", 4) == 0)
+            sawData = true;
+        if (std::memcmp(type, "IEND", 4) == 0)
+            return sawData;
+        pos += 12 + qint64(length);
+    }
+    return false;
+}
+
 } // namespace
+
+bool savePng(const QImage &picture, const QString &path)
+{
+    if (picture.isNull() || path.isEmpty())
+        return false;
+    // RGB32 is written as 8-bit RGB with no alpha, so it reopens pixel for pixel.
+    const QImage rgb =
+        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&out, "png");
+    if (!writer.write(rgb)) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
 
 bool saveBitmap(const QImage &picture, const QString &path)
 {
@@ -143,6 +216,8 @@ std::optional<QImage> loadPicture(const QString &path)
     } else if (length >= 2 && bytes[0] == 0xff && bytes[1] == 0xd8) {
         return jpeg::decodeJpeg(bytes, length, maxBytes);
     } else if (length >= 4 && std::memcmp(bytes, "GIF8", 4) == 0 && !gifFirstImageComplete(bytes, length)) {
+        return std::nullopt;
+    } else if (length >= 8 && std::memcmp(bytes, kPngSignature, 8) == 0 && !pngComplete(bytes, length)) {
         return std::nullopt;
     }
 

@@ -14,10 +14,12 @@ namespace quill {
 // Writes the picture as an uncompressed 24-bit bottom-up Windows bitmap,
 // through a temporary file renamed into place.
 bool saveBitmap(const QImage &picture, const QString &path);
+// Writes the picture as a 24-bit PNG (lossless), the same way.
+bool savePng(const QImage &picture, const QString &path);
 
-// Loads BMP, GIF, JPEG (and PNG) into an RGB32 raster; transparent areas show
-// white. Empty when the file is missing, unreadable, not a picture, cut short
-// or too large.
+// Loads BMP, GIF, JPEG and PNG into an RGB32 raster; transparent areas show
+// white. Empty when the file is missing, unreadable, not a picture, cut short,
+// damaged (a PNG chunk whose checksum fails) or too large.
 std::optional<QImage> loadPicture(const QString &path);
 
 } // namespace quill

@@ -90,25 +90,41 @@ int PictureBox::keyCode(int qtKey)
     return 0;
 }
 
+// Dimmed copies: each channel about (c + 128) / 2.
+const QColor kDimWash(128, 128, 128, 128);
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect r = event->rect();
-    p.fillRect(r, palette().window());
+    if (!QRect(QPoint(0, 0), surface_.Image().size() * scale_).contains(r))
+        p.fillRect(r, palette().window());
     if (scale_ == 1) {
         p.drawImage(r.topLeft(), surface_.Image(), r);
-    } else {
-        // Whole picture pixels covering the exposed area, blown up without smoothing.
-        const QRect source =
-            QRect(QPoint(r.left() / scale_, r.top() / scale_), QPoint(r.right() / scale_, r.bottom() / scale_))
-                .intersected(surface_.Image().rect());
-        p.drawImage(QRect(source.topLeft() * scale_, source.size() * scale_), surface_.Image(), source);
+        if (dimmed_)
+            p.fillRect(r, kDimWash);
+        if (paintOverlay)
+            paintOverlay(p);
+        return;
     }
+    // Whole picture pixels covering the exposed area, blown up without smoothing
+    // (the raster engine scales while it blits: no magnified copy is made).
+    const QRect source =
+        QRect(QPoint(r.left() / scale_, r.top() / scale_), QPoint(r.right() / scale_, r.bottom() / scale_));
+    const QRect target(source.topLeft() * scale_, source.size() * scale_);
+    p.drawImage(target, surface_.Image(), source.intersected(surface_.Image().rect()));
     if (dimmed_)
-        p.fillRect(r, QColor(128, 128, 128, 128)); // each channel about (c + 128) / 2
-    if (paintOverlay) {
-        p.scale(scale_, scale_);
-        paintOverlay(p);
+        p.fillRect(target, kDimWash);
+    if (paintOverlay && !source.isEmpty()) {
+        // Overlays are drawn at picture resolution and magnified like the picture,
+        // so a band covers the same picture pixels at every scale.
+        QImage layer(source.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter lp(&layer);
+        lp.translate(-source.topLeft());
+        paintOverlay(lp);
+        lp.end();
+        p.drawImage(target, layer);
     }
 }
 

@@ -26,7 +26,8 @@ public:
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
     std::function<void(int index, int keyCode, int shift)> onKeyDown;
-    // Paints on top of the picture (rubber bands, markers).
+    // Paints on top of the picture (rubber bands, markers) in picture pixels; a
+    // magnified view paints it at picture resolution and blows it up.
     std::function<void(QPainter &)> paintOverlay;
 
     // Fits the widget to the surface's raster at the view scale.

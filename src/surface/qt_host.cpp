@@ -48,8 +48,13 @@ QStringList QtHost::qtFilters(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        entries << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).simplified();
+        // "Jpeg Files(*.jpg)" already names its pattern the way the dialog reads
+        // it (case does not matter there); others get the pattern appended.
+        if (parts[i].endsWith(QLatin1Char('(') + patterns + QLatin1Char(')'), Qt::CaseInsensitive))
+            entries << parts[i];
+        else
+            entries << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return entries;
 }

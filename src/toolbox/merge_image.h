@@ -14,7 +14,8 @@ namespace quill {
 struct Operation;
 
 // The Open dialog's one filter entry, shared with the main frame's Open.
-inline const QString kOpenPictureFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg)|*.jpg; *.gif; *.bmp;");
+inline const QString kOpenPictureFilter =
+    QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;");
 
 // Asks for a file and loads it as the merge image. A cancelled dialog loads the
 // last chosen file again (none chosen yet: the merge image is emptied); an

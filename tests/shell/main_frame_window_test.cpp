@@ -28,9 +28,10 @@ TEST_F(MainFrameTest, ToolbarHasItsKeysInOrderWithTheirTooltips)
     EXPECT_EQ(keys,
               (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e", "o", "p", "q", "r"}));
     EXPECT_EQ(tips,
-              (QStringList{"New", "Open", "Save", "Copy image", "Paste image", "Undo", "Redo", "Toggle text window",
+              (QStringList{"New (Ctrl+N)", "Open (Ctrl+O)", "Save (Ctrl+S)", "Copy image (Ctrl+C)",
+                           "Paste image (Ctrl+V)", "Undo (Ctrl+Z)", "Redo (Ctrl+Y, Ctrl+Shift+Z)", "Toggle text window",
                            "Toggle option windows", "Toglle zoom window", "Capturescreen", "View picture", "About...",
-                           "Quit", "Wrap at edges", "Offset by half", "Make seamless", "Dim copies"}));
+                           "Quit (Ctrl+Q)", "Wrap at edges", "Offset by half", "Make seamless", "Dim copies"}));
 }
 
 TEST_F(MainFrameTest, UndoStartsDisabledAndRedoEnabled)

@@ -155,7 +155,7 @@ TEST_F(NewDialogTest, OkClearsResizesAndLaysOutTheCanvas)
     EXPECT_TRUE(allLayersEqual(doc));
     EXPECT_EQ(tile(0)->geometry(), QRect(100, 50, 100, 50));
     EXPECT_EQ(tile(8)->geometry(), QRect(200, 100, 100, 50));
-    EXPECT_EQ(canvas().size(), QSize(300, 150));
+    EXPECT_EQ(canvas().size(), QSize(300, 150 + canvas().barHeight())); // the zoom bar sits above the grid
 }
 
 TEST_F(NewDialogTest, CancelChangesNothing)

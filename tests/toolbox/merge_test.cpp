@@ -36,7 +36,8 @@ TEST_F(MergeTest, OpeningLoadsTheImageIntoTheBoxWithoutTouchingTheDocument)
     session.merge.box.addChangeListener([&](const QRect &) { ++boxChanges; });
     openMerge(solidImage(3, 2, rgb(1, 20, 235)));
     ASSERT_EQ(host.openFilters.size(), 1u);
-    EXPECT_EQ(host.openFilters[0], QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg)|*.jpg; *.gif; *.bmp;"));
+    EXPECT_EQ(host.openFilters[0],
+              QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;"));
     EXPECT_TRUE(session.merge.loaded());
     EXPECT_EQ(session.merge.box.Point(2, 1), rgb(1, 20, 235));
     EXPECT_EQ(session.merge.box.Point(3, 1), kGrey224); // the box beyond the image

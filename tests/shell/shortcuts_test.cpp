@@ -1,0 +1,144 @@
+#include "canvas/text_window.h"
+#include "shell/new_picture_dialog.h"
+#include "support/window_fixture.h"
+#include "surface/image_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quill {
+namespace {
+
+using testing::pixelAt;
+
+constexpr Colour kRed = rgb(255, 0, 0);
+
+class ShortcutTest : public testing::WindowTest {
+public:
+    ShortcutTest()
+    {
+        frame->activateWindow();
+        QApplication::setActiveWindow(frame.get());
+        session.state.LeftColour = kRed;
+    }
+    // The key as the user types it while drawing: the canvas has the focus.
+    void type(Qt::Key keyName, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QTest::keyClick(tile(0), keyName, modifiers);
+    }
+    // A red dot at (5, 5) with the Draw tool: one undo step.
+    void drawDot()
+    {
+        move(0, {5, 5});
+        press(0, {5, 5});
+        release(0, {5, 5});
+    }
+    Colour dot() { return pixelAt(doc.picture().Image(), 5, 5); }
+    ScriptedHost &scripted() { return host; }
+    MainFrame &mainFrame() { return *frame; }
+    Document &document() { return doc; }
+    bool hasEnded() const { return ended; }
+};
+
+struct ShortcutCase {
+    const char *name;
+    Qt::Key keyName;
+    Qt::KeyboardModifiers modifiers;
+    const char *button;
+    std::function<void(ShortcutTest &)> prepare;
+    std::function<bool(ShortcutTest &)> ran;
+};
+
+class ShortcutCommandTest : public ShortcutTest, public ::testing::WithParamInterface<ShortcutCase> {};
+
+// Each key clicks its own button (the same action, the same path): the
+// command's effect shows, the canvas ignores one event, the tooltip names the key.
+TEST_P(ShortcutCommandTest, RunsItsButtonsCommand)
+{
+    const ShortcutCase c = GetParam();
+    if (c.prepare)
+        c.prepare(*this);
+    session.state.SkipCanvasMouse = 0;
+    int clicks = 0;
+    QObject::connect(frame->button(QString::fromLatin1(c.button)), &QAction::triggered, [&] { ++clicks; });
+    type(c.keyName, c.modifiers);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(c.ran(*this));
+    EXPECT_NE(session.state.SkipCanvasMouse, 0);
+    const QString tip = frame->button(QString::fromLatin1(c.button))->toolTip();
+    EXPECT_TRUE(tip.contains(QKeySequence(c.keyName | c.modifiers).toString())) << tip.toStdString();
+}
+
+const QImage kSample = testing::randomImage(9, 7, 4);
+
+void undoTheDot(ShortcutTest &t)
+{
+    t.drawDot();
+    t.mainFrame().toolbarClick(QStringLiteral("f"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShortcutCommandTest,
+    ::testing::Values(
+        ShortcutCase{"New", Qt::Key_N, Qt::ControlModifier, "a", nullptr,
+                     [](auto &t) { return t.mainFrame().template findChildren<NewPictureDialog *>().size() == 1; }},
+        ShortcutCase{"Open", Qt::Key_O, Qt::ControlModifier, "b",
+                     [](auto &t) {
+                         savePng(kSample, QStringLiteral("k.png"));
+                         t.scripted().openAnswers.push_back({QStringLiteral("k.png"), 1});
+                     },
+                     [](auto &t) { return t.document().picture().Image() == kSample; }},
+        ShortcutCase{"Save", Qt::Key_S, Qt::ControlModifier, "c",
+                     [](auto &t) {
+                         t.scripted().saveAnswers.push_back({QStringLiteral("k.bmp"), 2});
+                     },
+                     [](auto &) { return QFile::exists(QStringLiteral("k.bmp")); }},
+        ShortcutCase{"Copy", Qt::Key_C, Qt::ControlModifier, "l", [](auto &t) { t.document().replaceWith(kSample); },
+                     [](auto &t) { return t.scripted().clipboard.convertToFormat(QImage::Format_RGB32) == kSample; }},
+        ShortcutCase{"Paste", Qt::Key_V, Qt::ControlModifier, "m", [](auto &t) { t.scripted().clipboard = kSample; },
+                     [](auto &t) { return t.document().picture().Image() == kSample; }},
+        ShortcutCase{"Undo", Qt::Key_Z, Qt::ControlModifier, "f", [](auto &t) { t.drawDot(); },
+                     [](auto &t) { return t.dot() == kWhite; }},
+        ShortcutCase{"RedoY", Qt::Key_Y, Qt::ControlModifier, "g", undoTheDot, [](auto &t) { return t.dot() == kRed; }},
+        ShortcutCase{"RedoShiftZ", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "g", undoTheDot,
+                     [](auto &t) { return t.dot() == kRed; }},
+        ShortcutCase{"Quit", Qt::Key_Q, Qt::ControlModifier, "e",
+                     [](auto &t) { t.scripted().messageAnswers.push_back(kAnswerYes); },
+                     [](auto &t) { return t.hasEnded(); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ShortcutTest, UndoAndRedoKeysDoNothingWhileTheirButtonsAreDisabled)
+{
+    ASSERT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
+    type(Qt::Key_Z);
+    EXPECT_EQ(session.state.SkipCanvasMouse, 0);
+    EXPECT_EQ(session.undo.UndoCount, 0);
+
+    drawDot(); // a fresh step: Redo is off
+    ASSERT_FALSE(frame->button(QStringLiteral("g"))->isEnabled());
+    const int count = session.undo.UndoCount;
+    type(Qt::Key_Y);
+    type(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(session.undo.UndoCount, count);
+    EXPECT_EQ(session.state.SkipCanvasMouse, 0);
+    EXPECT_EQ(dot(), kRed);
+}
+
+TEST_F(ShortcutTest, CtrlCInTheTextFieldCopiesTextNotThePicture)
+{
+    QLineEdit *field = frame->textWindow()->text1();
+    field->selectAll();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(host.clipboard.isNull());
+    EXPECT_FALSE(QFile::exists(path("clip.bmp")));
+}
+
+} // namespace
+} // namespace quill
