@@ -4,7 +4,7 @@
 #include "surface/jpeg_library.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 
@@ -150,24 +150,25 @@ TEST_P(BitmapDepthTest, ReadsEveryPixelAsStoredAsRgbBytesAndAsARaster)
 INSTANTIATE_TEST_SUITE_P(
     Depths, BitmapDepthTest,
     ::testing::Values(BmpKind{"mono", 1, 40, false, 0, {}}, BmpKind{"nibbles", 4, 40, false, 0, {}},
-                      BmpKind{"indexed", 8, 40, false, 0, {}}, BmpKind{"os2_indexed", 8, 12, false, 0, {}},
-                      BmpKind{"rgb555", 16, 40, false, 0, {}},
+                      BmpKind{"os2_indexed", 8, 12, false, 0, {}}, BmpKind{"rgb555", 16, 40, false, 0, {}},
                       BmpKind{"rgb565", 16, 40, false, 3, {0xf800, 0x07e0, 0x001f}},
-                      BmpKind{"bgr", 24, 40, false, 0, {}}, BmpKind{"bgr_top_down", 24, 40, true, 0, {}},
-                      BmpKind{"os2_bgr", 24, 12, false, 0, {}}, BmpKind{"bgrx", 32, 40, false, 0, {}},
-                      BmpKind{"rgbx_fields_v4", 32, 108, false, 3, {0xff, 0xff00, 0xff0000}},
-                      BmpKind{"rgbx_fields", 32, 40, true, 3, {0xff, 0xff00, 0xff0000}}),
+                      BmpKind{"bgr_top_down", 24, 40, true, 0, {}}, BmpKind{"os2_bgr", 24, 12, false, 0, {}},
+                      BmpKind{"rgbx_fields_v4", 32, 108, false, 3, {0xff, 0xff00, 0xff0000}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(TempDirTest, ReadsBackTheBitmapsTheProgramWrites)
+TEST_F(TempDirTest, ReadsBackTheBitmapsTheProgramWritesAndRefusesWhatIsNotAFile)
 {
     const QImage picture = testing::randomImage(37, 23, 5);
     ASSERT_TRUE(saveBitmap(picture, path("ours.bmp")));
     const RgbPixels rgb = readRgbFromBmp(path("ours.bmp"));
     ASSERT_TRUE(rgb);
-    ASSERT_EQ(QSize(rgb.width, rgb.height), picture.size());
     const QImage back(rgb.data.get(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888);
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), picture);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.bmp")));
+    for (const char *name : {"none.bmp", "folder.bmp"}) {
+        EXPECT_FALSE(readRgbFromBmp(path(name)));
+        EXPECT_EQ(lastErrorCode(), kErrorCannotOpen) << name;
+    }
 }
 
 struct BadBitmap {
@@ -181,20 +182,18 @@ class BadBitmapTest : public TempDirTest, public ::testing::WithParamInterface<B
 TEST_P(BadBitmapTest, FailsWithItsErrorCodeAndText)
 {
     ASSERT_TRUE(testing::writeFile(path("bad.bmp"), GetParam().bytes()));
-    const RgbPixels rgb = readRgbFromBmp(path("bad.bmp"));
-    EXPECT_FALSE(rgb);
+    EXPECT_FALSE(readRgbFromBmp(path("bad.bmp")));
     EXPECT_EQ(lastErrorCode(), GetParam().code);
     EXPECT_FALSE(lastErrorText().isEmpty());
 }
 
-QByteArray withHeader(int width, int height, int bits, std::uint32_t compression = 0, int infoSize = 40)
+QByteArray withHeader(int width, int height, int bits, std::uint32_t compression = 0)
 {
     QByteArray b = buildBmp({"", 24, 40, false, 0, {}}, 2, 2).left(54);
     auto set = [&b](int at, std::uint32_t v, int n) {
         for (int i = 0; i < n; ++i)
             b[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
     };
-    set(14, static_cast<std::uint32_t>(infoSize), 4);
     set(18, static_cast<std::uint32_t>(width), 4);
     set(22, static_cast<std::uint32_t>(height), 4);
     set(28, static_cast<std::uint32_t>(bits), 2);
@@ -204,9 +203,7 @@ QByteArray withHeader(int width, int height, int bits, std::uint32_t compression
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadBitmapTest,
-    ::testing::Values(BadBitmap{"empty", [] { return QByteArray(); }, kErrorNotBitmap},
-                      BadBitmap{"text", [] { return QByteArray("just some words\n"); }, kErrorNotBitmap},
-                      BadBitmap{"header_cut", [] { return QByteArray("BM\x10\0\0\0", 6); }, kErrorTruncated},
+    ::testing::Values(BadBitmap{"text", [] { return QByteArray("just some words\n"); }, kErrorNotBitmap},
                       BadBitmap{"pixels_cut",
                                 [] {
                                     return buildBmp({"", 24, 40, false, 0, {}}).chopped(7);
@@ -215,135 +212,76 @@ INSTANTIATE_TEST_SUITE_P(
                       BadBitmap{"big_header_no_data", [] { return withHeader(3000, 3000, 24); }, kErrorTruncated},
                       BadBitmap{"huge_header_no_data", [] { return withHeader(30000, 30000, 24); }, kErrorTooLarge},
                       BadBitmap{"run_length", [] { return withHeader(4, 4, 8, 1); }, kErrorUnsupported},
-                      BadBitmap{"two_bits", [] { return withHeader(4, 4, 2); }, kErrorUnsupported},
-                      BadBitmap{"zero_width", [] { return withHeader(0, 4, 24); }, kErrorNotBitmap},
-                      BadBitmap{"odd_header", [] { return withHeader(4, 4, 24, 0, 20); }, kErrorNotBitmap}),
+                      BadBitmap{"zero_width", [] { return withHeader(0, 4, 24); }, kErrorNotBitmap}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(TempDirTest, AMissingFileOrADirectoryCannotBeOpened)
-{
-    EXPECT_FALSE(readRgbFromBmp(path("none.bmp")));
-    EXPECT_EQ(lastErrorCode(), kErrorCannotOpen);
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.bmp")));
-    EXPECT_FALSE(readRgbFromBmp(path("folder.bmp")));
-    EXPECT_EQ(lastErrorCode(), kErrorCannotOpen);
-}
 
 // ---- JPEG writing and reading ----------------------------------------------
 
-class JpegTest : public TempDirTest {
-protected:
-    // Saves the picture's RGB bytes as a JPEG.
-    int save(const QImage &picture, const QString &name, int quality = 75, int options = kSaveDefault)
-    {
-        const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-        QByteArray packed;
-        for (int y = 0; y < rgb.height(); ++y)
-            packed.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3);
-        return saveRgbToJpg(path(name), reinterpret_cast<const unsigned char *>(packed.constData()), rgb.width(),
-                            rgb.height(), quality, options);
-    }
-    std::optional<QImage> decode(const QByteArray &bytes, qint64 maxBytes = 1 << 24)
-    {
-        return decodeJpeg(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), maxBytes);
-    }
-};
-
-TEST_F(JpegTest, SavesAJpegThatDecodesCloseToThePicture)
+std::optional<QImage> decode(const QByteArray &bytes, qint64 maxBytes = 1 << 24)
 {
-    ASSERT_TRUE(initLibrary());
-    const QImage picture = testing::gradientImage(64, 48);
-    ASSERT_EQ(save(picture, QStringLiteral("out.jpg")), 0);
-    EXPECT_EQ(lastErrorCode(), kNoError);
-    const QByteArray bytes = testing::readFile(path("out.jpg"));
-    ASSERT_TRUE(bytes.startsWith("\xff\xd8\xff"));
-    EXPECT_TRUE(bytes.contains("\xff\xc0")); // baseline
-    const auto back = decode(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_LT(testing::meanError(*back, picture), 2.0);
+    return decodeJpeg(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), maxBytes);
 }
 
-TEST_F(JpegTest, QualityAndOptionsReachTheEncoder)
+TEST(Jpeg, SavesBaselineOrProgressiveAtTheGivenQuality)
 {
-    const QImage picture = testing::randomImage(64, 64, 3);
-    ASSERT_EQ(save(picture, QStringLiteral("low.jpg"), 10), 0);
-    ASSERT_EQ(save(picture, QStringLiteral("high.jpg"), 95), 0);
-    EXPECT_LT(testing::readFile(path("low.jpg")).size() * 2, testing::readFile(path("high.jpg")).size());
-    ASSERT_EQ(save(picture, QStringLiteral("prog.jpg"), 75, kSaveProgressive), 0);
-    EXPECT_TRUE(testing::readFile(path("prog.jpg")).contains("\xff\xc2"));
-    ASSERT_TRUE(decode(testing::readFile(path("prog.jpg"))));
+    ASSERT_TRUE(initLibrary());
+    const QImage smooth = testing::gradientImage(64, 48);
+    const QByteArray plain = testing::jpegBytes(smooth);
+    EXPECT_EQ(lastErrorCode(), kNoError);
+    ASSERT_TRUE(plain.startsWith("\xff\xd8\xff"));
+    EXPECT_TRUE(plain.contains("\xff\xc0"));
+    const QImage noisy = testing::randomImage(64, 64, 3);
+    EXPECT_LT(testing::jpegBytes(noisy, 10).size() * 2, testing::jpegBytes(noisy, 95).size());
+    const QByteArray progressive = testing::jpegBytes(noisy, 75, kSaveProgressive);
+    EXPECT_TRUE(progressive.contains("\xff\xc2"));
+    EXPECT_TRUE(decode(progressive));
     // The next plain file is baseline again and undamaged.
-    const QImage smooth = testing::gradientImage(64, 64);
-    ASSERT_EQ(save(smooth, QStringLiteral("after.jpg")), 0);
-    const QByteArray after = testing::readFile(path("after.jpg"));
+    const QByteArray after = testing::jpegBytes(smooth);
     EXPECT_FALSE(after.contains("\xff\xc2"));
     const auto back = decode(after);
     ASSERT_TRUE(back);
     EXPECT_LT(testing::meanError(*back, smooth), 2.0);
 }
 
-TEST_F(JpegTest, RefusesBadArgumentsWithoutWritingAFile)
+TEST_F(TempDirTest, JpegRefusesBadArgumentsAndUnwritableTargets)
 {
     const unsigned char rgb[3] = {1, 2, 3};
     const QString target = path("never.jpg");
     for (auto call :
          std::initializer_list<std::function<int()>>{[&] { return saveRgbToJpg(target, nullptr, 1, 1, 75, 0); },
                                                      [&] { return saveRgbToJpg(target, rgb, 0, 1, 75, 0); },
-                                                     [&] { return saveRgbToJpg(target, rgb, 1, -1, 75, 0); },
-                                                     [&] { return saveRgbToJpg(target, rgb, 1, 1, 0, 0); },
                                                      [&] { return saveRgbToJpg(target, rgb, 1, 1, 101, 0); },
                                                      [&] { return saveRgbToJpg(target, rgb, 1, 1, 75, 64); },
                                                      [&] { return saveRgbToJpg(QString(), rgb, 1, 1, 75, 0); }}) {
         EXPECT_EQ(call(), kErrorBadArgument);
         EXPECT_EQ(lastErrorCode(), kErrorBadArgument);
     }
-    EXPECT_FALSE(QFile::exists(target));
-}
-
-TEST_F(JpegTest, AnUnwritableTargetReportsTheWriteFailure)
-{
+    EXPECT_FALSE(QFileInfo::exists(target));
     ASSERT_TRUE(testing::writeFile(path("plain"), "not a folder"));
-    EXPECT_EQ(save(testing::gradientImage(8, 8), QStringLiteral("plain/out.jpg")), kErrorCannotWrite);
-    EXPECT_EQ(lastErrorCode(), kErrorCannotWrite);
+    EXPECT_EQ(saveRgbToJpg(path("plain/out.jpg"), rgb, 1, 1, 75, 0), kErrorCannotWrite);
     EXPECT_FALSE(lastErrorText().isEmpty());
     EXPECT_EQ(testing::readFile(path("plain")), QByteArray("not a folder"));
 }
 
-TEST_F(JpegTest, ACutOffJpegIsRefusedWithTheCodecsError)
+TEST(Jpeg, CutOffFilesAreRefusedAndStrayBytesBeforeTheEndOnlyWarn)
 {
-    ASSERT_EQ(save(testing::gradientImage(64, 64), QStringLiteral("whole.jpg")), 0);
-    const QByteArray whole = testing::readFile(path("whole.jpg"));
-    for (double part : {0.3, 0.7, 0.95}) {
+    const QImage picture = testing::gradientImage(64, 64);
+    const QByteArray whole = testing::jpegBytes(picture);
+    for (double part : {0.3, 0.95}) {
         EXPECT_FALSE(decode(whole.left(static_cast<qsizetype>(whole.size() * part)))) << part;
         EXPECT_TRUE(lastErrorCode() == kErrorTruncated || lastErrorCode() >= kErrorCodec) << lastErrorCode();
         EXPECT_FALSE(lastErrorText().isEmpty());
     }
-    // A failure leaves nothing behind: the whole file decodes right afterwards.
-    const auto back = decode(whole);
-    ASSERT_TRUE(back);
-    EXPECT_LT(testing::meanError(*back, testing::gradientImage(64, 64)), 2.0);
-}
-
-TEST_F(JpegTest, StrayBytesBeforeTheEndOnlyWarnAndTheWholePictureOpens)
-{
-    const QImage picture = testing::gradientImage(32, 32);
-    ASSERT_EQ(save(picture, QStringLiteral("whole.jpg")), 0);
-    QByteArray bytes = testing::readFile(path("whole.jpg"));
-    ASSERT_TRUE(bytes.endsWith("\xff\xd9"));
-    bytes.insert(bytes.size() - 2, "\x12\x34", 2);
-    const auto back = decode(bytes);
+    EXPECT_FALSE(decode(whole, 64 * 64 * 4 - 1));
+    EXPECT_EQ(lastErrorCode(), kErrorTooLarge);
+    QByteArray stray = whole;
+    stray.insert(stray.size() - 2, "\x12\x34", 2);
+    const auto back = decode(stray);
     ASSERT_TRUE(back);
     EXPECT_LT(testing::meanError(*back, picture), 2.0);
 }
 
-TEST_F(JpegTest, APictureBeyondTheLimitIsRefusedBeforeDecoding)
-{
-    ASSERT_EQ(save(testing::gradientImage(64, 64), QStringLiteral("whole.jpg")), 0);
-    EXPECT_FALSE(decode(testing::readFile(path("whole.jpg")), 64 * 64 * 4 - 1));
-    EXPECT_EQ(lastErrorCode(), kErrorTooLarge);
-}
-
-TEST_F(JpegTest, CmykJpegsOpenAsTheColoursTheyPrint)
+TEST(Jpeg, CmykJpegsOpenAsTheColoursTheyPrint)
 {
     // Inverted CMYK, as print programs store it: (255, 0, 128, 255) prints as RGB (255, 0, 128).
     const int w = 16, h = 16;
