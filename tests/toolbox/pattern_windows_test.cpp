@@ -58,41 +58,12 @@ protected:
     PatternPanel *panel = nullptr;
 };
 
-struct CellPlace {
-    int k;
-    QPoint toolboxPixel;
-};
-
-class PatternCellPlaceTest : public PatternWindowTest, public ::testing::WithParamInterface<CellPlace> {};
-
-TEST_P(PatternCellPlaceTest, SitsAtItsToolboxPixelWithItsDesignerName)
+TEST_F(PatternWindowTest, CellsSitOnTheToolboxAndButtonsInsideThePanelBoundsStillGetClicks)
 {
-    PatternCellBox *box = cell(GetParam().k);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->mapTo(&toolbox, QPoint(0, 0)), GetParam().toolboxPixel);
-    EXPECT_EQ(box->size(), QSize(17, 17));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cells, PatternCellPlaceTest,
-                         ::testing::Values(CellPlace{0, {256, 160}}, CellPlace{1, {272, 160}},
-                                           CellPlace{11, {432, 160}}, CellPlace{12, {256, 176}},
-                                           CellPlace{143, {432, 336}}));
-
-TEST_F(PatternWindowTest, CheckBoxesSitAtTheirPlacesWithTooltips)
-{
-    const std::array<QPoint, 3> places{QPoint(456, 216), QPoint(480, 216), QPoint(504, 216)};
-    const std::array<QString, 3> tips{"Transparent", "Get color", "Get color"};
-    for (int i = 0; i < 3; ++i) {
-        auto *check = panel->findChild<QCheckBox *>(QStringLiteral("Check%1").arg(i + 1));
-        ASSERT_NE(check, nullptr);
-        EXPECT_EQ(check->mapTo(&toolbox, QPoint(0, 0)), places[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(check->toolTip(), tips[static_cast<std::size_t>(i)]);
-        EXPECT_FALSE(check->isChecked());
-    }
-}
-
-TEST_F(PatternWindowTest, ToolboxButtonsInsideThePanelBoundsStillGetTheirClicks)
-{
+    EXPECT_EQ(cell(0)->mapTo(&toolbox, QPoint(0, 0)), QPoint(256, 160));
+    EXPECT_EQ(cell(143)->geometry().size(), QSize(17, 17));
+    EXPECT_EQ(cell(143)->mapTo(&toolbox, QPoint(0, 0)), QPoint(432, 336));
+    EXPECT_EQ(panel->transparentCheck()->mapTo(&toolbox, QPoint(0, 0)), QPoint(456, 216));
     auto *button = new QPushButton(&toolbox); // Command67 at (456, 160), built before the panel is raised
     button->setGeometry(456, 160, 25, 25);
     panel->raise();
@@ -150,8 +121,6 @@ TEST_F(PatternWindowTest, OpenListsThePatternsPreviewsAndOkLoadsIntoTheToolboxGr
     savePattern(QStringLiteral("stripes"), kGreen);
     savePattern(QStringLiteral("dots"), kOrange);
     PatternOpenDialog *dialog = openPatternDialog(session, &toolbox);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open pattern"));
-    EXPECT_EQ(dialog->objectName(), QStringLiteral("Form11"));
     EXPECT_FALSE(dialog->isModal());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(openPatternDialog(session, &toolbox), dialog); // one at a time
@@ -176,18 +145,7 @@ TEST_F(PatternWindowTest, OpenListsThePatternsPreviewsAndOkLoadsIntoTheToolboxGr
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(PatternWindowTest, PreviewThenCancelKeepsThePreviewedCellsButNotTheGrid)
-{
-    savePattern(QStringLiteral("dots"), kOrange);
-    PatternOpenDialog *dialog = openPatternDialog(session, &toolbox);
-    dialog->fileClicked(0);
-    dialog->cancelButton()->click();
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(session.pattern.PatternCells[1], QString::number(kOrange));
-    EXPECT_EQ(shownAt(1), TransparentCellColour);
-}
-
-TEST_F(PatternWindowTest, WithoutShowPreviewAClickOnlySelects)
+TEST_F(PatternWindowTest, CancelKeepsThePreviewedCellsAndWithoutShowPreviewAClickOnlySelects)
 {
     savePattern(QStringLiteral("dots"), kOrange);
     PatternOpenDialog *dialog = openPatternDialog(session, &toolbox);
@@ -195,6 +153,12 @@ TEST_F(PatternWindowTest, WithoutShowPreviewAClickOnlySelects)
     dialog->fileClicked(0);
     EXPECT_EQ(dialog->preview()->cell(1)->colour(), TransparentCellColour);
     EXPECT_EQ(session.pattern.PatternCells[1], QStringLiteral("T"));
+    dialog->previewCheck()->click();
+    dialog->fileClicked(0);
+    dialog->cancelButton()->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(session.pattern.PatternCells[1], QString::number(kOrange));
+    EXPECT_EQ(shownAt(1), TransparentCellColour);
 }
 
 TEST_F(PatternWindowTest, ABadFileIsToldInThePreviewAndOkKeepsThePatternAndTheDialog)
@@ -218,24 +182,10 @@ TEST_F(PatternWindowTest, ABadFileIsToldInThePreviewAndOkKeepsThePatternAndTheDi
     EXPECT_EQ(shownAt(9), kGreen);
 }
 
-TEST_F(PatternWindowTest, OpenWithAFileWhereTheFolderShouldBeShowsAnEmptyList)
-{
-    QFile blocker(session.pattern.folder);
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    PatternOpenDialog *dialog = openPatternDialog(session, &toolbox);
-    EXPECT_EQ(dialog->fileList()->count(), 0);
-    dialog->okButton()->click();
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(host.messages.empty());
-}
-
 TEST_F(PatternWindowTest, SaveWritesTheNamedFileAndCloses)
 {
     QTest::mouseClick(cell(0), Qt::LeftButton);
     PatternSaveDialog *dialog = savePatternDialog(session, &toolbox);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save pattern"));
-    EXPECT_EQ(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Pattern name:"));
     EXPECT_EQ(savePatternDialog(session, &toolbox), dialog);
     QTest::keyClicks(dialog->nameEdit(), QStringLiteral("leaves"));
     dialog->okButton()->click();

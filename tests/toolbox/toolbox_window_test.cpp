@@ -64,23 +64,6 @@ TEST_F(ToolboxWindowTest, EveryRowIsAControlAtItsPlaceWithItsNameAndTooltip)
     }
 }
 
-TEST_F(ToolboxWindowTest, PanelsThatOtherControlsFillAreInPlace)
-{
-    EXPECT_EQ(toolbox().mergeBox()->objectName(), QStringLiteral("Picture7"));
-    EXPECT_EQ(toolbox().mergeBox()->geometry(), QRect(40, 160, 201, 193));
-    EXPECT_EQ(toolbox().patternGridArea()->pos(), QPoint(256, 160));
-    QWidget *lastCell = toolbox().findChild<QWidget *>(QStringLiteral("im(143)"));
-    ASSERT_NE(lastCell, nullptr);
-    EXPECT_EQ(QRect(lastCell->mapTo(&toolbox(), QPoint(0, 0)), lastCell->size()),
-              QRect(256 + 11 * 16, 160 + 11 * 16, 17, 17));
-    EXPECT_EQ(child("Picture1")->geometry(), QRect(12, 8, 57, 113));
-    EXPECT_EQ(child("Picture2")->geometry(), QRect(8, 120, 25, 25));
-    EXPECT_EQ(child("Picture3")->geometry(), QRect(24, 128, 25, 25));
-    EXPECT_EQ(child("Picture4")->geometry(), QRect(40, 120, 25, 25));
-    EXPECT_EQ(child("Picture5")->geometry(), QRect(8, 146, 17, 12));
-    EXPECT_EQ(child("Picture6")->geometry(), QRect(72, 160, 9, 9));
-}
-
 TEST_F(ToolboxWindowTest, ToolButtonsChooseTheCanvasTool)
 {
     for (const ToolboxButton &b : toolboxButtons()) {
@@ -88,18 +71,6 @@ TEST_F(ToolboxWindowTest, ToolButtonsChooseTheCanvasTool)
             continue;
         toolbox().button(b.name)->click();
         EXPECT_EQ(session.state.ToolMode, b.toolMode) << b.name.toStdString();
-    }
-}
-
-TEST_F(ToolboxWindowTest, TheTwoDeadButtonsDoNothing)
-{
-    toolbox().click(QStringLiteral("Command22"));
-    doc.forEachLayer([](Surface &l) { l.FillStyle = 0; });
-    for (const char *name : {"Command71", "Command80"}) {
-        toolbox().button(QString::fromLatin1(name))->click();
-        EXPECT_EQ(session.state.ToolMode, 13) << name;
-        EXPECT_EQ(doc.layer(4).FillStyle, 0) << name;
-        EXPECT_EQ(session.undo.UndoCount, 0) << name;
     }
 }
 
@@ -147,23 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Picks, PalettePickTest,
                                            PickCase{"RightOnPlainColours", 2, 2, {30, 30}, false, true, true},
                                            PickCase{"MoveWithoutButton", 2, 0, {5, 5}, false, false, true},
                                            PickCase{"FirstColumnIsNotPickable", 1, 1, {0, 20}, false, false, false},
-                                           PickCase{"FirstRowIsNotPickable", 2, 2, {20, 0}, false, false, false},
-                                           PickCase{"PastTheRightEdge", 1, 1, {57, 20}, false, false, false},
                                            PickCase{"PastTheBottomOfImage2", 2, 1, {20, 57}, false, false, false}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(ToolboxWindowTest, ThePaletteHasColoursToPick)
-{
-    const Surface &palette = toolbox().colours().Picture1;
-    std::set<Colour> colours;
-    for (int y = 1; y < kPaletteHeight; y += 3)
-        for (int x = 1; x < kPaletteWidth; x += 3)
-            colours.insert(palette.Point(x, y));
-    EXPECT_GT(colours.size(), 150u);
-    EXPECT_TRUE(colours.count(kBlack));
-    EXPECT_TRUE(colours.count(kWhite));
-    EXPECT_TRUE(colours.count(kRed));
-}
 
 TEST_F(ToolboxWindowTest, SwatchesOpenTheColourDialogAndCancelKeepsItsLastColour)
 {
