@@ -88,15 +88,6 @@ TEST_P(ToggleTest, AWindowClosedByItsCloseBoxTakesTwoPressesToReturn)
 
 INSTANTIATE_TEST_SUITE_P(Keys, ToggleTest, ::testing::Values("h", "i", "j"));
 
-TEST_F(ToolWindowsTest, AReopenedWindowReturnsWhereItWas)
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(frame->zoomWindow()->parentWidget());
-    sub->move(30, 40);
-    frame->toolbarClick(QStringLiteral("j"));
-    frame->toolbarClick(QStringLiteral("j"));
-    EXPECT_EQ(frame->zoomWindow()->parentWidget()->pos(), QPoint(30, 40));
-}
-
 TEST_F(ToolWindowsTest, WithoutTheZoomWindowMovingOnTheCanvasIsSafe)
 {
     frame->toolbarClick(QStringLiteral("j"));
@@ -106,20 +97,16 @@ TEST_F(ToolWindowsTest, WithoutTheZoomWindowMovingOnTheCanvasIsSafe)
     EXPECT_EQ(canvas().controller().LastX, 20 * 15);
 }
 
-TEST_F(ToolWindowsTest, AReopenedOptionsWindowShowsTheCurrentTool)
+TEST_F(ToolWindowsTest, ReopenedWindowsShowTheCurrentState)
 {
     frame->toolbarClick(QStringLiteral("i"));
+    frame->toolbarClick(QStringLiteral("h"));
     session.state.ToolMode = 13;
-    frame->toolbarClick(QStringLiteral("i"));
-    EXPECT_EQ(frame->optionsWindow()->configuredTool(), 13);
-}
-
-TEST_F(ToolWindowsTest, AReopenedTextWindowIsLockedIfATextIsBeingPlaced)
-{
-    frame->toolbarClick(QStringLiteral("h"));
     session.state.ClickStage = 1;
+    frame->toolbarClick(QStringLiteral("i"));
     frame->toolbarClick(QStringLiteral("h"));
-    EXPECT_FALSE(frame->textWindow()->text1()->isEnabled());
+    EXPECT_EQ(frame->optionsWindow()->configuredTool(), 13);
+    EXPECT_FALSE(frame->textWindow()->text1()->isEnabled()); // a text is being placed
 }
 
 } // namespace

@@ -31,15 +31,6 @@ protected:
     Surface view{kZoomViewTwips / kTwipsPerPixel, kZoomViewTwips / kTwipsPerPixel};
 };
 
-TEST_F(ZoomViewTest, TheViewShowsTheTwentyByTwentyPixelsAroundThePoint)
-{
-    drawZoomView(view, doc.picture(), 15 * kTwipsPerPixel, 12 * kTwipsPerPixel);
-    for (int i = 1; i <= kZoomSamples; ++i)
-        for (int j = 1; j <= kZoomSamples; ++j)
-            ASSERT_EQ(viewAt(i, j), pictureAt(15 + j - 10, 12 + i - 10)) << i << "," << j;
-    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Twips); // the picture's units are given back
-}
-
 class ZoomWrapTest : public ZoomViewTest, public ::testing::WithParamInterface<QPoint> {};
 
 TEST_P(ZoomWrapTest, PointsAtEdgesAndCornersShowTheOppositeEdges)
@@ -52,11 +43,12 @@ TEST_P(ZoomWrapTest, PointsAtEdgesAndCornersShowTheOppositeEdges)
             const int y = ((p.y() + i - 10) % H + H) % H;
             ASSERT_EQ(viewAt(i, j), pictureAt(x, y)) << i << "," << j;
         }
+    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Twips); // the picture's units are given back
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, ZoomWrapTest,
-                         ::testing::Values(QPoint(0, 0), QPoint(29, 0), QPoint(0, 23), QPoint(29, 23), QPoint(15, 0),
-                                           QPoint(0, 12), QPoint(29, 12), QPoint(15, 23)));
+                         ::testing::Values(QPoint(15, 12), QPoint(0, 0), QPoint(29, 23), QPoint(15, 0),
+                                           QPoint(29, 12)));
 
 TEST_F(ZoomViewTest, ATinyPictureRepeatsInTheView)
 {
@@ -87,12 +79,9 @@ TEST_P(ZoomMoveTest, ArrowsMoveOnePixelAndWrapAroundThePicture)
 
 // The picture is 450 x 360 twips.
 INSTANTIATE_TEST_SUITE_P(Directions, ZoomMoveTest,
-                         ::testing::Values(MoveCase{0, {150, 150}, {150, 135}}, MoveCase{1, {150, 150}, {165, 150}},
-                                           MoveCase{2, {150, 150}, {150, 165}}, MoveCase{3, {150, 150}, {135, 150}},
-                                           MoveCase{4, {150, 150}, {165, 135}}, MoveCase{5, {150, 150}, {165, 165}},
-                                           MoveCase{6, {150, 150}, {135, 165}}, MoveCase{7, {150, 150}, {135, 135}},
-                                           MoveCase{0, {150, 0}, {150, 360}}, MoveCase{2, {150, 360}, {150, 0}},
-                                           MoveCase{1, {450, 30}, {0, 30}}, MoveCase{3, {0, 30}, {450, 30}},
+                         ::testing::Values(MoveCase{0, {150, 150}, {150, 135}}, MoveCase{3, {150, 150}, {135, 150}},
+                                           MoveCase{4, {150, 150}, {165, 135}}, MoveCase{6, {150, 150}, {135, 165}},
+                                           MoveCase{0, {150, 0}, {150, 360}}, MoveCase{1, {450, 30}, {0, 30}},
                                            MoveCase{7, {0, 0}, {450, 360}}, MoveCase{5, {450, 360}, {0, 0}},
                                            MoveCase{1, {440, 30}, {0, 30}}));
 
@@ -115,28 +104,21 @@ TEST_F(ZoomViewTest, PaintingColoursThePixelUpAndLeftOfThePointOnEveryTile)
     EXPECT_EQ(session.state.ToolDrawWidth[18], 1); // an unset width becomes one pixel
     EXPECT_EQ(zoomPaintPixel(session.state), QPoint(9, 7));
     EXPECT_EQ(pictureAt(9, 7), rgb(250, 0, 250));
-    int changed = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            changed += pictureAt(x, y) != testing::pixelAt(before, x, y);
-    EXPECT_EQ(changed, 1);
+    QImage expected = before.copy();
+    expected.setPixel(9, 7, toQRgb(rgb(250, 0, 250)));
+    EXPECT_EQ(doc.picture().Image(), expected);
     EXPECT_TRUE(testing::allLayersEqual(doc));
     EXPECT_EQ(session.undo.UndoCount, 0); // no snapshot
 }
 
-TEST_F(ZoomViewTest, PaintingUsesTheZoomToolsWidth)
+TEST_F(ZoomViewTest, PaintingUsesTheZoomToolsWidthAndIsSafeAtTheCorner)
 {
     fix(10, 8);
     session.state.ToolDrawWidth[18] = 3;
     session.state.LeftColour = rgb(250, 0, 250);
     paintZoomPoint(session);
     EXPECT_EQ(testing::countPixels(doc.picture().Image(), rgb(250, 0, 250)), 9);
-}
-
-TEST_F(ZoomViewTest, PaintingAtTheTopLeftCornerDrawsNothingOutsideThePicture)
-{
     fix(0, 0);
-    session.state.LeftColour = rgb(250, 0, 250);
     ASSERT_TRUE(paintZoomPoint(session));
     // The paint lands beyond the corner; the picture stays whole and the tiles equal.
     EXPECT_EQ(doc.picture().pixelWidth(), W);
