@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace quill {
 namespace {
 
@@ -58,15 +56,6 @@ protected:
     }
 };
 
-TEST_P(GeneratorButtonTest, IsFoundByDesignerNameAndAlias)
-{
-    const Operation *byName = findOperation(QString::fromLatin1(GetParam().name));
-    ASSERT_NE(byName, nullptr);
-    EXPECT_EQ(byName, findOperation(QString::fromLatin1(GetParam().alias)));
-    EXPECT_EQ(byName->snapshots, 1);
-    EXPECT_FALSE(byName->summary.isEmpty());
-}
-
 TEST_P(GeneratorButtonTest, OneSnapshotPerClickAndUndoRestores)
 {
     testing::preparePicture(session, 83, 64);
@@ -103,24 +92,6 @@ TEST_P(GeneratorButtonTest, OddSizesAndEqualColours)
 }
 
 INSTANTIATE_TEST_SUITE_P(Backgrounds, GeneratorButtonTest, ::testing::ValuesIn(kButtons), buttonName);
-
-TEST(GeneratorRegistry, AliasesAreShortLowerCaseAndUnique)
-{
-    std::set<QString> aliases, names;
-    for (const Button &b : kButtons) {
-        const Operation *op = findOperation(QString::fromLatin1(b.name));
-        ASSERT_NE(op, nullptr) << b.name;
-        EXPECT_EQ(op->alias, op->alias.toLower());
-        EXPECT_LE(op->alias.size(), 16);
-        EXPECT_TRUE(aliases.insert(op->alias).second) << b.alias;
-        EXPECT_TRUE(names.insert(op->name).second) << b.name;
-    }
-    for (const Operation &op : allOperations())
-        EXPECT_EQ(std::count_if(allOperations().begin(), allOperations().end(),
-                                [&](const Operation &other) { return other.alias == op.alias; }),
-                  1)
-            << op.alias.toStdString();
-}
 
 } // namespace
 } // namespace quill
