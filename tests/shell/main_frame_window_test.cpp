@@ -52,6 +52,10 @@ TEST_F(MainFrameTest, QuitAnsweredNoChangesNothing)
     const QImage before = doc.picture().Image().copy();
     host.messageAnswers.push_back(kAnswerNo);
     frame->toolbarClick(QStringLiteral("e"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Are you sure you want to quit?"));
+    EXPECT_EQ(host.messages[0].title, QStringLiteral("Quillmar"));
+    EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_FALSE(ended);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(doc.picture().Image(), before);
@@ -81,7 +85,7 @@ TEST_F(MainFrameTest, UndoAndRedoButtonsFollowTheStoreAndADisabledOneCannotBeCli
 
 class SplashTest : public WindowTest {};
 
-TEST_F(SplashTest, ShowsCentredTopmostAndKeepsTheFrameDisabled)
+TEST_F(SplashTest, ShowsTopmostWithTheFrameDisabledUntilAClickEndsIt)
 {
     SplashWindow splash(frame.get());
     EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -90,11 +94,6 @@ TEST_F(SplashTest, ShowsCentredTopmostAndKeepsTheFrameDisabled)
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(splash.timer().isActive());
     EXPECT_EQ(splash.timer().interval(), 2000);
-}
-
-TEST_F(SplashTest, AClickEndsItAtOnce)
-{
-    SplashWindow splash(frame.get());
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&splash, &click);

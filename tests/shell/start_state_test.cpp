@@ -1,5 +1,4 @@
 #include "support/fixtures.h"
-#include "support/picture_files.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -47,29 +46,6 @@ TEST_F(StartStateTest, FontListKeepsTheFirstThousandNames)
     EXPECT_EQ(session.state.FontNames.front(), QStringLiteral("Font 1"));
     EXPECT_EQ(session.state.FontNames.back(), QStringLiteral("Font 1000"));
 }
-
-TEST_F(StartStateTest, FileExistsOnlyForReadableFiles)
-{
-    ASSERT_TRUE(testing::writeFile(path(QStringLiteral("present.txt")), ""));
-    EXPECT_TRUE(FileExists(path(QStringLiteral("present.txt"))));
-    EXPECT_FALSE(FileExists(path(QStringLiteral("absent.txt"))));
-    EXPECT_FALSE(FileExists(QString()));
-}
-
-class QuitQuestionTest : public CoreTest, public ::testing::WithParamInterface<std::pair<int, bool>> {};
-
-TEST_P(QuitQuestionTest, EndsOnlyOnYes)
-{
-    host.messageAnswers.push_back(GetParam().first);
-    EXPECT_EQ(confirmQuit(host), GetParam().second);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("Are you sure you want to quit?"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(host.messages[0].title, QStringLiteral("Quillmar"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, QuitQuestionTest,
-                         ::testing::Values(std::pair{kAnswerYes, true}, std::pair{kAnswerNo, false}));
 
 } // namespace
 } // namespace quill
