@@ -153,19 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Buttons, GetColourTest,
                                            PickCase{"Both", kLeftButton | kRightButton, false, false}),
                          [](const auto &info) { return info.param.name; });
 
-TEST_F(CanvasControllerTest, GetColourShowsTheSampleWhileMovingAndKeepsPickingWhileDragging)
-{
-    doc.replaceWith(testing::randomImage(12, 10, 7));
-    session.state.ToolMode = kGetColourTool;
-    const QImage &p = doc.picture().Image();
-    canvas.mouseMove(px(3, 4, 0));
-    EXPECT_EQ(session.state.HoverColour, pixelAt(p, 3, 4));
-    canvas.mouseMove(px(5, 6, kLeftButton));
-    canvas.mouseMove(px(7, 1, kRightButton));
-    EXPECT_EQ(session.state.LeftColour, pixelAt(p, 5, 6));
-    EXPECT_EQ(session.state.RightColour, pixelAt(p, 7, 1));
-}
-
 TEST_F(CanvasControllerTest, ZoomClicksFixMoveAndReleaseThePoint)
 {
     session.state.ToolMode = kZoomTool;

@@ -62,18 +62,13 @@ TEST_F(ShapeTest, RectangleSecondClickDrawsTheOutlineInThatButtonsColourAndReset
     EXPECT_EQ(session.undo.UndoCount, 2); // one snapshot per press
 }
 
-TEST_F(ShapeTest, FilledRectangleDrawnBackwardsGivesTheSameBoxAndAWiderBand)
+TEST_F(ShapeTest, AFilledRectangleDrawnBackwardsGivesTheSameBox)
 {
     toolbox().click(QStringLiteral("Command8"));
     press(0, {50, 40});
     move(0, {20, 20});
-    EXPECT_EQ(QRectF(overlays().Shape2.Left, overlays().Shape2.Top, overlays().Shape2.Width, overlays().Shape2.Height),
-              QRectF(20 * 15, 20 * 15, 30 * 15 + 15, 20 * 15 + 15));
     press(0, {20, 20});
     EXPECT_EQ(countPixels(picture(), kRed), 31 * 21);
-    frame->toolbarClick(QStringLiteral("f")); // undo removes the box,
-    EXPECT_EQ(countPixels(picture(), kRed), 0);
-    EXPECT_TRUE(allLayersEqual(doc));
 }
 
 TEST_F(ShapeTest, EscapeCancelsAPendingShapeAndTheNextClickStartsAnew)

@@ -88,15 +88,6 @@ TEST_F(FileCommandTest, SavingIntoAMissingFolderIsReportedAndKeepsThePicture)
     EXPECT_EQ(testing::readFile(path("file")), QByteArray("a plain file"));
 }
 
-TEST_F(FileCommandTest, AJpegSaveStopsSilentlyWhenTempBmpCannotBeWritten)
-{
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("temp.bmp"))); // a folder takes the name
-    answerSave(QStringLiteral("tile.jpg"), 1);
-    SavePicture(session);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(QFile::exists(path("tile.jpg")));
-}
-
 TEST_F(FileCommandTest, CancellingOpenOrSaveChangesNothing)
 {
     const QImage original = testing::randomImage(9, 9, 3);
@@ -106,20 +97,6 @@ TEST_F(FileCommandTest, CancellingOpenOrSaveChangesNothing)
     EXPECT_EQ(picture(), original);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(FileCommandTest, AnUnreadableFileLeavesThePictureAndRefreshesTheCopies)
-{
-    const QImage original = testing::randomImage(9, 9, 3);
-    setPicture(original);
-    doc.picture().raster().setPixel(0, 0, 0xff123456); // the copies are behind
-    doc.picture().changedAll();
-    const QImage edited = picture();
-    ASSERT_TRUE(testing::writeFile(path("broken.bmp"), QByteArray("BM\x01\x02")));
-    answerOpen(QStringLiteral("broken.bmp"));
-    OpenPicture(session);
-    EXPECT_EQ(picture(), edited);
-    EXPECT_TRUE(allLayersEqual(doc));
 }
 
 // ---- Clipboard ---------------------------------------------------------------

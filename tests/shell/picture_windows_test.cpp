@@ -180,22 +180,6 @@ TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
     EXPECT_EQ(doc.picture().Image(), picture);
 }
 
-// ---- About ---------------------------------------------------------------------------
-
-TEST_F(ViewTest, AboutNamesTheProgramItsVersionAndTheLibrariesAndOkCloses)
-{
-    frame->toolbarClick(QStringLiteral("d"));
-    QPointer<AboutWindow> about = openWindow<AboutWindow>(frame.get());
-    ASSERT_FALSE(about.isNull());
-    const QString credits = about->labelText(QStringLiteral("Label7"));
-    EXPECT_TRUE(credits.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
-    EXPECT_TRUE(credits.contains(QStringLiteral("libjpeg-turbo")));
-    EXPECT_FALSE(credits.contains(QStringLiteral("imgdll")));
-    about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    flushDeletes();
-    EXPECT_TRUE(about.isNull());
-}
-
 // ---- Capture --------------------------------------------------------------------------
 
 TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)

@@ -149,17 +149,5 @@ TEST_F(UndoStoreTest, StartUpDeletesNumbersZeroToOneThousandOnly)
         EXPECT_EQ(QFile::exists(path(QString::fromLatin1(name))), kept) << name;
 }
 
-TEST_F(UndoStoreTest, SnapshotIsAFaithfulBitmapOfThePicture)
-{
-    doc.picture().setPicture(testing::randomImage(doc.pixelWidth(), doc.pixelHeight(), 7));
-    session.TakeUndoSnapshot();
-    QImage onDisk(path(QStringLiteral("undo0.bmp")));
-    ASSERT_FALSE(onDisk.isNull());
-    EXPECT_EQ(onDisk.convertToFormat(QImage::Format_RGB32), doc.picture().Image());
-    const QByteArray header = testing::readFile(path(QStringLiteral("undo0.bmp"))).left(30);
-    EXPECT_EQ(header.left(2), QByteArray("BM"));
-    EXPECT_EQ(static_cast<unsigned char>(header[28]), 24); // 24 bits a pixel
-}
-
 } // namespace
 } // namespace quill

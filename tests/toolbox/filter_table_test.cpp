@@ -250,23 +250,6 @@ TEST(PixelRules, MixRoundsDownAndGreyLevelRoundsToNearest)
         EXPECT_EQ(GreyLevel(r, g, b), grey) << r << "," << g << "," << b;
 }
 
-// The blocked conversion loop against the plain per-pixel rule.
-TEST_F(FilterTest, ConversionFastPathEqualsThePixelLoopOnAnySize)
-{
-    unsigned seed = 10;
-    for (const QSize size : {QSize(1, 1), QSize(7, 5), QSize(70, 41), QSize(41, 70), QSize(65, 64)}) {
-        const QImage source = randomImage(size.width(), size.height(), ++seed);
-        doc.replaceWith(source);
-        click(QStringLiteral("yellow"));
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x) {
-                const Colour c = pixelAt(source, x, y);
-                const int g = GreyLevel(redOf(c), greenOf(c), blueOf(c));
-                ASSERT_EQ(at(x, y), rgb(g, g, 0)) << size.width() << "x" << size.height() << " at " << x << "," << y;
-            }
-    }
-}
-
 TEST(PenDot, IsTheSurfacesOwnDot)
 {
     for (int width = 1; width <= 24; ++width) {

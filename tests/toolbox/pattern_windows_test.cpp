@@ -195,28 +195,5 @@ TEST_F(PatternWindowTest, SaveWritesTheNamedFileAndCloses)
     EXPECT_EQ(*read.values, session.pattern.PatternCells);
 }
 
-TEST_F(PatternWindowTest, SaveOverAnExistingNameAnsweredNoStaysOpenAndWritesNothing)
-{
-    savePattern(QStringLiteral("leaves"), kOrange);
-    const QString file = QDir(session.pattern.folder).filePath("leaves");
-    const PatternRead before = readPatternFile(file);
-    PatternSaveDialog *dialog = savePatternDialog(session, &toolbox);
-    dialog->nameEdit()->setText(QStringLiteral("leaves"));
-    host.messageAnswers.push_back(kAnswerNo);
-    dialog->okButton()->click();
-    EXPECT_TRUE(dialog->isVisible());
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("This file already exists. Do you want to save anyway?"));
-    EXPECT_EQ(host.messages[0].title, QStringLiteral("File Error"));
-    EXPECT_EQ(readPatternFile(file).values, before.values);
-
-    dialog->nameEdit()->setText(QStringLiteral("a/b"));
-    dialog->okButton()->click();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(host.messages.back().title, QStringLiteral("Save pattern"));
-    dialog->cancelButton()->click();
-    EXPECT_FALSE(dialog->isVisible());
-}
-
 } // namespace
 } // namespace quill

@@ -25,19 +25,6 @@ protected:
     }
 };
 
-TEST_F(ToolboxWindowTest, IsTheToolboxOfTheDesignedSizePlacedTopRight)
-{
-    ToolboxWindow &t = toolbox();
-    EXPECT_EQ(t.windowTitle(), QStringLiteral("Toolbox"));
-    EXPECT_EQ(t.size(), QSize(539, 388));
-    auto *sub = qobject_cast<QMdiSubWindow *>(t.parentWidget());
-    ASSERT_NE(sub, nullptr);
-    EXPECT_TRUE(sub->isVisible());
-    EXPECT_EQ(sub->pos().y(), 100 / 15);
-    // Left = frame width - toolbox width - 300 twips (20 pixels), as the frame measured itself at load.
-    EXPECT_EQ(sub->pos().x(), frame->width() - sub->frameGeometry().width() - 20);
-}
-
 TEST_F(ToolboxWindowTest, EveryRowIsAControlAtItsPlaceWithItsNameAndTooltip)
 {
     for (const ToolboxButton &b : toolboxButtons()) {
@@ -150,18 +137,6 @@ TEST_F(ToolboxWindowTest, SwapExchangesTheColoursThroughTheHolder)
     toolbox().swatchClick(QStringLiteral("Picture5"));
     EXPECT_EQ(session.state.LeftColour, kRed);
     EXPECT_EQ(session.state.RightColour, rgb(0, 0, 255));
-}
-
-TEST_F(ToolboxWindowTest, APickedColourDrawsOnTheCanvas)
-{
-    toolbox().paletteMouse(2, 1, 40, 20); // a plain colour block
-    const Colour picked = session.state.LeftColour;
-    ASSERT_NE(picked, kBlack);
-    EXPECT_EQ(shown("Picture2"), picked);
-    toolbox().click(QStringLiteral("Command1"));
-    move(0, {30, 30});
-    press(0, {30, 30});
-    EXPECT_EQ(testing::pixelAt(doc.picture().Image(), 30, 30), picked);
 }
 
 } // namespace
