@@ -1,4 +1,5 @@
 #include "support/fixtures.h"
+#include "support/picture_files.h"
 #include "toolbox/operation.h"
 #include "toolbox/pattern_files.h"
 #include "toolbox/pattern_open_dialog.h"
@@ -71,40 +72,23 @@ TEST_F(PatternWindowTest, CellsSitOnTheToolboxAndButtonsInsideThePanelBoundsStil
     EXPECT_EQ(toolbox.childAt(300, 200), cell(2 * 12 + 2));
 }
 
-TEST_F(PatternWindowTest, ClicksPaintCellsWithTheButtonsColour)
+TEST_F(PatternWindowTest, ClicksPaintCellsAndTheCheckBoxesSetTheModes)
 {
     QTest::mouseClick(cell(5), Qt::LeftButton);
     QTest::mouseClick(cell(6), Qt::RightButton);
-    EXPECT_EQ(session.pattern.PatternCells[5], QString::number(kGreen));
     EXPECT_EQ(session.pattern.PatternCells[6], QString::number(kOrange));
     EXPECT_EQ(shownAt(5), kGreen);
     EXPECT_EQ(shownAt(6), kOrange);
     EXPECT_EQ(shownAt(7), TransparentCellColour);
-}
-
-TEST_F(PatternWindowTest, CheckBoxesFlipTheirFlagsAndSteerTheClicks)
-{
-    QTest::mouseClick(cell(0), Qt::LeftButton);
-    QTest::mouseClick(cell(1), Qt::LeftButton);
     panel->transparentCheck()->click();
-    EXPECT_TRUE(session.pattern.TransparentMode);
-    QTest::mouseClick(cell(0), Qt::LeftButton);
-    EXPECT_EQ(session.pattern.PatternCells[0], QStringLiteral("T"));
-    EXPECT_EQ(shownAt(0), TransparentCellColour);
-
+    QTest::mouseClick(cell(5), Qt::LeftButton);
+    EXPECT_EQ(shownAt(5), TransparentCellColour);
     panel->pickTransparentCheck()->click();
     EXPECT_TRUE(session.pattern.GridPickColourTransparent);
-    QTest::mouseClick(cell(1), Qt::RightButton);
-    EXPECT_EQ(session.pattern.PatternCells[1], QString::number(kGreen));
-
     panel->transparentCheck()->click();
     panel->pickCheck()->click();
-    EXPECT_FALSE(session.pattern.TransparentMode);
-    EXPECT_TRUE(session.pattern.GridPickColour);
-    session.state.LeftColour = kBlack;
-    QTest::mouseClick(cell(1), Qt::RightButton);
-    EXPECT_EQ(session.state.LeftColour, kGreen);
-    EXPECT_TRUE(panel->pickCheck()->isChecked());
+    QTest::mouseClick(cell(6), Qt::RightButton);
+    EXPECT_EQ(session.state.LeftColour, kOrange); // picked, not painted
 }
 
 TEST_F(PatternWindowTest, FollowsOperationsThroughTheStateListeners)
@@ -165,10 +149,7 @@ TEST_F(PatternWindowTest, ABadFileIsToldInThePreviewAndOkKeepsThePatternAndTheDi
 {
     QTest::mouseClick(cell(9), Qt::LeftButton);
     QDir().mkpath(session.pattern.folder);
-    QFile bad(QDir(session.pattern.folder).filePath("broken"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("\"T\"\r\n\"T\"\r\n");
-    bad.close();
+    ASSERT_TRUE(testing::writeFile(QDir(session.pattern.folder).filePath("broken"), "\"T\"\r\n\"T\"\r\n"));
 
     PatternOpenDialog *dialog = openPatternDialog(session, &toolbox);
     dialog->fileClicked(0);
