@@ -64,18 +64,6 @@ TEST_F(FillFixture, AHugeCountIsNotAHang)
     EXPECT_GT(testing::countPixels(doc.picture().Image(), kWhite), 2000);
 }
 
-TEST_F(FillFixture, TheWorkLayerGroundReachesTwoThousandFivePixels)
-{
-    // One point 5000 pixels across at pixel (1, 1): beyond 2500 pixels the
-    // work layer keeps what it showed (the old picture).
-    testing::preparePicture(session, 2600, 2);
-    host.inputAnswers.push_back(QStringLiteral("-1"));
-    testing::click(session, "points", kBlack, kWhite);
-    const QImage &image = doc.picture().Image();
-    EXPECT_EQ(testing::pixelAt(image, 2499, 0), kBlack);
-    EXPECT_EQ(testing::pixelAt(image, 2550, 0), testing::kOldPicture);
-}
-
 TEST_F(FillFixture, FillPaintsTheWholePictureInTheBackgroundColour)
 {
     for (const QSize size : {QSize(1, 1), QSize(97, 61)}) {
@@ -85,19 +73,6 @@ TEST_F(FillFixture, FillPaintsTheWholePictureInTheBackgroundColour)
         EXPECT_TRUE(testing::allLayersEqual(doc));
         EXPECT_EQ(doc.picture().BackColor, rgb(10, 200, 30));
     }
-}
-
-TEST_F(FillFixture, FillReachesFourThousandPixelsFromItsPoint)
-{
-    // The units are left as they were: in twips (1, 1) is pixel 0.
-    testing::preparePicture(session, 4100, 3);
-    doc.picture().setScaleMode(ScaleMode::Twips);
-    testing::click(session, "fill", kBlack, kWhite);
-    const QImage &image = doc.picture().Image();
-    EXPECT_EQ(testing::pixelAt(image, 3998, 0), kWhite);
-    EXPECT_EQ(testing::pixelAt(image, 4050, 0), testing::kOldPicture);
-    EXPECT_EQ(doc.picture().DrawWidth(), 8000);
-    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Twips);
 }
 
 TEST_F(FillFixture, SprinkleAddsForegroundPointsAndDiffersFromClickToClick)

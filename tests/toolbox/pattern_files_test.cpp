@@ -92,16 +92,6 @@ TEST_F(PatternFilesTest, OverwriteAskedAndNoKeepsTheFileAndTheDialog)
     EXPECT_EQ(testing::readFile(file("a")), patternText(144));
 }
 
-TEST_F(PatternFilesTest, ListingSortsFilesAndCreatesTheFolder)
-{
-    EXPECT_TRUE(listPatternFiles(folder()).isEmpty());
-    EXPECT_TRUE(QFileInfo(folder()).isDir());
-    for (const char *name : {"zig", "Arrows", "brick"})
-        ASSERT_TRUE(savePatternAs(session, QLatin1String(name)));
-    QDir(folder()).mkdir("sub");
-    EXPECT_EQ(listPatternFiles(folder()), (QStringList{"Arrows", "brick", "zig"}));
-}
-
 TEST_F(PatternFilesTest, AFolderThatIsAFileOrANameTakenByAFolderIsReported)
 {
     ASSERT_TRUE(testing::writeFile(folder(), "not a folder"));

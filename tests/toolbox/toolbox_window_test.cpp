@@ -51,16 +51,6 @@ TEST_F(ToolboxWindowTest, EveryRowIsAControlAtItsPlaceWithItsNameAndTooltip)
     }
 }
 
-TEST_F(ToolboxWindowTest, ToolButtonsChooseTheCanvasTool)
-{
-    for (const ToolboxButton &b : toolboxButtons()) {
-        if (b.kind != ButtonKind::Tool)
-            continue;
-        toolbox().button(b.name)->click();
-        EXPECT_EQ(session.state.ToolMode, b.toolMode) << b.name.toStdString();
-    }
-}
-
 TEST_F(ToolboxWindowTest, StateListenerReenablesTheToolsWheneverClickStageDrops)
 {
     session.state.ClickStage = 1;
