@@ -246,26 +246,6 @@ TEST(SurfaceChanges, ListenersHearTheChangedRectangleOnly)
     EXPECT_TRUE(heard.isNull());
 }
 
-TEST(SurfaceText, PrintsTwoColoursInsideTheTextBoxAndMovesDown)
-{
-    Surface s = pixelSurface(120, 60);
-    s.setFontName(QStringLiteral("DejaVu Sans"));
-    s.setFontSize(12);
-    s.ForeColor = kRed;
-    s.CurrentX = 5;
-    s.CurrentY = 7;
-    const double w = s.TextWidth(QStringLiteral("Ab"));
-    const double h = s.TextHeight(QStringLiteral("Ab"));
-    s.Print(QStringLiteral("Ab"));
-    const QRect inked = boundsOfNot(s.Image(), kWhite);
-    ASSERT_FALSE(inked.isNull());
-    EXPECT_TRUE(QRect(5, 7, static_cast<int>(std::ceil(w)) + 1, static_cast<int>(h)).contains(inked));
-    EXPECT_EQ(countPixels(s.Image(), kRed) + countPixels(s.Image(), kWhite), 120 * 60);
-    EXPECT_EQ(s.CurrentX, 0);
-    EXPECT_DOUBLE_EQ(s.CurrentY, 7 + h);
-    EXPECT_GT(s.TextHeight(QStringLiteral("a\nb")), 1.9 * h);
-}
-
 TEST(SurfaceBatch, SamePixelsAsSeparateCallsAndAPictureChangeEndsIt)
 {
     auto draw = [](Surface &s) {
