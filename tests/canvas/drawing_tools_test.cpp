@@ -82,6 +82,10 @@ TEST_F(DrawingTest, DrawPaintsItsWidthInTheButtonsColourAndTheMiddleButtonNothin
     drag(0, {90, 90}, {100, 100}, Qt::MiddleButton);
     EXPECT_EQ(picture(), before);
     EXPECT_EQ(session.undo.UndoCount, 3);
+    toolbox().click(QStringLiteral("Command2"));
+    session.state.ZoomPointSet = true; // Point draws nothing while a zoom point is fixed
+    drag(0, {90, 90}, {100, 100});
+    EXPECT_EQ(picture(), before);
 }
 
 TEST_F(DrawingTest, ADragLeavingTheCanvasIsClippedAndAHugeWidthFillsTheTile)
