@@ -328,45 +328,5 @@ TEST_F(GeneratorTest, ThinRaysAreDrawnEveryFourthStep)
     EXPECT_EQ(doc.picture().DrawWidth(), 1);
 }
 
-TEST_F(GeneratorTest, ForegroundOnlyFormsLeaveTheOddCellsAlone)
-{
-    for (const char *alias : {"checker-fg", "discs-fg"}) {
-        testing::preparePicture(session, 320, 320); // cells of 40 pixels
-        testing::click(session, alias, kBlack, kWhite);
-        const QImage &image = doc.picture().Image();
-        // Left in the cell: the discs of the cells to the right reach into it.
-        for (int c = 0; c < 8; ++c) {
-            for (int r = 0; r < 8; ++r) {
-                if ((c + r) % 2 == 1) {
-                    EXPECT_EQ(testing::pixelAt(image, c * 40 + 12, r * 40 + 20), testing::kOldPicture)
-                        << alias << " cell " << c << ", " << r;
-                }
-            }
-        }
-        EXPECT_EQ(testing::countPixels(image, kWhite), 0) << alias;
-    }
-}
-
-TEST_F(GeneratorTest, DiscsSitTenPointsLeftOfTheCellCentre)
-{
-    // 240 points square: cell (0, 0) is 0..30 points, its disc is centred at
-    // (5, 15) points with radius 15, so half of it lies left of the picture.
-    testing::preparePicture(session, 320, 320);
-    testing::click(session, "checker-discs", kBlack, kWhite);
-    const Surface &layer = doc.picture();
-    EXPECT_EQ(layer.Point(5, 15), kWhite);
-    EXPECT_EQ(layer.Point(0, 15), kWhite);
-    EXPECT_EQ(layer.Point(25, 15), kBlack); // right of the disc, still in the cell
-    EXPECT_EQ(layer.Point(45, 15), kBlack); // disc of cell (1, 0) in the foreground
-    EXPECT_EQ(layer.FillStyle, 0);
-
-    // Only the foreground discs: the disc of column 8 (centred 5 points beyond
-    // the right edge) shows in the untouched cell (7, 0).
-    testing::preparePicture(session, 320, 320);
-    testing::click(session, "discs-fg", kBlack, kWhite);
-    EXPECT_EQ(layer.Point(235, 15), kBlack);
-    EXPECT_EQ(layer.Point(215, 15), testing::kOldPicture);
-}
-
 } // namespace
 } // namespace quill

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 
@@ -194,19 +193,6 @@ TEST_F(TempDirTest, LoadsBitmapsGifsAndJpegsByContentFromAnyPath)
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.bmp")));
     for (const char *bad : {"folder.bmp", "missing.gif", ""})
         EXPECT_FALSE(loadPicture(bad[0] ? path(QString::fromLatin1(bad)) : QString())) << bad;
-}
-
-TEST_F(TempDirTest, LoaderRefusesPicturesBeyondTheAllocationLimit)
-{
-    const int previous = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(1); // MiB: a 600 x 600 raster needs 1.4
-    ASSERT_TRUE(testing::writeFile(path("big.bmp"), testing::bitmapBytes(testing::solidImage(600, 600, kWhite))));
-    ASSERT_TRUE(testing::writeFile(path("big.jpg"), testing::jpegBytes(testing::solidImage(600, 600, kWhite))));
-    EXPECT_FALSE(loadPicture(path("big.bmp")));
-    EXPECT_FALSE(loadPicture(path("big.jpg")));
-    QImageReader::setAllocationLimit(previous);
-    EXPECT_TRUE(loadPicture(path("big.bmp")));
-    EXPECT_TRUE(loadPicture(path("big.jpg")));
 }
 
 QByteArray setBytes(QByteArray b, std::initializer_list<std::pair<qsizetype, int>> values)
