@@ -126,121 +126,72 @@ QImage shrinkInput()
 QImage mergeGreys() { return solidImage(3, 3, rgb(100, 100, 100)); }
 QImage mergeDoc() { return solidImage(6, 1, rgb(200, 100, 50)); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operations, FilterTableTest,
-    ::testing::Values(
-        // The grey level goes into the hue's channels.
-        FilterCase{"grey", "grey", conversionInputs, {{0, 0, rgb(1, 1, 1)}, {1, 0, rgb(92, 92, 92)}, {3, 0, kWhite}}},
-        FilterCase{"purple", "purple", conversionInputs, {{1, 0, rgb(92, 0, 92)}, {2, 0, rgb(170, 0, 170)}}},
-        FilterCase{"yellow", "yellow", conversionInputs, {{1, 0, rgb(92, 92, 0)}}},
-        FilterCase{"red", "red", conversionInputs, {{2, 0, rgb(170, 0, 0)}}},
-        FilterCase{"green", "green", conversionInputs, {{2, 0, rgb(0, 170, 0)}}},
-        FilterCase{"blue", "blue", conversionInputs, {{0, 0, rgb(0, 0, 1)}}},
-        // Steps of 20 only where the channel has room for them.
-        FilterCase{"red_up",
-                   "red-up",
-                   stepInputs,
-                   {{0, 0, rgb(254, 0, 0)}, {1, 0, rgb(235, 0, 0)}, {2, 0, rgb(20, 255, 255)}}},
-        FilterCase{"red_down", "red-down", stepInputs, {{3, 0, rgb(1, 5, 5)}, {4, 0, rgb(20, 5, 5)}}},
-        FilterCase{"green_up", "green-up", stepInputs, {{0, 0, rgb(234, 20, 0)}, {2, 0, rgb(0, 255, 255)}}},
-        FilterCase{"green_down", "green-down", stepInputs, {{2, 0, rgb(0, 235, 255)}, {4, 0, rgb(20, 5, 5)}}},
-        FilterCase{"blue_up", "blue-up", stepInputs, {{5, 0, rgb(100, 100, 254)}, {6, 0, rgb(100, 100, 240)}}},
-        FilterCase{"blue_down", "blue-down", stepInputs, {{2, 0, rgb(0, 255, 235)}, {3, 0, rgb(21, 5, 5)}}},
-        FilterCase{"white_up", "white-up", stepInputs, {{5, 0, rgb(120, 120, 254)}, {6, 0, rgb(100, 100, 240)}}},
-        FilterCase{"white_down", "white-down", stepInputs, {{3, 0, rgb(21, 5, 5)}, {5, 0, rgb(80, 80, 214)}}},
-        FilterCase{"yellow_up", "yellow-up", stepInputs, {{7, 0, rgb(240, 100, 50)}, {8, 0, rgb(80, 120, 50)}}},
-        FilterCase{"yellow_down", "yellow-down", stepInputs, {{8, 0, rgb(40, 80, 50)}, {3, 0, rgb(21, 5, 5)}}},
-        // Blur: five samples, black beyond the picture, the fifth rounded to nearest.
-        FilterCase{
-            "blur", "blur", blurInput, {{1, 1, rgb(161, 82, 91)}, {0, 0, rgb(120, 60, 30)}, {1, 0, rgb(160, 80, 40)}}},
-        // Mosaic: 8-pixel dots every 3 pixels, later dots covering earlier ones.
-        FilterCase{"mosaic",
-                   "mosaic",
-                   [] {
-                       QImage p = solidImage(30, 30, kWhite);
-                       p.setPixel(15, 15, toQRgb(kRed));
-                       return p;
-                   },
-                   {{11, 13, kRed}, {13, 11, kRed}, {14, 13, kWhite}, {11, 14, kWhite}, {15, 15, kWhite}}},
-        // Bands: ten rows a band from the channel-wise low to high colour.
-        FilterCase{"bands_h",
-                   "bands-h",
-                   [] { return solidImage(12, 100, rgb(9, 9, 9)); },
-                   {{0, 0, rgb(51, 51, 51)}, {11, 1, rgb(76, 76, 76)}, {5, 8, kWhite}, {5, 9, rgb(26, 26, 26)}}},
-        FilterCase{"bands_v",
-                   "bands-v",
-                   [] { return solidImage(100, 30, rgb(9, 9, 9)); },
-                   {{0, 29, rgb(20, 120, 40)}, {8, 3, rgb(100, 200, 200)}, {99, 3, rgb(10, 110, 20)}},
-                   nullptr,
-                   rgb(0, 100, 200),
-                   rgb(100, 200, 0)},
-        FilterCase{"bands_short",
-                   "bands-h",
-                   [] { return solidImage(4, 5, kBlack); },
-                   {{3, 4, rgb(10, 50, 30)}},
-                   nullptr,
-                   rgb(10, 200, 30),
-                   rgb(100, 50, 60)},
-        // Shrink: three columns combined one row higher into the left third.
-        FilterCase{"shrink",
-                   "shrink",
-                   shrinkInput,
-                   {{0, 0, rgb(30, 1, 170)},
-                    {1, 0, rgb(120, 9, 0)},
-                    {2, 0, rgb(60, 5, 7)},
-                    {0, 1, kBlack},
-                    {3, 0, rgb(200, 200, 200)}}},
-        // Mirrors and turns.
-        FilterCase{"mirror_h", "mirror-h", [] { return gradient(7, 5); }, {{0, 0, grad(6, 0)}, {2, 4, grad(4, 4)}}},
-        FilterCase{"mirror_v", "mirror-v", [] { return gradient(7, 5); }, {{0, 0, grad(0, 4)}, {6, 3, grad(6, 1)}}},
-        FilterCase{"half_turn", "half-turn", [] { return gradient(7, 5); }, {{0, 0, grad(6, 4)}, {3, 2, grad(3, 2)}}},
-        FilterCase{"half_turn_twips", "half-turn-twips", [] { return gradient(2, 3); }, {{0, 0, grad(1, 2)}}},
-        // Quarter turns land one pixel right of the exact turn; column 0 keeps its pixels.
-        FilterCase{"turn_left",
-                   "turn-left",
-                   [] { return gradient(5, 5); },
-                   {{0, 3, grad(0, 3)}, {1, 0, grad(4, 0)}, {3, 2, grad(2, 2)}, {4, 4, grad(0, 3)}}},
-        FilterCase{"turn_right",
-                   "turn-right",
-                   [] { return gradient(5, 5); },
-                   {{0, 3, grad(0, 3)}, {1, 0, grad(0, 4)}, {2, 3, grad(3, 3)}, {4, 4, grad(4, 1)}}},
-        FilterCase{"turn_wide_keeps_old_columns",
-                   "turn-left",
-                   [] { return gradient(9, 5); },
-                   {{1, 0, grad(8, 0)}, {5, 0, grad(8, 4)}, {7, 3, grad(7, 3)}}},
-        // Merges with the image in the merge box: the image, then the box, then black.
-        FilterCase{"blend",
-                   "blend",
-                   [] { return solidImage(205, 196, kWhite); },
-                   {{4, 3, rgb(127, 127, 127)}, {5, 3, rgb(239, 239, 239)}, {201, 0, rgb(127, 127, 127)}},
-                   [] { return solidImage(5, 4, kBlack); }},
-        FilterCase{"interleave_even",
-                   "interleave",
-                   [] { return solidImage(4, 3, kWhite); },
-                   {{0, 0, kBlack}, {1, 0, kWhite}, {1, 1, kBlack}, {3, 2, kWhite}},
-                   [] { return solidImage(10, 10, kBlack); }},
-        FilterCase{"interleave_odd",
-                   "interleave",
-                   [] { return solidImage(5, 2, kWhite); },
-                   {{0, 1, kBlack}, {1, 1, kWhite}},
-                   [] { return solidImage(10, 10, kBlack); }},
-        FilterCase{"interleave_beyond_the_box",
-                   "interleave",
-                   [] { return solidImage(204, 1, kWhite); },
-                   {{200, 0, kBlack}, {202, 0, kWhite}},
-                   [] { return solidImage(300, 300, kBlack); }},
-        FilterCase{
-            "merge_blue", "merge-blue", mergeDoc, {{0, 0, rgb(100, 50, 75)}, {4, 0, rgb(100, 50, 137)}}, mergeGreys},
-        FilterCase{"merge_grey", "merge-grey", mergeDoc, {{0, 0, rgb(150, 100, 75)}}, mergeGreys},
-        FilterCase{"merge_purple", "merge-purple", mergeDoc, {{0, 0, rgb(150, 50, 75)}}, mergeGreys},
-        FilterCase{"merge_yellow", "merge-yellow", mergeDoc, {{0, 0, rgb(150, 100, 25)}}, mergeGreys},
-        FilterCase{"merge_red", "merge-red", mergeDoc, {{0, 0, rgb(150, 50, 25)}}, mergeGreys},
-        FilterCase{"merge_green",
-                   "merge-green",
-                   mergeDoc,
-                   {{0, 0, rgb(100, 100, 25)}, {4, 0, rgb(100, 162, 25)}},
-                   mergeGreys}),
+QImage redDot()
+{
+    QImage p = solidImage(30, 30, kWhite);
+    p.setPixel(15, 15, toQRgb(kRed));
+    return p;
+}
+QImage black(int w, int h) { return solidImage(w, h, kBlack); }
+QImage white(int w, int h) { return solidImage(w, h, kWhite); }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Operations, FilterTableTest, ::testing::Values(
+    // The grey level goes into the hue's channels.
+    FilterCase{"grey", "grey", conversionInputs, {{0, 0, rgb(1, 1, 1)}, {1, 0, rgb(92, 92, 92)}, {3, 0, kWhite}}},
+    FilterCase{"purple", "purple", conversionInputs, {{1, 0, rgb(92, 0, 92)}, {2, 0, rgb(170, 0, 170)}}},
+    FilterCase{"yellow", "yellow", conversionInputs, {{1, 0, rgb(92, 92, 0)}}},
+    FilterCase{"red", "red", conversionInputs, {{2, 0, rgb(170, 0, 0)}}},
+    FilterCase{"green", "green", conversionInputs, {{2, 0, rgb(0, 170, 0)}}},
+    FilterCase{"blue", "blue", conversionInputs, {{0, 0, rgb(0, 0, 1)}}},
+    // Steps of 20 only where the channel has room for them.
+    FilterCase{"red_up", "red-up", stepInputs, {{0, 0, rgb(254, 0, 0)}, {1, 0, rgb(235, 0, 0)}, {2, 0, rgb(20, 255, 255)}}},
+    FilterCase{"red_down", "red-down", stepInputs, {{3, 0, rgb(1, 5, 5)}, {4, 0, rgb(20, 5, 5)}}},
+    FilterCase{"green_up", "green-up", stepInputs, {{0, 0, rgb(234, 20, 0)}, {2, 0, rgb(0, 255, 255)}}},
+    FilterCase{"green_down", "green-down", stepInputs, {{2, 0, rgb(0, 235, 255)}, {4, 0, rgb(20, 5, 5)}}},
+    FilterCase{"blue_up", "blue-up", stepInputs, {{5, 0, rgb(100, 100, 254)}, {6, 0, rgb(100, 100, 240)}}},
+    FilterCase{"blue_down", "blue-down", stepInputs, {{2, 0, rgb(0, 255, 235)}, {3, 0, rgb(21, 5, 5)}}},
+    FilterCase{"white_up", "white-up", stepInputs, {{5, 0, rgb(120, 120, 254)}, {6, 0, rgb(100, 100, 240)}}},
+    FilterCase{"white_down", "white-down", stepInputs, {{3, 0, rgb(21, 5, 5)}, {5, 0, rgb(80, 80, 214)}}},
+    FilterCase{"yellow_up", "yellow-up", stepInputs, {{7, 0, rgb(240, 100, 50)}, {8, 0, rgb(80, 120, 50)}}},
+    FilterCase{"yellow_down", "yellow-down", stepInputs, {{8, 0, rgb(40, 80, 50)}, {3, 0, rgb(21, 5, 5)}}},
+    // Blur: five samples, black beyond the picture, the fifth rounded to nearest.
+    FilterCase{"blur", "blur", blurInput, {{1, 1, rgb(161, 82, 91)}, {0, 0, rgb(120, 60, 30)}, {1, 0, rgb(160, 80, 40)}}},
+    // Mosaic: 8-pixel dots every 3 pixels, later dots covering earlier ones.
+    FilterCase{"mosaic", "mosaic", redDot, {{11, 13, kRed}, {13, 11, kRed}, {14, 13, kWhite}, {11, 14, kWhite}, {15, 15, kWhite}}},
+    // Bands: ten rows a band from the channel-wise low to high colour.
+    FilterCase{"bands_h", "bands-h", [] { return solidImage(12, 100, rgb(9, 9, 9)); },
+               {{0, 0, rgb(51, 51, 51)}, {11, 1, rgb(76, 76, 76)}, {5, 8, kWhite}, {5, 9, rgb(26, 26, 26)}}},
+    FilterCase{"bands_v", "bands-v", [] { return solidImage(100, 30, rgb(9, 9, 9)); },
+               {{0, 29, rgb(20, 120, 40)}, {8, 3, rgb(100, 200, 200)}, {99, 3, rgb(10, 110, 20)}}, nullptr, rgb(0, 100, 200), rgb(100, 200, 0)},
+    FilterCase{"bands_short", "bands-h", [] { return black(4, 5); }, {{3, 4, rgb(10, 50, 30)}}, nullptr, rgb(10, 200, 30), rgb(100, 50, 60)},
+    // Shrink: three columns combined one row higher into the left third.
+    FilterCase{"shrink", "shrink", shrinkInput,
+               {{0, 0, rgb(30, 1, 170)}, {1, 0, rgb(120, 9, 0)}, {2, 0, rgb(60, 5, 7)}, {0, 1, kBlack}, {3, 0, rgb(200, 200, 200)}}},
+    // Mirrors and turns; quarter turns land one pixel right of the exact turn and column 0 keeps its pixels.
+    FilterCase{"mirror_h", "mirror-h", [] { return gradient(7, 5); }, {{0, 0, grad(6, 0)}, {2, 4, grad(4, 4)}}},
+    FilterCase{"mirror_v", "mirror-v", [] { return gradient(7, 5); }, {{0, 0, grad(0, 4)}, {6, 3, grad(6, 1)}}},
+    FilterCase{"half_turn", "half-turn", [] { return gradient(7, 5); }, {{0, 0, grad(6, 4)}, {3, 2, grad(3, 2)}}},
+    FilterCase{"half_turn_twips", "half-turn-twips", [] { return gradient(2, 3); }, {{0, 0, grad(1, 2)}}},
+    FilterCase{"turn_left", "turn-left", [] { return gradient(5, 5); }, {{0, 3, grad(0, 3)}, {1, 0, grad(4, 0)}, {3, 2, grad(2, 2)}, {4, 4, grad(0, 3)}}},
+    FilterCase{"turn_right", "turn-right", [] { return gradient(5, 5); }, {{0, 3, grad(0, 3)}, {1, 0, grad(0, 4)}, {2, 3, grad(3, 3)}, {4, 4, grad(4, 1)}}},
+    FilterCase{"turn_wide_keeps_old_columns", "turn-left", [] { return gradient(9, 5); }, {{1, 0, grad(8, 0)}, {5, 0, grad(8, 4)}, {7, 3, grad(7, 3)}}},
+    // Merges with the image in the merge box: the image, then the box, then black.
+    FilterCase{"blend", "blend", [] { return white(205, 196); },
+               {{4, 3, rgb(127, 127, 127)}, {5, 3, rgb(239, 239, 239)}, {201, 0, rgb(127, 127, 127)}}, [] { return black(5, 4); }},
+    FilterCase{"interleave_even", "interleave", [] { return white(4, 3); },
+               {{0, 0, kBlack}, {1, 0, kWhite}, {1, 1, kBlack}, {3, 2, kWhite}}, [] { return black(10, 10); }},
+    FilterCase{"interleave_odd", "interleave", [] { return white(5, 2); }, {{0, 1, kBlack}, {1, 1, kWhite}}, [] { return black(10, 10); }},
+    FilterCase{"interleave_beyond_the_box", "interleave", [] { return white(204, 1); }, {{200, 0, kBlack}, {202, 0, kWhite}},
+               [] { return black(300, 300); }},
+    FilterCase{"merge_blue", "merge-blue", mergeDoc, {{0, 0, rgb(100, 50, 75)}, {4, 0, rgb(100, 50, 137)}}, mergeGreys},
+    FilterCase{"merge_grey", "merge-grey", mergeDoc, {{0, 0, rgb(150, 100, 75)}}, mergeGreys},
+    FilterCase{"merge_purple", "merge-purple", mergeDoc, {{0, 0, rgb(150, 50, 75)}}, mergeGreys},
+    FilterCase{"merge_yellow", "merge-yellow", mergeDoc, {{0, 0, rgb(150, 100, 25)}}, mergeGreys},
+    FilterCase{"merge_red", "merge-red", mergeDoc, {{0, 0, rgb(150, 50, 25)}}, mergeGreys},
+    FilterCase{"merge_green", "merge-green", mergeDoc, {{0, 0, rgb(100, 100, 25)}, {4, 0, rgb(100, 162, 25)}}, mergeGreys}),
     [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PixelRules, MixRoundsDownAndGreyLevelRoundsToNearest)
 {

@@ -102,30 +102,15 @@ TEST_P(PatternTurnTest, MovesEveryCellWhereTheRuleSaysAndRepeatsBackToTheStart)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Turns, PatternTurnTest,
-                         ::testing::Values(
-                             // new (11 - j, i) = old (i, j)
-                             TurnCase{"QuarterLeft", PatternTurn::QuarterLeft, 4,
-                                      [](int i, int j) {
-                                          return std::pair{j, 11 - i};
-                                      }},
-                             TurnCase{"QuarterRight", PatternTurn::QuarterRight, 4,
-                                      [](int i, int j) {
-                                          return std::pair{11 - j, i};
-                                      }},
-                             TurnCase{"MirrorH", PatternTurn::MirrorH, 2,
-                                      [](int i, int j) {
-                                          return std::pair{i, 11 - j};
-                                      }},
-                             TurnCase{"MirrorV", PatternTurn::MirrorV, 2,
-                                      [](int i, int j) {
-                                          return std::pair{11 - i, j};
-                                      }},
-                             TurnCase{"Half", PatternTurn::Half, 2,
-                                      [](int i, int j) {
-                                          return std::pair{11 - i, 11 - j};
-                                      }}),
-                         [](const auto &info) { return std::string(info.param.label); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Turns, PatternTurnTest, ::testing::Values(
+    TurnCase{"QuarterLeft", PatternTurn::QuarterLeft, 4, [](int i, int j) { return std::pair{j, 11 - i}; }},
+    TurnCase{"QuarterRight", PatternTurn::QuarterRight, 4, [](int i, int j) { return std::pair{11 - j, i}; }},
+    TurnCase{"MirrorH", PatternTurn::MirrorH, 2, [](int i, int j) { return std::pair{i, 11 - j}; }},
+    TurnCase{"MirrorV", PatternTurn::MirrorV, 2, [](int i, int j) { return std::pair{11 - i, j}; }},
+    TurnCase{"Half", PatternTurn::Half, 2, [](int i, int j) { return std::pair{11 - i, 11 - j}; }}),
+    [](const auto &info) { return std::string(info.param.label); });
+// clang-format on
 
 TEST(PatternTint, ColouredCellsTakeTheirGreyLevelAsTheTintAndTransparentOnesStay)
 {
