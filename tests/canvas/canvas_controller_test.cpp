@@ -1,4 +1,5 @@
 #include "canvas/canvas_controller.h"
+#include "canvas/pick_tools.h"
 #include "support/fixtures.h"
 
 #include <QFile>
@@ -7,56 +8,59 @@
 namespace quill {
 namespace {
 
-using testing::CoreTest;
+using testing::allLayersEqual;
+using testing::pixelAt;
 
 constexpr Colour kRed = rgb(255, 0, 0);
+constexpr Colour kBlue = rgb(0, 0, 255);
 
-class CanvasControllerTest : public CoreTest {
+class CanvasControllerTest : public testing::CoreTest {
 protected:
     CanvasController canvas{session};
     MouseEvent at(double x, double y, int button = kLeftButton, int index = 0) { return {index, button, 0, x, y}; }
+    MouseEvent px(int x, int y, int button = kLeftButton, int index = 0)
+    {
+        return at(x * double(kTwipsPerPixel), y * double(kTwipsPerPixel), button, index);
+    }
 };
 
-TEST_F(CanvasControllerTest, EveryPressTakesOneSnapshotWhateverTheButton)
-{
-    for (int button : {kLeftButton, kRightButton, kMiddleButton, 0})
-        canvas.mouseDown(at(30, 30, button));
-    EXPECT_EQ(session.undo.UndoCount, 4);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(QFile::exists(path(UndoStore::fileName(i)))) << i;
-    canvas.mouseMove(at(45, 45));
-    EXPECT_EQ(session.undo.UndoCount, 4); // moves never take one
-}
-
-TEST_F(CanvasControllerTest, PressSetsWidthUnitsAndFillColourOnAllLayers)
+TEST_F(CanvasControllerTest, EveryPressTakesOneSnapshotAndSetsWidthUnitsAndFillOnAllLayers)
 {
     session.state.LeftColour = kRed;
-    session.state.RightColour = rgb(0, 0, 255);
+    session.state.RightColour = kBlue;
     doc.forEachLayer([](Surface &l) { l.setScaleMode(ScaleMode::Pixels); });
     canvas.mouseDown(at(15, 15, kLeftButton));
     for (int i = 0; i < kLayerCount; ++i) {
-        EXPECT_EQ(doc.layer(i).DrawWidth(), 10) << i; // ToolDrawWidth(1)
+        EXPECT_EQ(doc.layer(i).DrawWidth(), 10) << i; // Draw's width
         EXPECT_EQ(doc.layer(i).scaleMode(), ScaleMode::Twips) << i;
         EXPECT_EQ(doc.layer(i).FillColor, kRed) << i;
     }
     canvas.mouseDown(at(15, 15, kRightButton));
-    EXPECT_EQ(doc.layer(8).FillColor, rgb(0, 0, 255));
-    canvas.mouseDown(at(15, 15, kMiddleButton)); // other buttons leave it
-    EXPECT_EQ(doc.layer(8).FillColor, rgb(0, 0, 255));
-}
+    EXPECT_EQ(doc.layer(8).FillColor, kBlue);
+    canvas.mouseDown(at(15, 15, kMiddleButton)); // other buttons leave the fill
+    canvas.mouseDown(at(15, 15, 0));
+    EXPECT_EQ(doc.layer(8).FillColor, kBlue);
+    EXPECT_EQ(session.undo.UndoCount, 4);
+    EXPECT_TRUE(QFile::exists(path(UndoStore::fileName(3))));
+    canvas.mouseMove(at(45, 45));
+    EXPECT_EQ(session.undo.UndoCount, 4); // moves never take one
 
-TEST_F(CanvasControllerTest, AToolWithWidthZeroKeepsThePreviousWidth)
-{
-    canvas.mouseDown(at(15, 15)); // Draw: 10
-    session.state.ToolMode = 2;   // Point: 0
+    session.state.ToolMode = 2; // Point has width 0: the previous width stays
     canvas.mouseDown(at(15, 15));
-    canvas.mouseMove(at(30, 15));
-    for (int i = 0; i < kLayerCount; ++i)
-        EXPECT_EQ(doc.layer(i).DrawWidth(), 10);
+    EXPECT_EQ(doc.layer(3).DrawWidth(), 10);
+
+    // A press with a button brings every tile to the picture; one without does not.
+    doc.picture().raster().fill(toQRgb(kRed));
+    canvas.mouseDown(at(15, 15, 0));
+    EXPECT_FALSE(allLayersEqual(doc));
+    canvas.mouseDown(at(15, 15, kMiddleButton));
+    EXPECT_EQ(pixelAt(doc.layer(5).Image(), 3, 3), kRed);
 }
 
-TEST_F(CanvasControllerTest, SkipSwallowsExactlyOneEventPressOrMove)
+TEST_F(CanvasControllerTest, SkipSwallowsExactlyOneEventAndEveryEventTellsTheListeners)
 {
+    int heard = 0;
+    session.addStateListener([&] { ++heard; });
     session.state.SkipCanvasMouse = -1;
     canvas.mouseDown(at(15, 15));
     EXPECT_EQ(session.undo.UndoCount, 0);
@@ -69,113 +73,179 @@ TEST_F(CanvasControllerTest, SkipSwallowsExactlyOneEventPressOrMove)
     canvas.mouseMove(at(300, 600));
     EXPECT_EQ(canvas.LastX, before); // the swallowed move leaves no trace
     EXPECT_FALSE(canvas.overlays.Shape3.Visible);
-    canvas.mouseMove(at(300, 600));
-    EXPECT_EQ(canvas.LastX, 300);
+    canvas.keyDown(0, kKeyEscape, 0);
+    EXPECT_EQ(heard, 4);
 }
 
-TEST_F(CanvasControllerTest, MovesRememberThePointerAndPlaceTheMarker)
+TEST_F(CanvasControllerTest, MovesPlaceTheMarkerAndFeedTheZoomWindowWhileNoPointIsFixed)
 {
+    std::vector<std::pair<double, double>> fed;
+    canvas.feedZoomWindow = [&](double x, double y) { fed.emplace_back(x, y); };
     canvas.mouseMove(at(100.4, 200.6, 0));
     EXPECT_DOUBLE_EQ(canvas.LastX, 100.4);
     EXPECT_EQ(canvas.LastY, 201);
     const OverlayShape &marker = canvas.overlays.Shape3;
     EXPECT_TRUE(marker.Visible);
-    EXPECT_DOUBLE_EQ(marker.Left, 90.4);
-    EXPECT_DOUBLE_EQ(marker.Top, 190.6);
-    EXPECT_EQ(marker.Width, 20);
-    EXPECT_EQ(marker.Height, 20);
+    EXPECT_EQ(QRectF(marker.Left, marker.Top, marker.Width, marker.Height), QRectF(90.4, 190.6, 20, 20));
+    session.state.ZoomPointSet = true;
+    canvas.mouseMove(at(60, 45, 0));
+    session.state.ZoomPointSet = false;
+    session.state.ZoomWindowHidden = true;
+    canvas.mouseMove(at(90, 45, 0));
+    EXPECT_EQ(fed, (std::vector<std::pair<double, double>>{{100.4, 200.6}}));
 }
 
-TEST_F(CanvasControllerTest, PressWithAButtonPropagatesThePicture)
-{
-    doc.picture().raster().fill(toQRgb(kRed)); // drawn on layer 0 without a sync
-    EXPECT_FALSE(testing::allLayersEqual(doc));
-    canvas.mouseDown(at(15, 15, kMiddleButton));
-    EXPECT_TRUE(testing::allLayersEqual(doc));
-    EXPECT_EQ(testing::pixelAt(doc.layer(5).Image(), 3, 3), kRed);
-}
-
-TEST_F(CanvasControllerTest, PressWithoutAButtonDoesNotPropagate)
-{
-    doc.picture().raster().fill(toQRgb(kRed));
-    canvas.mouseDown(at(15, 15, 0));
-    EXPECT_FALSE(testing::allLayersEqual(doc));
-}
-
-TEST_F(CanvasControllerTest, EscapeCancelsTheShapeAndHidesTheOverlays)
+TEST_F(CanvasControllerTest, EscapeHidesTheOverlaysLeftArrowMovesThePointerOtherKeysDoNothing)
 {
     session.state.ClickStage = 1;
     session.state.ZoomPointSet = true;
     CanvasOverlays &o = canvas.overlays;
     o.Line1.Visible = o.Line2.Visible = o.Shape1.Visible = o.Shape2.Visible = true;
     o.Shape3.Visible = o.Shape4.Visible = o.Label1.Visible = true;
-    int repaints = 0;
-    canvas.onOverlaysChanged = [&] { ++repaints; };
+    canvas.keyDown(0, 65, 0);
+    EXPECT_EQ(session.state.ClickStage, 1);
     canvas.keyDown(0, kKeyEscape, 0);
     EXPECT_EQ(session.state.ClickStage, 0);
-    EXPECT_TRUE(session.state.ZoomPointSet);
+    EXPECT_TRUE(session.state.ZoomPointSet); // the fixed point stays
     for (bool visible : {o.Line1.Visible, o.Line2.Visible, o.Shape1.Visible, o.Shape2.Visible, o.Shape3.Visible,
                          o.Shape4.Visible, o.Label1.Visible})
         EXPECT_FALSE(visible);
-    EXPECT_EQ(repaints, 1);
-}
-
-TEST_F(CanvasControllerTest, LeftArrowMovesThePointerAndOtherKeysDoNothing)
-{
     canvas.keyDown(0, kKeyLeft, 0);
-    ASSERT_EQ(host.cursorMoves.size(), 1u);
-    EXPECT_EQ(host.cursorMoves[0], QPoint(140, 100));
-    session.state.ClickStage = 1;
-    canvas.keyDown(0, 65, 0);
-    EXPECT_EQ(session.state.ClickStage, 1);
-    EXPECT_EQ(host.cursorMoves.size(), 1u);
+    EXPECT_EQ(host.cursorMoves, std::vector<QPoint>{QPoint(140, 100)});
 }
 
-TEST_F(CanvasControllerTest, FlashRecoloursOnlyVisibleBands)
+// ---- Picking a colour and fixing the zoom point ----
+
+struct PickCase {
+    const char *name;
+    int button;
+    bool left, right;
+};
+
+class GetColourTest : public CanvasControllerTest, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(GetColourTest, APressTakesThePixelIntoTheButtonsSwatchOnly)
 {
-    session.random.seed(3);
-    canvas.overlays.Shape2.Visible = true;
-    canvas.overlays.Line1.BorderColor = 123;
-    bool changed = false;
-    for (int i = 0; i < 20 && !changed; ++i) {
-        canvas.RandomFlash();
-        changed = canvas.overlays.Shape2.BorderColor != kBlack;
+    const PickCase c = GetParam();
+    doc.replaceWith(testing::randomImage(12, 10, 7));
+    session.state.LeftColour = kRed;
+    session.state.RightColour = kBlue;
+    session.state.ToolMode = kGetColourTool;
+    canvas.mouseDown(px(11, 9, c.button, 8)); // the corner pixel, on a corner tile
+    const Colour picked = pixelAt(doc.picture().Image(), 11, 9);
+    EXPECT_EQ(session.state.LeftColour, c.left ? picked : kRed);
+    EXPECT_EQ(session.state.RightColour, c.right ? picked : kBlue);
+    // Beyond the picture there is no colour to take.
+    canvas.mouseMove(px(12, 3, c.button));
+    canvas.mouseDown(px(-1, -1, c.button));
+    EXPECT_EQ(session.state.LeftColour, c.left ? picked : kRed);
+    EXPECT_EQ(session.state.RightColour, c.right ? picked : kBlue);
+    EXPECT_EQ(doc.picture().Image(), testing::randomImage(12, 10, 7));
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, GetColourTest,
+                         ::testing::Values(PickCase{"Left", kLeftButton, true, false},
+                                           PickCase{"Right", kRightButton, false, true},
+                                           PickCase{"Middle", kMiddleButton, false, false},
+                                           PickCase{"Both", kLeftButton | kRightButton, false, false}),
+                         [](const auto &info) { return info.param.name; });
+
+TEST_F(CanvasControllerTest, ZoomClicksFixMoveAndReleaseThePoint)
+{
+    session.state.ToolMode = kZoomTool;
+    const AppState &s = session.state;
+    const OverlayShape &marker = canvas.overlays.Shape4;
+    canvas.mouseDown({2, kLeftButton, 0, 100.0, 40.6});
+    EXPECT_TRUE(s.ZoomPointSet);
+    EXPECT_EQ(s.ClickStage, 1);
+    EXPECT_FLOAT_EQ(s.ZoomPointX, 100.0f);
+    EXPECT_EQ(s.ZoomPointY, 41);
+    EXPECT_TRUE(marker.Visible);
+    EXPECT_EQ(QRectF(marker.Left, marker.Top, marker.Width, marker.Height), QRectF(90, 30.6, 20, 20));
+    canvas.mouseDown(at(30, 60)); // a second left click moves it
+    canvas.mouseDown(at(90, 90, kMiddleButton));
+    EXPECT_FLOAT_EQ(s.ZoomPointX, 30.0f);
+    EXPECT_DOUBLE_EQ(marker.Left, 20);
+    canvas.keyDown(0, kKeyEscape, 0); // Esc hides the marker, the point stays
+    EXPECT_TRUE(s.ZoomPointSet);
+    EXPECT_FALSE(marker.Visible);
+    canvas.mouseDown(at(90, 90, kRightButton));
+    EXPECT_FALSE(s.ZoomPointSet);
+    EXPECT_EQ(s.ClickStage, 0);
+}
+
+// ---- The two multi-line brushes ----
+
+class BrushTest : public CanvasControllerTest {
+protected:
+    BrushTest()
+    {
+        doc.replaceWith(testing::solidImage(100, 100, kWhite));
+        session.undo.recording = false;
     }
-    EXPECT_TRUE(changed);
-    EXPECT_EQ(canvas.overlays.Line1.BorderColor, 123);
-}
+    void stroke(int x0, int x1, int y, int button = kLeftButton)
+    {
+        canvas.mouseMove(px(x0, y, 0));
+        canvas.mouseDown(px(x0, y, button));
+        canvas.mouseMove(px(x1, y, button));
+    }
+    // The non-white colours down one column, top to bottom, without repeats.
+    std::vector<Colour> column(int x)
+    {
+        std::vector<Colour> seen;
+        for (int y = 0; y < doc.pixelHeight(); ++y) {
+            const Colour c = pixelAt(doc.picture().Image(), x, y);
+            if (c != kWhite && (seen.empty() || seen.back() != c))
+                seen.push_back(c);
+        }
+        return seen;
+    }
+};
 
-TEST_F(CanvasControllerTest, ZoomWindowIsFedOnlyWhileNoPointIsFixedAndItIsShown)
+TEST_F(BrushTest, MultiPolylineAlternatesTheColoursWhicheverButton)
 {
-    std::vector<std::pair<double, double>> fed;
-    canvas.feedZoomWindow = [&](double x, double y) { fed.emplace_back(x, y); };
-    canvas.mouseMove(at(30, 45, 0));
-    session.state.ZoomPointSet = true;
-    canvas.mouseMove(at(60, 45, 0));
-    session.state.ZoomPointSet = false;
-    session.state.ZoomWindowHidden = true;
-    canvas.mouseMove(at(90, 45, 0));
-    ASSERT_EQ(fed.size(), 1u);
-    EXPECT_EQ(fed[0], std::make_pair(30.0, 45.0));
+    session.state.ToolMode = 19;
+    session.state.PointCount = 3;
+    session.state.PointWidth = 2;
+    session.state.LeftColour = kRed;
+    session.state.RightColour = kBlue;
+    stroke(20, 60, 40, kRightButton);
+    for (auto [y, c] : {std::pair{42, kRed}, {44, kBlue}, {46, kRed}, {40, kWhite}, {43, kWhite}})
+        EXPECT_EQ(pixelAt(doc.picture().Image(), 40, y), c) << y;
+    EXPECT_TRUE(allLayersEqual(doc));
 }
 
-} // namespace
-} // namespace quill
+struct GradientCase {
+    Colour left, right, top, bottom;
+};
 
-namespace quill {
-namespace {
+class GradientBrushTest : public BrushTest, public ::testing::WithParamInterface<GradientCase> {};
 
-TEST_F(CanvasControllerTest, EveryEventTellsTheStateListeners)
+// The band runs from the channel-wise maximum (top line) to the minimum; the
+// red step is rounded to a whole number, green and blue are not.
+TEST_P(GradientBrushTest, BandRunsFromTheChannelMaximumToTheMinimum)
 {
-    int heard = 0;
-    session.addStateListener([&] { ++heard; });
-    canvas.mouseDown(at(15, 15));
-    canvas.mouseMove(at(15, 15));
-    canvas.keyDown(0, kKeyEscape, 0);
-    session.state.SkipCanvasMouse = -1;
-    canvas.mouseMove(at(15, 15)); // a swallowed event may still have cleared the flag
-    EXPECT_EQ(heard, 4);
+    const GradientCase c = GetParam();
+    session.state.ToolMode = 22;
+    session.state.LeftColour = c.left;
+    session.state.RightColour = c.right;
+    stroke(20, 80, 50, kMiddleButton);
+    const std::vector<Colour> colours = column(50);
+    ASSERT_GE(colours.size(), 1u);
+    EXPECT_EQ(colours.front(), c.top);
+    EXPECT_EQ(colours.back(), c.bottom);
+    EXPECT_TRUE(allLayersEqual(doc));
+    const QRect band = testing::boundsOfNot(doc.picture().Image(), kWhite);
+    EXPECT_GE(band.height(), 15); // fifteen lines one pixel apart
+    EXPECT_LE(band.height(), 17);
 }
+
+INSTANTIATE_TEST_SUITE_P(Colours, GradientBrushTest,
+                         ::testing::Values(
+                             // 150 / 14 = 10.7 rounds to 11, so red ends at 200 - 154 = 46; green ends exactly.
+                             GradientCase{rgb(200, 10, 100), rgb(50, 250, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
+                             GradientCase{rgb(50, 250, 100), rgb(200, 10, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
+                             GradientCase{kBlack, rgb(254, 254, 254), rgb(254, 254, 254), rgb(2, 0, 0)}));
 
 } // namespace
 } // namespace quill

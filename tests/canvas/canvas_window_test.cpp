@@ -1,7 +1,14 @@
+#include "canvas/options_window.h"
+#include "canvas/text_tool.h"
+#include "canvas/text_window.h"
 #include "support/window_fixture.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
-#include <QMdiSubWindow>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
 #include <gtest/gtest.h>
 
 namespace quill {
@@ -9,50 +16,28 @@ namespace {
 
 using testing::WindowTest;
 
-class CanvasWindowTest : public WindowTest {};
-
-struct TilePlace {
-    int index;
-    QPoint topLeft;
-};
-
-class TileLayoutTest : public WindowTest, public ::testing::WithParamInterface<TilePlace> {};
-
-TEST_P(TileLayoutTest, DesignTimeTilesSurroundThePicture)
+TEST_F(WindowTest, TilesSurroundThePictureAndFollowANewLayout)
 {
-    const auto [index, topLeft] = GetParam();
-    EXPECT_EQ(tile(index)->pos(), topLeft);
-    EXPECT_EQ(tile(index)->size(), QSize(122, 122));
-    EXPECT_EQ(tile(index)->objectName(), QStringLiteral("Picture1(%1)").arg(index));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tiles, TileLayoutTest,
-                         ::testing::Values(TilePlace{0, {121, 120}}, TilePlace{1, {0, 0}}, TilePlace{2, {121, 0}},
-                                           TilePlace{3, {242, 0}}, TilePlace{4, {0, 120}}, TilePlace{5, {242, 120}},
-                                           TilePlace{6, {0, 240}}, TilePlace{7, {121, 240}}, TilePlace{8, {242, 240}}));
-
-TEST_F(CanvasWindowTest, StartsWithNineWhiteTilesUnderTheDrawCaption)
-{
-    EXPECT_EQ(canvas().objectName(), QStringLiteral("Form1"));
+    const QPoint places[kLayerCount] = {{121, 120}, {0, 0},   {121, 0},   {242, 0},  {0, 120},
+                                        {242, 120}, {0, 240}, {121, 240}, {242, 240}};
+    for (int i = 0; i < kLayerCount; ++i) {
+        EXPECT_EQ(tile(i)->geometry(), QRect(places[i], QSize(122, 122))) << i;
+        EXPECT_EQ(tile(i)->objectName(), QStringLiteral("Picture1(%1)").arg(i));
+    }
     EXPECT_EQ(canvas().windowTitle(), QStringLiteral("Draw"));
-    for (int i = 0; i < kLayerCount; ++i)
-        EXPECT_EQ(testing::countPixels(doc.layer(i).Image(), kWhite), 122 * 122) << i;
-    EXPECT_GE(canvas().width(), 242 + 122);
+    doc.layOutGrid(1000, 500);
+    EXPECT_EQ(tile(8)->geometry(), QRect(133, 67, 67, 33));
+    EXPECT_EQ(canvas().gridSize(), QSize(200, 100));
 }
 
-TEST_F(CanvasWindowTest, APressOnAnyTileWritesASnapshotAndEnablesUndo)
+TEST_F(WindowTest, APressWritesASnapshotAndUndoRestoresEveryTile)
 {
     EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
-    move(4, {10, 10}); // the pointer arrives
+    move(4, {10, 10});
     press(4, {10, 10});
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("undo0.bmp"))));
     EXPECT_TRUE(frame->button(QStringLiteral("f"))->isEnabled());
     EXPECT_FALSE(frame->button(QStringLiteral("g"))->isEnabled());
-}
-
-TEST_F(CanvasWindowTest, UndoRestoresThePictureOnEveryTile)
-{
-    press(0, {5, 5});
     doc.picture().setPicture(testing::solidImage(122, 122, rgb(0, 128, 0)));
     doc.PropagateCentre();
     frame->toolbarClick(QStringLiteral("f"));
@@ -62,51 +47,122 @@ TEST_F(CanvasWindowTest, UndoRestoresThePictureOnEveryTile)
     EXPECT_TRUE(frame->button(QStringLiteral("g"))->isEnabled());
 }
 
-TEST_F(CanvasWindowTest, EventsArriveInTwipsOfTheTileUnderThePointer)
+TEST_F(WindowTest, EventsArriveInTwipsAndTheFlashTimerRunsOnlyWhileABandShows)
 {
     move(7, {12, 34});
     EXPECT_DOUBLE_EQ(canvas().controller().LastX, 12 * 15);
     EXPECT_EQ(canvas().controller().LastY, 34 * 15);
-}
-
-TEST_F(CanvasWindowTest, EscapeKeyOnATileCancelsTheTwoClickState)
-{
-    session.state.ClickStage = 1;
-    key(3, Qt::Key_Escape);
-    EXPECT_EQ(session.state.ClickStage, 0);
-}
-
-TEST_F(CanvasWindowTest, FlashTimerRunsOnlyWhileABandIsVisible)
-{
-    EXPECT_FALSE(canvas().flashTimer().isActive());
-    move(0, {3, 3}); // the pointer marker does not flash
-    EXPECT_FALSE(canvas().flashTimer().isActive());
+    EXPECT_FALSE(canvas().flashTimer().isActive()); // the pointer marker does not flash
     canvas().controller().overlays.Shape2.Visible = true;
     canvas().controller().overlaysChanged();
     EXPECT_TRUE(canvas().flashTimer().isActive());
     EXPECT_EQ(canvas().flashTimer().interval(), 100);
-    key(0, Qt::Key_Escape);
+    session.state.ClickStage = 1;
+    key(3, Qt::Key_Escape);
+    EXPECT_EQ(session.state.ClickStage, 0);
     EXPECT_FALSE(canvas().flashTimer().isActive());
 }
 
-TEST_F(CanvasWindowTest, ATileRepaintsOnlyWhatChanged)
+// ---- The text window ----
+
+TEST_F(WindowTest, TextWindowEditsGoStraightIntoTheToolsSettings)
 {
-    QRect heard;
-    doc.layer(8).addChangeListener([&](const QRect &r) { heard |= r; });
-    doc.picture().setScaleMode(ScaleMode::Pixels);
-    doc.picture().setDrawWidth(1);
-    doc.picture().PSet(40, 50, rgb(1, 2, 3));
-    doc.PropagateCentre();
-    EXPECT_EQ(heard, QRect(40, 50, 1, 1));
+    TextWindow &text = *frame->textWindow();
+    EXPECT_EQ(text.text1()->text(), QStringLiteral("ABC"));
+    EXPECT_EQ(text.sizeBox()->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(text.fontBox()->count(), session.state.FontNames.size());
+    text.text1()->setText(QStringLiteral("Tile"));
+    text.boldBox()->click();
+    text.italicBox()->click();
+    text.italicBox()->click(); // and off again
+    text.chooseSize(QStringLiteral("24"));
+    for (const char *bad : {"0", "5000", "big"})
+        text.chooseSize(QString::fromLatin1(bad));
+    text.fontBox()->setEditText(QStringLiteral("Gone Font"));
+    text.fontBox()->setEditText(QString());
+    const TextSettings &t = session.state.Text;
+    EXPECT_EQ(t.Text, QStringLiteral("Tile"));
+    EXPECT_TRUE(t.FontBold);
+    EXPECT_FALSE(t.FontItalic);
+    EXPECT_EQ(t.FontSize, 24);
+    EXPECT_EQ(t.FontName, QStringLiteral("Gone Font"));
+    EXPECT_EQ(text.text1()->font().pointSizeF(), 24); // Text1 shows the font as a sample
+    frame->toolbarClick(QStringLiteral("h"));
+    EXPECT_EQ(frame->textWindow(), nullptr);
+    EXPECT_EQ(session.state.Text.Text, QStringLiteral("ABC")); // closing restores the defaults
 }
 
-TEST_F(CanvasWindowTest, NewLayoutReplacesTheTilesAndGrowsTheWindow)
+TEST_F(WindowTest, TextBoxIsLockedWhileATextIsPlacedThenPrintedOnEveryTile)
 {
-    doc.layOutGrid(1000, 500);
-    EXPECT_EQ(tile(0)->pos(), QPoint(67, 33));
-    EXPECT_EQ(tile(8)->pos(), QPoint(133, 67));
-    EXPECT_EQ(tile(8)->size(), QSize(67, 33));
-    EXPECT_EQ(canvas().gridSize(), QSize(200, 100));
+    TextWindow &text = *frame->textWindow();
+    session.state.ToolMode = kTextTool;
+    session.state.LeftColour = rgb(0, 0, 200);
+    text.text1()->setText(QStringLiteral("Hi"));
+    text.fontBox()->setEditText(QStringLiteral("Gone Font")); // falls back to an installed one
+    move(2, {5, 5});
+    press(2, {5, 5});
+    EXPECT_FALSE(text.text1()->isEnabled());
+    move(6, {40, 50});
+    press(6, {40, 50});
+    EXPECT_TRUE(text.text1()->isEnabled());
+    const QRect inked = testing::boundsOfNot(doc.picture().Image(), kWhite);
+    EXPECT_GE(inked.left(), 40);
+    EXPECT_GE(inked.top(), 50);
+    EXPECT_GT(testing::countPixels(doc.picture().Image(), rgb(0, 0, 200)), 20);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    press(4, {30, 40});
+    key(4, Qt::Key_Escape); // Esc ends the placing too
+    EXPECT_TRUE(text.text1()->isEnabled());
+}
+
+// ---- The options window ----
+
+class OptionsWindowTest : public WindowTest {
+protected:
+    OptionsWindow &options() { return *frame->optionsWindow(); }
+    void chooseTool(int tool)
+    {
+        session.state.ToolMode = static_cast<std::int16_t>(tool);
+        session.stateChanged();
+    }
+};
+
+TEST_F(OptionsWindowTest, ShowsEachToolsRowsAndValuesWithoutChangingThem)
+{
+    EXPECT_EQ(options().textBox(0)->text(), QStringLiteral("10"));
+    EXPECT_TRUE(options().slider(1)->isHidden());
+    session.state.SprayPointWidth = 4;
+    session.state.SprayPointCount = 120;
+    chooseTool(13);
+    EXPECT_FALSE(options().slider(2)->isHidden());
+    EXPECT_EQ(options().textBox(1)->text(), QStringLiteral("4"));
+    EXPECT_EQ(options().slider(2)->value(), 120);
+    EXPECT_EQ(options().label(1)->text(), QStringLiteral("Pointwidth:"));
+    chooseTool(11); // Text: nothing to set, captions stay
+    EXPECT_TRUE(options().textBox(0)->isHidden());
+    EXPECT_EQ(options().label(0)->text(), QStringLiteral("Drawwidth:"));
+    // Point starts without a width of its own: showing it must not give it one.
+    const auto widths = session.state.ToolDrawWidth;
+    chooseTool(2);
+    EXPECT_EQ(options().textBox(0)->text(), QStringLiteral("0"));
+    chooseTool(1);
+    EXPECT_EQ(session.state.ToolDrawWidth, widths);
+}
+
+TEST_F(OptionsWindowTest, SlidersAndTypedWidthsReachTheToolsAndThePreview)
+{
+    options().slider(0)->setValue(20);
+    EXPECT_EQ(options().textBox(0)->text(), QStringLiteral("10")); // a slider leaves the text box
+    EXPECT_EQ(testing::boundsOfNot(options().preview().Image(), kWhite).width(), 20);
+    options().textBox(0)->setText(QStringLiteral("99999"));
+    EXPECT_EQ(session.state.ToolDrawWidth[1], 20);
+    options().textBox(0)->setText(QStringLiteral("7abc"));
+    EXPECT_EQ(options().slider(0)->value(), 7);
+    EXPECT_EQ(options().textBox(0)->text(), QStringLiteral("7abc")); // what was typed stays
+    EXPECT_EQ(testing::boundsOfNot(options().preview().Image(), kWhite).width(), 7);
+    move(0, {20, 20});
+    press(0, {20, 20});
+    EXPECT_EQ(doc.picture().DrawWidth(), 7);
 }
 
 } // namespace

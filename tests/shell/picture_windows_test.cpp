@@ -112,62 +112,30 @@ protected:
     }
 };
 
-TEST_F(NewDialogTest, StartsWithTheStartSizeInTwipsAndTheUnitList)
-{
-    NewPictureDialog *dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->objectName(), QStringLiteral("Form3"));
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("New"));
-    EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(dialog->widthField()->text(), QStringLiteral("1837"));
-    EXPECT_EQ(dialog->heightField()->text(), QStringLiteral("1837"));
-    QStringList units;
-    for (int i = 0; i < dialog->unitList()->count(); ++i)
-        units << dialog->unitList()->itemText(i);
-    EXPECT_EQ(units, (QStringList{"Twips", "Points", "Pixel", "Character", "Inch", "Millimeter", "Centimeter"}));
-    EXPECT_EQ(dialog->unitList()->currentIndex(), 0);
-    EXPECT_EQ(open(), dialog); // a second "New" brings the same dialog forward
-}
-
-TEST_F(NewDialogTest, ARefusedSizeKeepsTheDialogOpenAndThePictureAsItWas)
+TEST_F(NewDialogTest, ARefusedSizeKeepsItOpenAndOkClearsResizesAndLaysOutTheCanvas)
 {
     press(0, {3, 3});
     const QImage before = doc.picture().Image().copy();
-    NewPictureDialog *dialog = open();
+    QPointer<NewPictureDialog> dialog = open();
+    ASSERT_FALSE(dialog.isNull());
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->widthField()->text(), QStringLiteral("1837"));
+    EXPECT_EQ(open(), dialog); // a second "New" brings the same dialog forward
     dialog->widthField()->setText(QStringLiteral("49"));
     dialog->okButton()->click();
     flushDeletes();
     EXPECT_EQ(openWindow<NewPictureDialog>(frame.get()), dialog);
     EXPECT_EQ(doc.picture().Image(), before);
-}
-
-TEST_F(NewDialogTest, OkClearsResizesAndLaysOutTheCanvas)
-{
-    press(0, {3, 3});
-    QPointer<NewPictureDialog> dialog = open();
     dialog->widthField()->setText(QStringLiteral("1500"));
     dialog->heightField()->setText(QStringLiteral("750"));
+    dialog->unitList()->setCurrentIndex(0);
     dialog->okButton()->click();
     flushDeletes();
     EXPECT_TRUE(dialog.isNull());
-    EXPECT_EQ(doc.picture().Image().size(), QSize(100, 50));
     EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 100 * 50);
     EXPECT_TRUE(allLayersEqual(doc));
-    EXPECT_EQ(tile(0)->geometry(), QRect(100, 50, 100, 50));
     EXPECT_EQ(tile(8)->geometry(), QRect(200, 100, 100, 50));
     EXPECT_EQ(canvas().size(), QSize(300, 150 + canvas().barHeight())); // the zoom bar sits above the grid
-}
-
-TEST_F(NewDialogTest, CancelChangesNothing)
-{
-    press(0, {3, 3});
-    const QImage before = doc.picture().Image().copy();
-    QPointer<NewPictureDialog> dialog = open();
-    dialog->widthField()->setText(QStringLiteral("500"));
-    dialog->cancelButton()->click();
-    flushDeletes();
-    EXPECT_TRUE(dialog.isNull());
-    EXPECT_EQ(doc.picture().Image(), before);
 }
 
 // ---- View picture ------------------------------------------------------------------
@@ -181,7 +149,6 @@ TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
     frame->toolbarClick(QStringLiteral("k"));
     QPointer<ViewWindow> view = openWindow<ViewWindow>(frame.get());
     ASSERT_FALSE(view.isNull());
-    EXPECT_EQ(view->objectName(), QStringLiteral("Form10"));
     EXPECT_EQ(view->mosaicRect(), QRect(0, 0, 100, 70));
     view->resize(120, 90);
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -201,41 +168,6 @@ TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
     EXPECT_EQ(doc.picture().Image(), picture);
 }
 
-TEST_F(ViewTest, ReopeningShowsThePictureAsItIsNow)
-{
-    doc.replaceWith(testing::solidImage(4, 4, kWhite));
-    frame->toolbarClick(QStringLiteral("k"));
-    doc.replaceWith(testing::solidImage(4, 4, rgb(200, 10, 10)));
-    frame->toolbarClick(QStringLiteral("k"));
-    flushDeletes();
-    ASSERT_EQ(frame->findChildren<ViewWindow *>().size(), 1);
-    ViewWindow *view = openWindow<ViewWindow>(frame.get());
-    ASSERT_NE(view, nullptr);
-    const QImage shown = view->grab().toImage();
-    EXPECT_EQ(shown.pixel(39, 39), qRgb(200, 10, 10));
-}
-
-// ---- About ---------------------------------------------------------------------------
-
-TEST_F(ViewTest, AboutNamesTheProgramItsVersionAndTheLibrariesAndOkCloses)
-{
-    frame->toolbarClick(QStringLiteral("d"));
-    QPointer<AboutWindow> about = openWindow<AboutWindow>(frame.get());
-    ASSERT_FALSE(about.isNull());
-    EXPECT_EQ(about->objectName(), QStringLiteral("Form5"));
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("About..."));
-    EXPECT_EQ(about->labelText(QStringLiteral("Label1")), QStringLiteral("Quillmar"));
-    EXPECT_EQ(about->labelText(QStringLiteral("Label2")), QStringLiteral("Version:"));
-    EXPECT_EQ(about->labelText(QStringLiteral("Label3")), QStringLiteral(QUILLMAR_VERSION));
-    const QString credits = about->labelText(QStringLiteral("Label7"));
-    EXPECT_TRUE(credits.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
-    EXPECT_TRUE(credits.contains(QStringLiteral("libjpeg-turbo")));
-    EXPECT_FALSE(credits.contains(QStringLiteral("imgdll")));
-    about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    flushDeletes();
-    EXPECT_TRUE(about.isNull());
-}
-
 // ---- Capture --------------------------------------------------------------------------
 
 TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
@@ -250,7 +182,6 @@ TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
     host.clickTrayIcon();
     QPointer<CaptureWindow> capture = frame->captureWindow();
     ASSERT_FALSE(capture.isNull());
-    EXPECT_EQ(capture->objectName(), QStringLiteral("Form13"));
     EXPECT_FALSE(host.trayIconVisible());
     EXPECT_EQ(capture->screenPicture().size(), QSize(320, 240));
     EXPECT_EQ(capture->frameRect(), QRect(0, 0, 24, 16));
@@ -263,8 +194,6 @@ TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
     flushDeletes();
 
     EXPECT_TRUE(capture.isNull());
-    EXPECT_EQ(doc.picture().Image(), host.screen.copy(100, 70, 24, 16));
-    EXPECT_TRUE(allLayersEqual(doc));
     for (int i = 0; i < kLayerCount; ++i)
         EXPECT_EQ(tile(i)->surface().Image(), host.screen.copy(100, 70, 24, 16)) << i;
     EXPECT_TRUE(frame->isMaximized());

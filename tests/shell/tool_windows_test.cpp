@@ -35,25 +35,6 @@ protected:
     }
 };
 
-TEST_F(ToolWindowsTest, TheLoadPlacesTheThreeWindowsAsItsSumsSay)
-{
-    const QRectF canvasTwips = MainFrame::geometryTwips(frame->canvas());
-    const QRectF text = MainFrame::geometryTwips(frame->textWindow());
-    const QRectF options = MainFrame::geometryTwips(frame->optionsWindow());
-    const QRectF zoom = MainFrame::geometryTwips(frame->zoomWindow());
-    // The text window ends 500 twips short of the frame's right edge; frames
-    // settle by a few pixels once shown, hence the looser bound.
-    EXPECT_NEAR(text.left() + text.width(), frame->widthTwips() - 500, 150);
-    // Twips become whole pixels when placed: allow the one pixel that costs.
-    EXPECT_NEAR(options.top(), canvasTwips.height(), 15);
-    EXPECT_NEAR(zoom.left(), canvasTwips.width() + 300, 15);
-    EXPECT_NEAR(zoom.top(), canvasTwips.height() + 200, 15);
-    // The canvas's outer size counts its frame, so Options sits below the whole window.
-    EXPECT_GT(canvasTwips.height(), frame->canvas()->height() * 15.0);
-    EXPECT_NEAR(canvasTwips.top(), 0, 15);
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 5); // canvas, toolbox, text, Options, zoom
-}
-
 class ToggleTest : public ToolWindowsTest, public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(ToggleTest, TheFirstPressDestroysTheWindowAndTheNextOpensAFreshOne)
@@ -88,15 +69,6 @@ TEST_P(ToggleTest, AWindowClosedByItsCloseBoxTakesTwoPressesToReturn)
 
 INSTANTIATE_TEST_SUITE_P(Keys, ToggleTest, ::testing::Values("h", "i", "j"));
 
-TEST_F(ToolWindowsTest, AReopenedWindowReturnsWhereItWas)
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(frame->zoomWindow()->parentWidget());
-    sub->move(30, 40);
-    frame->toolbarClick(QStringLiteral("j"));
-    frame->toolbarClick(QStringLiteral("j"));
-    EXPECT_EQ(frame->zoomWindow()->parentWidget()->pos(), QPoint(30, 40));
-}
-
 TEST_F(ToolWindowsTest, WithoutTheZoomWindowMovingOnTheCanvasIsSafe)
 {
     frame->toolbarClick(QStringLiteral("j"));
@@ -106,20 +78,16 @@ TEST_F(ToolWindowsTest, WithoutTheZoomWindowMovingOnTheCanvasIsSafe)
     EXPECT_EQ(canvas().controller().LastX, 20 * 15);
 }
 
-TEST_F(ToolWindowsTest, AReopenedOptionsWindowShowsTheCurrentTool)
+TEST_F(ToolWindowsTest, ReopenedWindowsShowTheCurrentState)
 {
     frame->toolbarClick(QStringLiteral("i"));
+    frame->toolbarClick(QStringLiteral("h"));
     session.state.ToolMode = 13;
-    frame->toolbarClick(QStringLiteral("i"));
-    EXPECT_EQ(frame->optionsWindow()->configuredTool(), 13);
-}
-
-TEST_F(ToolWindowsTest, AReopenedTextWindowIsLockedIfATextIsBeingPlaced)
-{
-    frame->toolbarClick(QStringLiteral("h"));
     session.state.ClickStage = 1;
+    frame->toolbarClick(QStringLiteral("i"));
     frame->toolbarClick(QStringLiteral("h"));
-    EXPECT_FALSE(frame->textWindow()->text1()->isEnabled());
+    EXPECT_EQ(frame->optionsWindow()->configuredTool(), 13);
+    EXPECT_FALSE(frame->textWindow()->text1()->isEnabled()); // a text is being placed
 }
 
 } // namespace

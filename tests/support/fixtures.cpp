@@ -54,4 +54,11 @@ bool allLayersEqual(const Document &document)
     return true;
 }
 
+Surface pixelSurface(int width, int height)
+{
+    Surface s(width, height);
+    s.setScaleMode(ScaleMode::Pixels);
+    return s;
+}
+
 } // namespace quill::testing

@@ -4,6 +4,7 @@
 
 #include "shell/session.h"
 #include "surface/scripted_host.h"
+#include "surface/surface.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -41,5 +42,7 @@ int countPixels(const QImage &image, Colour colour);
 // The bounding box of the pixels that differ from a colour.
 QRect boundsOfNot(const QImage &image, Colour background);
 bool allLayersEqual(const Document &document);
+// A white surface measured in pixels.
+Surface pixelSurface(int width, int height);
 
 } // namespace quill::testing

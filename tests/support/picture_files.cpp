@@ -1,7 +1,11 @@
 #include "support/picture_files.h"
 
+#include "surface/image_files.h"
+#include "surface/jpeg_library.h"
+
 #include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <vector>
@@ -112,6 +116,27 @@ QImage gradientImage(int width, int height)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1), 128));
     return image;
+}
+
+QByteArray jpegBytes(const QImage &picture, int quality, int options)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.jpg"));
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    QByteArray packed;
+    for (int y = 0; y < rgb.height(); ++y)
+        packed.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3);
+    if (jpeg::saveRgbToJpg(file, reinterpret_cast<const unsigned char *>(packed.constData()), rgb.width(), rgb.height(),
+                           quality, options) != 0)
+        return {};
+    return readFile(file);
+}
+
+QByteArray bitmapBytes(const QImage &picture)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.bmp"));
+    return saveBitmap(picture, file) ? readFile(file) : QByteArray();
 }
 
 QByteArray readFile(const QString &path)

@@ -16,6 +16,11 @@ QImage paletteImage(int width, int height);
 // A smooth picture that JPEG keeps close to the original.
 QImage gradientImage(int width, int height);
 
+// The picture as JPEG bytes, written through the program's own encoder.
+QByteArray jpegBytes(const QImage &picture, int quality = 75, int options = 0);
+// The picture as the bitmap file the program writes.
+QByteArray bitmapBytes(const QImage &picture);
+
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);
 // Mean absolute difference per channel of two same-sized pictures.

@@ -1,76 +1,250 @@
 #include "filter_helpers.h"
+#include "support/fixtures.h"
+#include "support/picture_files.h"
 #include "surface/image_files.h"
+#include "toolbox/operation.h"
+#include "toolbox/pixel_framework.h"
 
-#include <QSet>
+#include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quill {
 namespace {
 
-using testing::FilterTest;
+using testing::pixelAt;
 using testing::randomImage;
+using testing::rowOf;
+using testing::solidImage;
 
-const char *const kFilterButtons[] = {"Command90", "Command91", "Command92", "Command93", "Command94", "Command95",
-                                      "Command20", "Command21", "Command41", "Command42", "Command43", "Command44",
-                                      "Command45", "Command46", "Command47", "Command48", "Command60", "Command61",
-                                      "Command62", "Command63", "Command64", "Command65", "Command84", "Command85",
-                                      "Command86", "Command87", "Command88", "Command89", "Command54", "Command55",
-                                      "Command82", "Command83", "Command39", "Command59", "Command58", "Command66"};
+constexpr Colour kRed = rgb(255, 0, 0);
+constexpr Colour kGrey224 = rgb(224, 224, 224); // the merge box around its image
 
-class FilterButtonTest : public FilterTest, public ::testing::WithParamInterface<const char *> {
+constexpr Colour grad(int x, int y) { return rgb(x * 30 % 256, y * 40 % 256, 7 + x + y); } // gradientImage's pixels
+QImage gradient(int width, int height) { return testing::gradientImage(width, height); }
+
+// The filter fixture, able to load a merge image too.
+class FilterTest : public testing::FilterTest {
 protected:
-    const Operation &op() const { return *findOperation(QString::fromLatin1(GetParam())); }
+    // Loads a picture into the merge box through the Open dialog.
+    void openMerge(const QImage &image, const QString &name = QStringLiteral("merge.bmp"))
+    {
+        ASSERT_TRUE(saveBitmap(image, path(name)));
+        host.openAnswers.push_back({path(name), 1});
+        click(QStringLiteral("open-merge"));
+    }
 };
 
-TEST_P(FilterButtonTest, IsRegisteredWithAShortLowerCaseAlias)
-{
-    const Operation *found = findOperation(QString::fromLatin1(GetParam()));
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->alias, found->alias.toLower());
-    EXPECT_LE(found->alias.size(), 16);
-    EXPECT_FALSE(found->summary.isEmpty());
-    EXPECT_EQ(findOperation(found->alias), found);
-}
+// ---- One table: an operation, its input, and pixels worked out by hand ----
 
-// Every button on the sizes that trip loops up: one pixel, odd, wider and
-// taller than high, and larger than the merge box. Each keeps the size, takes
-// its snapshots, leaves the nine layers equal and, where it takes a snapshot,
-// is undone in one step.
-TEST_P(FilterButtonTest, RunsOnAnySizeAndIsUndoneWhereItTakesASnapshot)
+struct Pixel {
+    int x, y;
+    Colour colour;
+};
+
+struct FilterCase {
+    const char *name;
+    const char *alias;
+    std::function<QImage()> input;
+    std::vector<Pixel> expected;
+    std::function<QImage()> merge = nullptr; // the merge box's image, if any
+    Colour left = kBlack, right = kWhite;
+};
+
+class FilterTableTest : public FilterTest, public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(FilterTableTest, GivesTheWorkedOutPixelsAndUndoesInOneStep)
 {
-    ASSERT_TRUE(saveBitmap(randomImage(40, 30, 1), path(QStringLiteral("m.bmp"))));
-    host.openAnswers.push_back({path(QStringLiteral("m.bmp")), 1});
-    findOperation(QStringLiteral("open-merge"))->run(session);
-    ASSERT_TRUE(session.merge.loaded());
-    for (const QSize size : {QSize(10, 10), QSize(1, 1), QSize(13, 7), QSize(7, 13), QSize(230, 9)}) {
-        load(randomImage(size.width(), size.height(), 7));
-        const QImage before = picture().copy();
-        click(op().alias);
-        EXPECT_EQ(picture().size(), size);
-        if (op().snapshots == 1) {
-            session.undo.Undo(doc);
-            EXPECT_EQ(picture(), before) << size.width() << "x" << size.height();
-        }
+    const FilterCase &c = GetParam();
+    if (c.merge)
+        openMerge(c.merge());
+    const QImage input = c.input();
+    doc.replaceWith(input);
+    session.state.LeftColour = c.left;
+    session.state.RightColour = c.right;
+    click(QString::fromLatin1(c.alias));
+    EXPECT_EQ(picture().size(), input.size());
+    for (const Pixel &p : c.expected)
+        EXPECT_EQ(at(p.x, p.y), p.colour) << "pixel " << p.x << "," << p.y;
+    if (findOperation(QString::fromLatin1(c.alias))->snapshots == 1) {
+        session.undo.Undo(doc);
+        EXPECT_EQ(picture(), input);
+        EXPECT_TRUE(testing::allLayersEqual(doc));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, FilterButtonTest, ::testing::ValuesIn(kFilterButtons));
-
-TEST(OperationTable, NamesAndAliasesAreUnique)
+// Grey levels (r + g + b) / 3 to nearest: (1, 1, 2) -> 1, (20, 21, 234) -> 92, (21, 234, 255) -> 170.
+QImage conversionInputs() { return rowOf({rgb(1, 1, 2), rgb(20, 21, 234), rgb(21, 234, 255), kWhite}); }
+// Rows of the two steps' edge cases: 234 and 21 have room for 20, 235 and 20 do not.
+QImage stepInputs()
 {
-    QSet<QString> names, aliases;
-    for (const Operation &op : allOperations()) {
-        EXPECT_FALSE(names.contains(op.name)) << op.name.toStdString();
-        EXPECT_FALSE(aliases.contains(op.alias)) << op.alias.toStdString();
-        names.insert(op.name);
-        aliases.insert(op.alias);
+    return rowOf({rgb(234, 0, 0), rgb(235, 0, 0), rgb(0, 255, 255), rgb(21, 5, 5), rgb(20, 5, 5), rgb(100, 100, 234),
+                  rgb(100, 100, 240), rgb(220, 100, 50), rgb(60, 100, 50)});
+}
+QImage blurInput()
+{
+    QImage p = solidImage(4, 3, rgb(200, 100, 50));
+    p.setPixel(2, 1, toQRgb(rgb(7, 8, 255)));
+    return p;
+}
+QImage shrinkInput()
+{
+    QImage p = solidImage(6, 2, rgb(200, 200, 200));
+    const Colour row1[6] = {rgb(30, 0, 255), rgb(60, 3, 255), rgb(90, 6, 0),
+                            rgb(120, 9, 0),  rgb(150, 12, 0), rgb(180, 15, 21)};
+    for (int x = 0; x < 6; ++x)
+        p.setPixel(x, 1, toQRgb(row1[x]));
+    return p;
+}
+QImage mergeGreys() { return solidImage(3, 3, rgb(100, 100, 100)); }
+QImage mergeDoc() { return solidImage(6, 1, rgb(200, 100, 50)); }
+
+QImage redDot()
+{
+    QImage p = solidImage(30, 30, kWhite);
+    p.setPixel(15, 15, toQRgb(kRed));
+    return p;
+}
+QImage black(int w, int h) { return solidImage(w, h, kBlack); }
+QImage white(int w, int h) { return solidImage(w, h, kWhite); }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Operations, FilterTableTest, ::testing::Values(
+    // The grey level goes into the hue's channels.
+    FilterCase{"grey", "grey", conversionInputs, {{0, 0, rgb(1, 1, 1)}, {1, 0, rgb(92, 92, 92)}, {3, 0, kWhite}}},
+    FilterCase{"purple", "purple", conversionInputs, {{1, 0, rgb(92, 0, 92)}, {2, 0, rgb(170, 0, 170)}}},
+    FilterCase{"yellow", "yellow", conversionInputs, {{1, 0, rgb(92, 92, 0)}}},
+    FilterCase{"red", "red", conversionInputs, {{2, 0, rgb(170, 0, 0)}}},
+    FilterCase{"green", "green", conversionInputs, {{2, 0, rgb(0, 170, 0)}}},
+    FilterCase{"blue", "blue", conversionInputs, {{0, 0, rgb(0, 0, 1)}}},
+    // Steps of 20 only where the channel has room for them.
+    FilterCase{"red_up", "red-up", stepInputs, {{0, 0, rgb(254, 0, 0)}, {1, 0, rgb(235, 0, 0)}, {2, 0, rgb(20, 255, 255)}}},
+    FilterCase{"red_down", "red-down", stepInputs, {{3, 0, rgb(1, 5, 5)}, {4, 0, rgb(20, 5, 5)}}},
+    FilterCase{"green_up", "green-up", stepInputs, {{0, 0, rgb(234, 20, 0)}, {2, 0, rgb(0, 255, 255)}}},
+    FilterCase{"green_down", "green-down", stepInputs, {{2, 0, rgb(0, 235, 255)}, {4, 0, rgb(20, 5, 5)}}},
+    FilterCase{"blue_up", "blue-up", stepInputs, {{5, 0, rgb(100, 100, 254)}, {6, 0, rgb(100, 100, 240)}}},
+    FilterCase{"blue_down", "blue-down", stepInputs, {{2, 0, rgb(0, 255, 235)}, {3, 0, rgb(21, 5, 5)}}},
+    FilterCase{"white_up", "white-up", stepInputs, {{5, 0, rgb(120, 120, 254)}, {6, 0, rgb(100, 100, 240)}}},
+    FilterCase{"white_down", "white-down", stepInputs, {{3, 0, rgb(21, 5, 5)}, {5, 0, rgb(80, 80, 214)}}},
+    FilterCase{"yellow_up", "yellow-up", stepInputs, {{7, 0, rgb(240, 100, 50)}, {8, 0, rgb(80, 120, 50)}}},
+    FilterCase{"yellow_down", "yellow-down", stepInputs, {{8, 0, rgb(40, 80, 50)}, {3, 0, rgb(21, 5, 5)}}},
+    // Blur: five samples, black beyond the picture, the fifth rounded to nearest.
+    FilterCase{"blur", "blur", blurInput, {{1, 1, rgb(161, 82, 91)}, {0, 0, rgb(120, 60, 30)}, {1, 0, rgb(160, 80, 40)}}},
+    // Mosaic: 8-pixel dots every 3 pixels, later dots covering earlier ones.
+    FilterCase{"mosaic", "mosaic", redDot, {{11, 13, kRed}, {13, 11, kRed}, {14, 13, kWhite}, {11, 14, kWhite}, {15, 15, kWhite}}},
+    // Bands: ten rows a band from the channel-wise low to high colour.
+    FilterCase{"bands_h", "bands-h", [] { return solidImage(12, 100, rgb(9, 9, 9)); },
+               {{0, 0, rgb(51, 51, 51)}, {11, 1, rgb(76, 76, 76)}, {5, 8, kWhite}, {5, 9, rgb(26, 26, 26)}}},
+    FilterCase{"bands_v", "bands-v", [] { return solidImage(100, 30, rgb(9, 9, 9)); },
+               {{0, 29, rgb(20, 120, 40)}, {8, 3, rgb(100, 200, 200)}, {99, 3, rgb(10, 110, 20)}}, nullptr, rgb(0, 100, 200), rgb(100, 200, 0)},
+    FilterCase{"bands_short", "bands-h", [] { return black(4, 5); }, {{3, 4, rgb(10, 50, 30)}}, nullptr, rgb(10, 200, 30), rgb(100, 50, 60)},
+    // Shrink: three columns combined one row higher into the left third.
+    FilterCase{"shrink", "shrink", shrinkInput,
+               {{0, 0, rgb(30, 1, 170)}, {1, 0, rgb(120, 9, 0)}, {2, 0, rgb(60, 5, 7)}, {0, 1, kBlack}, {3, 0, rgb(200, 200, 200)}}},
+    // Mirrors and turns; quarter turns land one pixel right of the exact turn and column 0 keeps its pixels.
+    FilterCase{"mirror_h", "mirror-h", [] { return gradient(7, 5); }, {{0, 0, grad(6, 0)}, {2, 4, grad(4, 4)}}},
+    FilterCase{"mirror_v", "mirror-v", [] { return gradient(7, 5); }, {{0, 0, grad(0, 4)}, {6, 3, grad(6, 1)}}},
+    FilterCase{"half_turn", "half-turn", [] { return gradient(7, 5); }, {{0, 0, grad(6, 4)}, {3, 2, grad(3, 2)}}},
+    FilterCase{"half_turn_twips", "half-turn-twips", [] { return gradient(2, 3); }, {{0, 0, grad(1, 2)}}},
+    FilterCase{"turn_left", "turn-left", [] { return gradient(5, 5); }, {{0, 3, grad(0, 3)}, {1, 0, grad(4, 0)}, {3, 2, grad(2, 2)}, {4, 4, grad(0, 3)}}},
+    FilterCase{"turn_right", "turn-right", [] { return gradient(5, 5); }, {{0, 3, grad(0, 3)}, {1, 0, grad(0, 4)}, {2, 3, grad(3, 3)}, {4, 4, grad(4, 1)}}},
+    FilterCase{"turn_wide_keeps_old_columns", "turn-left", [] { return gradient(9, 5); }, {{1, 0, grad(8, 0)}, {5, 0, grad(8, 4)}, {7, 3, grad(7, 3)}}},
+    // Merges with the image in the merge box: the image, then the box, then black.
+    FilterCase{"blend", "blend", [] { return white(205, 196); },
+               {{4, 3, rgb(127, 127, 127)}, {5, 3, rgb(239, 239, 239)}, {201, 0, rgb(127, 127, 127)}}, [] { return black(5, 4); }},
+    FilterCase{"interleave_even", "interleave", [] { return white(4, 3); },
+               {{0, 0, kBlack}, {1, 0, kWhite}, {1, 1, kBlack}, {3, 2, kWhite}}, [] { return black(10, 10); }},
+    FilterCase{"interleave_odd", "interleave", [] { return white(5, 2); }, {{0, 1, kBlack}, {1, 1, kWhite}}, [] { return black(10, 10); }},
+    FilterCase{"interleave_beyond_the_box", "interleave", [] { return white(204, 1); }, {{200, 0, kBlack}, {202, 0, kWhite}},
+               [] { return black(300, 300); }},
+    FilterCase{"merge_blue", "merge-blue", mergeDoc, {{0, 0, rgb(100, 50, 75)}, {4, 0, rgb(100, 50, 137)}}, mergeGreys},
+    FilterCase{"merge_grey", "merge-grey", mergeDoc, {{0, 0, rgb(150, 100, 75)}}, mergeGreys},
+    FilterCase{"merge_purple", "merge-purple", mergeDoc, {{0, 0, rgb(150, 50, 75)}}, mergeGreys},
+    FilterCase{"merge_yellow", "merge-yellow", mergeDoc, {{0, 0, rgb(150, 100, 25)}}, mergeGreys},
+    FilterCase{"merge_red", "merge-red", mergeDoc, {{0, 0, rgb(150, 50, 25)}}, mergeGreys},
+    FilterCase{"merge_green", "merge-green", mergeDoc, {{0, 0, rgb(100, 100, 25)}, {4, 0, rgb(100, 162, 25)}}, mergeGreys}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(PixelRules, MixRoundsDownAndGreyLevelRoundsToNearest)
+{
+    EXPECT_EQ(MixColours(kBlack, kWhite), rgb(127, 127, 127));
+    EXPECT_EQ(MixColours(rgb(235, 21, 0), rgb(20, 254, 255)), rgb(127, 137, 127));
+    for (auto [r, g, b, grey] : {std::tuple{1, 1, 2, 1}, {1, 2, 2, 2}, {0, 0, 1, 0}, {20, 21, 234, 92}})
+        EXPECT_EQ(GreyLevel(r, g, b), grey) << r << "," << g << "," << b;
+}
+
+TEST(PenDot, IsTheSurfacesOwnDot)
+{
+    for (int width = 1; width <= 24; ++width) {
+        Surface s = testing::pixelSurface(60, 60);
+        s.setDrawWidth(width);
+        s.PSet(30, 30, kBlack);
+        QImage painted = solidImage(60, 60, kWhite);
+        paintDot(painted, 30, 30, penDot(width), toQRgb(kBlack));
+        EXPECT_EQ(painted, s.Image()) << "width " << width;
     }
 }
 
-TEST(OperationTable, BlurBandsAndShrinkTakeNoSnapshot)
+TEST_F(FilterTest, BlurTakesNoSnapshotSoUndoGoesFurtherBack)
 {
-    for (const char *alias : {"blur", "bands-h", "bands-v", "shrink", "open-merge"})
-        EXPECT_EQ(findOperation(QString::fromLatin1(alias))->snapshots, 0) << alias;
-    EXPECT_EQ(findOperation(QStringLiteral("mosaic"))->snapshots, 1);
+    doc.replaceWith(solidImage(5, 5, rgb(10, 10, 10)));
+    click(QStringLiteral("red-up"));
+    click(QStringLiteral("blur"));
+    session.undo.Undo(doc);
+    EXPECT_EQ(at(2, 2), rgb(10, 10, 10)); // back before the step, not just before the blur
+}
+
+TEST_F(FilterTest, InterleaveContinuesFromTheFlagTheLastRunLeft)
+{
+    openMerge(solidImage(10, 10, kBlack));
+    doc.replaceWith(solidImage(4, 2, kWhite)); // 5 x 3 positions: the flag ends at 1
+    click(QStringLiteral("interleave"));
+    EXPECT_EQ(session.state.ClickStage, 1);
+    doc.replaceWith(solidImage(4, 2, kWhite));
+    click(QStringLiteral("interleave"));
+    EXPECT_EQ(at(0, 0), kWhite); // the document first this time
+    EXPECT_EQ(at(1, 0), kBlack);
+    EXPECT_EQ(session.state.ClickStage, 0);
+}
+
+// ---- Loading the merge image ----
+
+TEST_F(FilterTest, OpeningAMergeImageFillsTheBoxWithoutTouchingThePicture)
+{
+    doc.replaceWith(randomImage(10, 10, 1));
+    openMerge(solidImage(3, 2, rgb(1, 20, 235)));
+    ASSERT_EQ(host.openFilters.size(), 1u);
+    EXPECT_EQ(host.openFilters[0],
+              QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;"));
+    EXPECT_EQ(session.merge.box.Point(2, 1), rgb(1, 20, 235));
+    EXPECT_EQ(session.merge.box.Point(3, 1), kGrey224);
+    EXPECT_EQ(session.merge.box.Point(201, 0), kInvalidColour);
+    EXPECT_EQ(picture(), randomImage(10, 10, 1));
+    EXPECT_EQ(session.state.SkipCanvasMouse, -1);
+
+    // Cancel reloads the last chosen file; a damaged file keeps the image.
+    ASSERT_TRUE(saveBitmap(solidImage(3, 3, rgb(50, 50, 50)), path(QStringLiteral("merge.bmp"))));
+    click(QStringLiteral("open-merge"));
+    EXPECT_EQ(session.merge.box.Point(0, 0), rgb(50, 50, 50));
+    ASSERT_TRUE(testing::writeFile(path(QStringLiteral("bad.bmp")), "BM this is not a picture"));
+    host.openAnswers.push_back({path(QStringLiteral("bad.bmp")), 1});
+    click(QStringLiteral("open-merge"));
+    EXPECT_EQ(session.merge.box.Point(0, 0), rgb(50, 50, 50));
+}
+
+TEST_F(FilterTest, WithoutAMergeImageMergesChangeNothingButTakeTheirSnapshot)
+{
+    ASSERT_TRUE(testing::writeFile(path(QStringLiteral("bad.jpg")), "\xff\xd8 truncated"));
+    host.openAnswers.push_back({path(QStringLiteral("bad.jpg")), 1});
+    click(QStringLiteral("open-merge"));
+    EXPECT_FALSE(session.merge.loaded());
+    doc.replaceWith(randomImage(7, 5, 3));
+    for (const char *alias : {"blend", "interleave", "merge-grey", "merge-red"}) {
+        click(QString::fromLatin1(alias));
+        EXPECT_EQ(picture(), randomImage(7, 5, 3)) << alias;
+    }
+    EXPECT_EQ(session.undo.UndoCount, 4);
 }
 
 } // namespace

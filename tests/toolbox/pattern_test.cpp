@@ -5,11 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
-#include <map>
-#include <random>
-#include <set>
 
 namespace quill {
 namespace {
@@ -27,16 +23,6 @@ Pattern numberedPattern()
     return p;
 }
 
-Pattern randomPattern(unsigned seed, int transparentEvery)
-{
-    std::mt19937 engine(seed);
-    Pattern p;
-    for (int k = 0; k < kPatternCells; ++k)
-        p.setCell(k, engine() % transparentEvery == 0 ? QStringLiteral("T")
-                                                      : QString::number(static_cast<Colour>(engine() & 0xffffff)));
-    return p;
-}
-
 QString cellAt(const Pattern &p, int i, int j) { return p.PatternCells[static_cast<std::size_t>(i * 12 + j)]; }
 
 class PatternEditTest : public testing::CoreTest {
@@ -49,55 +35,30 @@ protected:
     Pattern &pattern = session.pattern;
 };
 
-TEST_F(PatternEditTest, StartsFullyTransparent)
-{
-    for (int k = 0; k < kPatternCells; ++k) {
-        EXPECT_EQ(pattern.PatternCells[static_cast<std::size_t>(k)], QStringLiteral("T"));
-        EXPECT_EQ(pattern.GridColours[static_cast<std::size_t>(k)], rgb(50, 50, 100));
-    }
-    EXPECT_FALSE(pattern.TransparentMode || pattern.GridPickColour || pattern.GridPickColourTransparent);
-}
-
-TEST_F(PatternEditTest, LeftAndRightPaintTheTwoColoursAsDecimalText)
+TEST_F(PatternEditTest, ClicksPaintPickOrClearCellsByTheModeFlags)
 {
     editPatternCell(session, 13, 1);
     editPatternCell(session, 14, 2);
-    editPatternCell(session, 15, 4); // middle button: nothing
-    EXPECT_EQ(pattern.PatternCells[13], QString::number(rgb(10, 20, 30)));
-    EXPECT_EQ(pattern.PatternCells[13], QStringLiteral("1971210"));
-    EXPECT_EQ(pattern.GridColours[13], rgb(10, 20, 30));
-    EXPECT_EQ(pattern.PatternCells[14], QString::number(rgb(200, 100, 50)));
+    editPatternCell(session, 15, 4);                                // middle button: nothing
+    EXPECT_EQ(pattern.PatternCells[13], QStringLiteral("1971210")); // the colour as decimal text
     EXPECT_EQ(pattern.GridColours[14], rgb(200, 100, 50));
     EXPECT_EQ(pattern.PatternCells[15], QStringLiteral("T"));
-}
 
-TEST_F(PatternEditTest, TransparentModeMakesCellsTransparentUnlessItsPickFlagIsOn)
-{
-    editPatternCell(session, 0, 1);
-    editPatternCell(session, 1, 1);
     pattern.TransparentMode = true;
-    editPatternCell(session, 0, 2);
-    EXPECT_EQ(pattern.PatternCells[0], QStringLiteral("T"));
-    EXPECT_EQ(pattern.GridColours[0], TransparentCellColour);
-    pattern.GridPickColourTransparent = true;
-    editPatternCell(session, 1, 1);
-    EXPECT_EQ(pattern.PatternCells[1], QString::number(rgb(10, 20, 30)));
-    EXPECT_EQ(session.state.LeftColour, rgb(10, 20, 30));
-}
+    editPatternCell(session, 13, 2);
+    EXPECT_EQ(pattern.PatternCells[13], QStringLiteral("T"));
+    EXPECT_EQ(pattern.GridColours[13], TransparentCellColour);
+    pattern.GridPickColourTransparent = true; // its own flag keeps the cell from clearing
+    editPatternCell(session, 14, 1);
+    EXPECT_EQ(pattern.PatternCells[14], QString::number(rgb(200, 100, 50)));
 
-TEST_F(PatternEditTest, PickModeTakesTheCellColourAsForegroundAndSkipsTransparentCells)
-{
-    session.state.RightColour = rgb(1, 2, 3);
-    editPatternCell(session, 7, 2);
+    pattern.TransparentMode = pattern.GridPickColourTransparent = false;
     pattern.GridPickColour = true;
-    editPatternCell(session, 7, 2);
-    EXPECT_EQ(session.state.LeftColour, rgb(1, 2, 3));
     session.state.LeftColour = kBlue;
-    editPatternCell(session, 8, 1); // transparent
-    pattern.setCell(9, QString());  // empty counts as transparent
+    editPatternCell(session, 8, 1); // transparent cells are not picked
+    pattern.setCell(9, QString());  // and neither are empty ones
     editPatternCell(session, 9, 1);
     EXPECT_EQ(session.state.LeftColour, kBlue);
-    EXPECT_EQ(pattern.PatternCells[7], QString::number(rgb(1, 2, 3)));
 }
 
 TEST_F(PatternEditTest, FillUsesTheBackgroundOrTransparent)
@@ -124,7 +85,7 @@ struct TurnCase {
 
 class PatternTurnTest : public ::testing::TestWithParam<TurnCase> {};
 
-TEST_P(PatternTurnTest, MovesEveryCellWhereTheRuleSays)
+TEST_P(PatternTurnTest, MovesEveryCellWhereTheRuleSaysAndRepeatsBackToTheStart)
 {
     const Pattern before = numberedPattern();
     Pattern after = before;
@@ -135,74 +96,43 @@ TEST_P(PatternTurnTest, MovesEveryCellWhereTheRuleSays)
             EXPECT_EQ(cellAt(after, i, j), cellAt(before, si, sj)) << i << "," << j;
             EXPECT_EQ(after.GridColours[static_cast<std::size_t>(i * 12 + j)], gridColourOf(cellAt(before, si, sj)));
         }
-}
-
-TEST_P(PatternTurnTest, RepeatingGivesTheStartPattern)
-{
-    const Pattern before = randomPattern(7, 3);
-    Pattern p = before;
-    for (int n = 1; n <= 4; ++n) {
-        turnPattern(p, GetParam().turn);
-        EXPECT_EQ(p.PatternCells == before.PatternCells, n % GetParam().period == 0) << n;
+    for (int n = 2; n <= 4; ++n) {
+        turnPattern(after, GetParam().turn);
+        EXPECT_EQ(after.PatternCells == before.PatternCells, n % GetParam().period == 0) << n;
     }
-    EXPECT_EQ(p.GridColours, before.GridColours);
 }
 
-INSTANTIATE_TEST_SUITE_P(Turns, PatternTurnTest,
-                         ::testing::Values(
-                             // new (11 - j, i) = old (i, j)
-                             TurnCase{"QuarterLeft", PatternTurn::QuarterLeft, 4,
-                                      [](int i, int j) {
-                                          return std::pair{j, 11 - i};
-                                      }},
-                             TurnCase{"QuarterRight", PatternTurn::QuarterRight, 4,
-                                      [](int i, int j) {
-                                          return std::pair{11 - j, i};
-                                      }},
-                             TurnCase{"MirrorH", PatternTurn::MirrorH, 2,
-                                      [](int i, int j) {
-                                          return std::pair{i, 11 - j};
-                                      }},
-                             TurnCase{"MirrorV", PatternTurn::MirrorV, 2,
-                                      [](int i, int j) {
-                                          return std::pair{11 - i, j};
-                                      }},
-                             TurnCase{"Half", PatternTurn::Half, 2,
-                                      [](int i, int j) {
-                                          return std::pair{11 - i, 11 - j};
-                                      }}),
-                         [](const auto &info) { return std::string(info.param.label); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Turns, PatternTurnTest, ::testing::Values(
+    TurnCase{"QuarterLeft", PatternTurn::QuarterLeft, 4, [](int i, int j) { return std::pair{j, 11 - i}; }},
+    TurnCase{"QuarterRight", PatternTurn::QuarterRight, 4, [](int i, int j) { return std::pair{11 - j, i}; }},
+    TurnCase{"MirrorH", PatternTurn::MirrorH, 2, [](int i, int j) { return std::pair{i, 11 - j}; }},
+    TurnCase{"MirrorV", PatternTurn::MirrorV, 2, [](int i, int j) { return std::pair{11 - i, j}; }},
+    TurnCase{"Half", PatternTurn::Half, 2, [](int i, int j) { return std::pair{11 - i, 11 - j}; }}),
+    [](const auto &info) { return std::string(info.param.label); });
+// clang-format on
 
-struct TintCase {
-    PatternTint tint;
-    Colour expected; // for a cell of (20, 21, 234), grey level 92
-    Colour fromWhite;
-};
-
-class PatternTintTest : public ::testing::TestWithParam<TintCase> {};
-
-TEST_P(PatternTintTest, ColouredCellsTakeTheirGreyLevelAsTheTint)
+TEST(PatternTint, ColouredCellsTakeTheirGreyLevelAsTheTintAndTransparentOnesStay)
 {
-    Pattern p;
-    p.setCell(0, QString::number(rgb(20, 21, 234)));
-    p.setCell(1, QStringLiteral("T"));
-    p.setCell(2, QString());
-    p.setCell(3, QString::number(kWhite));
-    recolourPattern(p, GetParam().tint);
-    EXPECT_EQ(p.PatternCells[0], QString::number(GetParam().expected));
-    EXPECT_EQ(p.GridColours[0], GetParam().expected);
-    EXPECT_EQ(p.PatternCells[1], QStringLiteral("T"));
-    EXPECT_EQ(p.PatternCells[2], QString());
-    EXPECT_EQ(p.PatternCells[3], QString::number(GetParam().fromWhite));
+    // A cell of (20, 21, 234) has the grey level 92, a white one 255.
+    const std::pair<PatternTint, Colour> tints[] = {
+        {PatternTint::Blue, rgb(0, 0, 92)},    {PatternTint::Green, rgb(0, 92, 0)},
+        {PatternTint::Red, rgb(92, 0, 0)},     {PatternTint::Yellow, rgb(92, 92, 0)},
+        {PatternTint::Purple, rgb(92, 0, 92)}, {PatternTint::Grey, rgb(92, 92, 92)}};
+    for (const auto &[tint, expected] : tints) {
+        Pattern p;
+        p.setCell(0, QString::number(rgb(20, 21, 234)));
+        p.setCell(2, QString());
+        p.setCell(3, QString::number(kWhite));
+        recolourPattern(p, tint);
+        EXPECT_EQ(p.PatternCells[0], QString::number(expected));
+        EXPECT_EQ(p.GridColours[0], expected);
+        EXPECT_EQ(p.PatternCells[1], QStringLiteral("T"));
+        EXPECT_EQ(p.PatternCells[2], QString());
+        EXPECT_EQ(cellColour(p.PatternCells[3]),
+                  rgb(255 * (redOf(expected) > 0), 255 * (greenOf(expected) > 0), 255 * (blueOf(expected) > 0)));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Tints, PatternTintTest,
-                         ::testing::Values(TintCase{PatternTint::Blue, rgb(0, 0, 92), rgb(0, 0, 255)},
-                                           TintCase{PatternTint::Green, rgb(0, 92, 0), rgb(0, 255, 0)},
-                                           TintCase{PatternTint::Red, rgb(92, 0, 0), rgb(255, 0, 0)},
-                                           TintCase{PatternTint::Yellow, rgb(92, 92, 0), rgb(255, 255, 0)},
-                                           TintCase{PatternTint::Purple, rgb(92, 0, 92), rgb(255, 0, 255)},
-                                           TintCase{PatternTint::Grey, rgb(92, 92, 92), kWhite}));
 
 TEST(PatternCells, OnlyDecimalColoursInRangePaint)
 {
@@ -214,91 +144,9 @@ TEST(PatternCells, OnlyDecimalColoursInRangePaint)
     EXPECT_EQ(gridColourOf(QString()), TransparentCellColour);
 }
 
-// Where each tiling puts the pattern: for picture pixel (x, y) the cell is
-// (y mod 12, x mod 12); transparent cells keep the pixel.
-Colour expectedPixel(PatternTiling tiling, const Pattern &p, Colour before, int x, int y)
-{
-    const int i = y % 12, j = x % 12;
-    const auto cell = cellColour(cellAt(p, i, j));
-    if (!cell)
-        return before;
-    switch (tiling) {
-    case PatternTiling::Draw:
-        return *cell;
-    case PatternTiling::Merge: {
-        auto half = [](int a, int b) {
-            const double v = (a + b) / 2.0;
-            return static_cast<int>(std::nearbyint(v));
-        };
-        return rgb(half(redOf(before), redOf(*cell)), half(greenOf(before), greenOf(*cell)),
-                   half(blueOf(before), blueOf(*cell)));
-    }
-    case PatternTiling::ByPixels: {
-        int earlier = 0; // coloured cells to the left in the same cell row
-        for (int jj = 0; jj < j; ++jj)
-            earlier += cellColour(cellAt(p, i, jj)).has_value();
-        return earlier % 2 == 1 ? *cell : before;
-    }
-    }
-    return before;
-}
-
-struct TilingCase {
-    const char *label;
-    PatternTiling tiling;
-    int width, height;
-};
-
-class PatternTilingTest : public testing::CoreTest, public ::testing::WithParamInterface<TilingCase> {};
-
-TEST_P(PatternTilingTest, EveryPixelTakesItsCellAndTransparentCellsKeepThePicture)
-{
-    const auto &param = GetParam();
-    const QImage before = testing::randomImage(param.width, param.height, 3);
-    doc.replaceWith(before);
-    session.pattern = randomPattern(11, 4);
-    session.state.ClickStage = 1;
-    applyPattern(session, param.tiling);
-
-    const QImage &after = doc.picture().Image();
-    ASSERT_EQ(after.size(), before.size());
-    int kept = 0;
-    for (int y = 0; y < param.height; ++y)
-        for (int x = 0; x < param.width; ++x) {
-            const Colour old = pixelAt(before, x, y);
-            const Colour now = pixelAt(after, x, y);
-            ASSERT_EQ(now, expectedPixel(param.tiling, session.pattern, old, x, y)) << x << "," << y;
-            kept += now == old;
-        }
-    if (param.width * param.height > 1) {
-        EXPECT_GT(kept, 0);
-        EXPECT_LT(kept, param.width * param.height);
-    }
-    EXPECT_TRUE(testing::allLayersEqual(doc));
-    EXPECT_EQ(session.state.ClickStage, 0);
-    EXPECT_EQ(session.undo.UndoCount, 1);
-    EXPECT_EQ(doc.layer(0).scaleMode(), ScaleMode::Pixels);
-
-    session.undo.Undo(doc);
-    EXPECT_EQ(doc.picture().Image().convertToFormat(QImage::Format_RGB32), before);
-    EXPECT_TRUE(testing::allLayersEqual(doc));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tilings, PatternTilingTest,
-                         ::testing::Values(TilingCase{"Draw", PatternTiling::Draw, 30, 27},
-                                           TilingCase{"Merge", PatternTiling::Merge, 30, 27},
-                                           TilingCase{"ByPixels", PatternTiling::ByPixels, 30, 27},
-                                           TilingCase{"DrawOnePixel", PatternTiling::Draw, 1, 1},
-                                           TilingCase{"DrawSmall", PatternTiling::Draw, 10, 10},
-                                           TilingCase{"DrawExactTiles", PatternTiling::Draw, 24, 36},
-                                           TilingCase{"DrawRoundsToEvenTiles", PatternTiling::Draw, 137, 16},
-                                           TilingCase{"MergeWide", PatternTiling::Merge, 61, 13},
-                                           TilingCase{"ByPixelsTall", PatternTiling::ByPixels, 13, 61}),
-                         [](const auto &info) { return std::string(info.param.label); });
-
 class PatternApplyTest : public testing::CoreTest {};
 
-TEST_F(PatternApplyTest, AllTransparentChangesNothingButTakesASnapshot)
+TEST_F(PatternApplyTest, AllTransparentChangesNothingButTakesASnapshotAndUndoes)
 {
     const QImage before = testing::randomImage(25, 25, 5);
     doc.replaceWith(before);
@@ -306,6 +154,14 @@ TEST_F(PatternApplyTest, AllTransparentChangesNothingButTakesASnapshot)
         applyPattern(session, tiling);
     EXPECT_EQ(doc.picture().Image(), before);
     EXPECT_EQ(session.undo.UndoCount, 3);
+    session.pattern.setCell(7, QString::number(kBlue));
+    session.state.ClickStage = 1;
+    applyPattern(session, PatternTiling::Draw);
+    EXPECT_EQ(pixelAt(doc.picture().Image(), 19, 12), kBlue);
+    EXPECT_EQ(session.state.ClickStage, 0);
+    session.undo.Undo(doc);
+    EXPECT_EQ(doc.picture().Image(), before);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
 }
 
 TEST_F(PatternApplyTest, ASingleCellAtIndexZeroPaintsTheCornerOfEveryTile)
@@ -346,25 +202,6 @@ TEST_F(PatternApplyTest, MergeByPixelsAlternatesOverColouredCellsOnlyAndRestarts
     EXPECT_EQ(pixelAt(image, 4, 0), kBlue);
     EXPECT_EQ(pixelAt(image, 5, 1), kWhite);
     EXPECT_EQ(testing::countPixels(image, kBlue), 2);
-}
-
-// The pattern buttons as the toolbox and the batch runner find them.
-TEST(PatternOperations, EveryButtonIsRegisteredOnceWithItsSnapshotCount)
-{
-    const std::map<QString, int> snapshots = {
-        {"Command67", 1}, {"Command68", 1}, {"Command57", 1}, {"Command69", 0}, {"Command72", 0},  {"Command73", 0},
-        {"Command74", 0}, {"Command75", 0}, {"Command76", 0}, {"Command77", 0}, {"Command78", 0},  {"Command79", 0},
-        {"Command96", 0}, {"Command97", 0}, {"Command98", 0}, {"Command99", 0}, {"Command100", 0}, {"Command101", 0}};
-    std::set<QString> aliases;
-    for (const auto &[name, count] : snapshots) {
-        const Operation *op = findOperation(name);
-        ASSERT_NE(op, nullptr) << name.toStdString();
-        EXPECT_EQ(op->snapshots, count) << name.toStdString();
-        EXPECT_EQ(findOperation(op->alias), op);
-        EXPECT_TRUE(aliases.insert(op->alias).second);
-        EXPECT_EQ(op->replacedInBatchBy.isEmpty(), name != "Command72" && name != "Command73");
-    }
-    EXPECT_EQ(findOperation(QStringLiteral("pattern-open"))->replacedInBatchBy, QStringLiteral("--pattern FILE"));
 }
 
 class PatternOperationRunTest : public testing::CoreTest {};

@@ -78,7 +78,9 @@ TEST_P(WrapBlurTest, NeighboursAndDotsBeyondAnEdgeComeFromTheOppositeEdge)
 
 INSTANTIATE_TEST_SUITE_P(Pens, WrapBlurTest, ::testing::Values(1, 2, 3, 8));
 
-TEST_F(FilterTest, WrappedMosaicDotsContinueAtTheOppositeEdge)
+using WrapMosaicTest = FilterTest;
+
+TEST_F(WrapMosaicTest, DotsContinueAtTheOppositeEdge)
 {
     unsigned seed = 400;
     for (const QSize &size : testing::comparisonSizes()) {

@@ -25,19 +25,6 @@ protected:
     }
 };
 
-TEST_F(ToolboxWindowTest, IsTheToolboxOfTheDesignedSizePlacedTopRight)
-{
-    ToolboxWindow &t = toolbox();
-    EXPECT_EQ(t.windowTitle(), QStringLiteral("Toolbox"));
-    EXPECT_EQ(t.size(), QSize(539, 388));
-    auto *sub = qobject_cast<QMdiSubWindow *>(t.parentWidget());
-    ASSERT_NE(sub, nullptr);
-    EXPECT_TRUE(sub->isVisible());
-    EXPECT_EQ(sub->pos().y(), 100 / 15);
-    // Left = frame width - toolbox width - 300 twips (20 pixels), as the frame measured itself at load.
-    EXPECT_EQ(sub->pos().x(), frame->width() - sub->frameGeometry().width() - 20);
-}
-
 TEST_F(ToolboxWindowTest, EveryRowIsAControlAtItsPlaceWithItsNameAndTooltip)
 {
     for (const ToolboxButton &b : toolboxButtons()) {
@@ -61,45 +48,6 @@ TEST_F(ToolboxWindowTest, EveryRowIsAControlAtItsPlaceWithItsNameAndTooltip)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->title(), f.caption);
         EXPECT_EQ(box->geometry(), f.rect);
-    }
-}
-
-TEST_F(ToolboxWindowTest, PanelsThatOtherControlsFillAreInPlace)
-{
-    EXPECT_EQ(toolbox().mergeBox()->objectName(), QStringLiteral("Picture7"));
-    EXPECT_EQ(toolbox().mergeBox()->geometry(), QRect(40, 160, 201, 193));
-    EXPECT_EQ(toolbox().patternGridArea()->pos(), QPoint(256, 160));
-    QWidget *lastCell = toolbox().findChild<QWidget *>(QStringLiteral("im(143)"));
-    ASSERT_NE(lastCell, nullptr);
-    EXPECT_EQ(QRect(lastCell->mapTo(&toolbox(), QPoint(0, 0)), lastCell->size()),
-              QRect(256 + 11 * 16, 160 + 11 * 16, 17, 17));
-    EXPECT_EQ(child("Picture1")->geometry(), QRect(12, 8, 57, 113));
-    EXPECT_EQ(child("Picture2")->geometry(), QRect(8, 120, 25, 25));
-    EXPECT_EQ(child("Picture3")->geometry(), QRect(24, 128, 25, 25));
-    EXPECT_EQ(child("Picture4")->geometry(), QRect(40, 120, 25, 25));
-    EXPECT_EQ(child("Picture5")->geometry(), QRect(8, 146, 17, 12));
-    EXPECT_EQ(child("Picture6")->geometry(), QRect(72, 160, 9, 9));
-}
-
-TEST_F(ToolboxWindowTest, ToolButtonsChooseTheCanvasTool)
-{
-    for (const ToolboxButton &b : toolboxButtons()) {
-        if (b.kind != ButtonKind::Tool)
-            continue;
-        toolbox().button(b.name)->click();
-        EXPECT_EQ(session.state.ToolMode, b.toolMode) << b.name.toStdString();
-    }
-}
-
-TEST_F(ToolboxWindowTest, TheTwoDeadButtonsDoNothing)
-{
-    toolbox().click(QStringLiteral("Command22"));
-    doc.forEachLayer([](Surface &l) { l.FillStyle = 0; });
-    for (const char *name : {"Command71", "Command80"}) {
-        toolbox().button(QString::fromLatin1(name))->click();
-        EXPECT_EQ(session.state.ToolMode, 13) << name;
-        EXPECT_EQ(doc.layer(4).FillStyle, 0) << name;
-        EXPECT_EQ(session.undo.UndoCount, 0) << name;
     }
 }
 
@@ -147,23 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Picks, PalettePickTest,
                                            PickCase{"RightOnPlainColours", 2, 2, {30, 30}, false, true, true},
                                            PickCase{"MoveWithoutButton", 2, 0, {5, 5}, false, false, true},
                                            PickCase{"FirstColumnIsNotPickable", 1, 1, {0, 20}, false, false, false},
-                                           PickCase{"FirstRowIsNotPickable", 2, 2, {20, 0}, false, false, false},
-                                           PickCase{"PastTheRightEdge", 1, 1, {57, 20}, false, false, false},
                                            PickCase{"PastTheBottomOfImage2", 2, 1, {20, 57}, false, false, false}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(ToolboxWindowTest, ThePaletteHasColoursToPick)
-{
-    const Surface &palette = toolbox().colours().Picture1;
-    std::set<Colour> colours;
-    for (int y = 1; y < kPaletteHeight; y += 3)
-        for (int x = 1; x < kPaletteWidth; x += 3)
-            colours.insert(palette.Point(x, y));
-    EXPECT_GT(colours.size(), 150u);
-    EXPECT_TRUE(colours.count(kBlack));
-    EXPECT_TRUE(colours.count(kWhite));
-    EXPECT_TRUE(colours.count(kRed));
-}
 
 TEST_F(ToolboxWindowTest, SwatchesOpenTheColourDialogAndCancelKeepsItsLastColour)
 {
@@ -194,18 +127,6 @@ TEST_F(ToolboxWindowTest, SwapExchangesTheColoursThroughTheHolder)
     toolbox().swatchClick(QStringLiteral("Picture5"));
     EXPECT_EQ(session.state.LeftColour, kRed);
     EXPECT_EQ(session.state.RightColour, rgb(0, 0, 255));
-}
-
-TEST_F(ToolboxWindowTest, APickedColourDrawsOnTheCanvas)
-{
-    toolbox().paletteMouse(2, 1, 40, 20); // a plain colour block
-    const Colour picked = session.state.LeftColour;
-    ASSERT_NE(picked, kBlack);
-    EXPECT_EQ(shown("Picture2"), picked);
-    toolbox().click(QStringLiteral("Command1"));
-    move(0, {30, 30});
-    press(0, {30, 30});
-    EXPECT_EQ(testing::pixelAt(doc.picture().Image(), 30, 30), picked);
 }
 
 } // namespace

@@ -1,0 +1,331 @@
+#include "support/fixtures.h"
+#include "support/picture_files.h"
+#include "surface/image_files.h"
+#include "surface/jpeg_library.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <turbojpeg.h>
+
+#include <functional>
+
+namespace quill {
+namespace {
+
+using testing::TempDirTest;
+using namespace quill::jpeg;
+
+// ---- Bitmaps of the depths the library reads, built byte by byte ----
+
+struct BmpKind {
+    const char *name;
+    int bits;
+    int headerSize; // 12 (OS/2), 40 or 108
+    bool topDown;
+    std::uint32_t compression; // 0 plain, 3 bit fields (5-6-5, or red in the low byte)
+};
+
+constexpr int kW = 13; // odd, so every depth pads its rows
+constexpr int kH = 5;
+
+QRgb paletteEntry(int i) { return qRgb(i * 37 % 256, i * 91 % 256, i * 53 % 256); }
+
+// The stored value of pixel (x, y) and the colour it must read as.
+std::pair<std::uint32_t, QRgb> pixelOf(const BmpKind &s, int x, int y)
+{
+    if (s.bits <= 8) {
+        const int i = (x + 2 * y + x * y) % (1 << s.bits);
+        return {static_cast<std::uint32_t>(i), paletteEntry(i)};
+    }
+    if (s.bits == 16) {
+        const int r = x * 3 % 32, g = y * 5 % 64, b = (x + y) % 32;
+        return {static_cast<std::uint32_t>(r << 11 | g << 5 | b), qRgb(r * 255 / 31, g * 255 / 63, b * 255 / 31)};
+    }
+    const int r = x * 11 % 256, g = y * 50 % 256, b = (x * y * 7 + 3) % 256;
+    const std::uint32_t low = s.compression == 3 ? r : b, high = s.compression == 3 ? b : r;
+    return {low | g << 8 | high << 16 | 0x5a000000u, qRgb(r, g, b)};
+}
+
+QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
+{
+    QByteArray info;
+    const auto put = [](QByteArray &b, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.append(static_cast<char>((v >> (8 * i)) & 0xff));
+    };
+    const int paletteCount = s.bits <= 8 ? 1 << s.bits : 0;
+    const int dim = s.headerSize == 12 ? 2 : 4;
+    put(info, static_cast<std::uint32_t>(s.headerSize), 4);
+    put(info, static_cast<std::uint32_t>(width), dim);
+    put(info, static_cast<std::uint32_t>(s.topDown ? -height : height), dim);
+    put(info, 1, 2);
+    put(info, static_cast<std::uint32_t>(s.bits), 2);
+    if (s.headerSize > 12) {
+        for (std::uint32_t v : {s.compression, 0u, 2835u, 2835u, static_cast<std::uint32_t>(paletteCount), 0u})
+            put(info, v, 4);
+        if (s.compression == 3)
+            for (std::uint32_t m : s.bits == 16 ? std::array<std::uint32_t, 3>{0xf800, 0x07e0, 0x001f}
+                                                : std::array<std::uint32_t, 3>{0xff, 0xff00, 0xff0000})
+                put(info, m, 4);
+        info.append(QByteArray(std::max<qsizetype>(0, s.headerSize - info.size()), '\0'));
+    }
+    for (int i = 0; i < paletteCount; ++i)
+        put(info, paletteEntry(i) & 0xffffff, s.headerSize == 12 ? 3 : 4);
+    QByteArray pixels;
+    const int stride = (width * s.bits + 31) / 32 * 4;
+    for (int row = 0; row < height; ++row) {
+        const int y = s.topDown ? row : height - 1 - row;
+        QByteArray line(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t v = pixelOf(s, x, y).first;
+            if (s.bits <= 8) {
+                const int perByte = 8 / s.bits;
+                line[x / perByte] = static_cast<char>(line[x / perByte] | v << (8 - s.bits * (x % perByte + 1)));
+            } else {
+                for (int k = 0; k < s.bits / 8; ++k)
+                    line[x * s.bits / 8 + k] = static_cast<char>((v >> (8 * k)) & 0xff);
+            }
+        }
+        pixels += line;
+    }
+    QByteArray file("BM");
+    put(file, static_cast<std::uint32_t>(14 + info.size() + pixels.size()), 4);
+    put(file, 0, 4);
+    put(file, static_cast<std::uint32_t>(14 + info.size()), 4);
+    return file + info + pixels;
+}
+
+class BitmapDepthTest : public TempDirTest, public ::testing::WithParamInterface<BmpKind> {};
+
+TEST_P(BitmapDepthTest, ReadsEveryPixelAsRgbBytesAndAsARaster)
+{
+    const QByteArray bytes = buildBmp(GetParam());
+    ASSERT_TRUE(testing::writeFile(path("in.bmp"), bytes));
+    const RgbPixels rgb = readRgbFromBmp(path("in.bmp"));
+    ASSERT_TRUE(rgb) << lastErrorText().toStdString();
+    ASSERT_EQ(QSize(rgb.width, rgb.height), QSize(kW, kH));
+    const auto raster = decodeBitmap(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), 1 << 20);
+    ASSERT_TRUE(raster);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const QRgb want = pixelOf(GetParam(), x, y).second;
+            const unsigned char *p = rgb.data.get() + 3 * (y * kW + x);
+            EXPECT_EQ(qRgb(p[0], p[1], p[2]), want) << x << "," << y;
+            EXPECT_EQ(raster->pixel(x, y), want) << x << "," << y;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, BitmapDepthTest,
+                         ::testing::Values(BmpKind{"mono", 1, 40, false, 0}, BmpKind{"nibbles", 4, 40, false, 0},
+                                           BmpKind{"os2_indexed", 8, 12, false, 0}, BmpKind{"rgb565", 16, 40, false, 3},
+                                           BmpKind{"bgr_top_down", 24, 40, true, 0},
+                                           BmpKind{"os2_bgr", 24, 12, false, 0},
+                                           BmpKind{"rgbx_fields_v4", 32, 108, false, 3}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+QByteArray withHeader(int width, int height, int bits, std::uint32_t compression = 0)
+{
+    QByteArray b = buildBmp({"", 24, 40, false, 0}, 2, 2).left(54);
+    for (auto [at, v, n] : {std::tuple{18, static_cast<std::uint32_t>(width), 4},
+                            {22, static_cast<std::uint32_t>(height), 4},
+                            {28, static_cast<std::uint32_t>(bits), 2},
+                            {30, compression, 4}})
+        for (int i = 0; i < n; ++i)
+            b[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+    return b;
+}
+
+struct BadBitmap {
+    const char *name;
+    std::function<QByteArray()> bytes;
+    int code;
+};
+
+class BadBitmapTest : public TempDirTest, public ::testing::WithParamInterface<BadBitmap> {};
+
+// The library names the reason; the picture loader refuses the file too.
+TEST_P(BadBitmapTest, FailsWithItsErrorCodeAndText)
+{
+    ASSERT_TRUE(testing::writeFile(path("bad.bmp"), GetParam().bytes()));
+    EXPECT_FALSE(readRgbFromBmp(path("bad.bmp")));
+    EXPECT_EQ(lastErrorCode(), GetParam().code);
+    EXPECT_FALSE(lastErrorText().isEmpty());
+    EXPECT_FALSE(loadPicture(path("bad.bmp")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadBitmapTest,
+    ::testing::Values(BadBitmap{"text", [] { return QByteArray("just some words\n"); }, kErrorNotBitmap},
+                      BadBitmap{"pixels_cut",
+                                [] {
+                                    return buildBmp({"", 24, 40, false, 0}).chopped(7);
+                                },
+                                kErrorTruncated},
+                      BadBitmap{"big_header_no_data", [] { return withHeader(3000, 3000, 24); }, kErrorTruncated},
+                      BadBitmap{"huge_header_no_data", [] { return withHeader(30000, 30000, 24); }, kErrorTooLarge},
+                      BadBitmap{"run_length", [] { return withHeader(4, 4, 8, 1); }, kErrorUnsupported},
+                      BadBitmap{"zero_width", [] { return withHeader(0, 4, 24); }, kErrorNotBitmap}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ---- The picture loader ----
+
+TEST_F(TempDirTest, LoadsBitmapsGifsAndJpegsByContentFromAnyPath)
+{
+    const QImage picture = testing::paletteImage(23, 17);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Bilder ä ß 日本")));
+    const QString bmp = path(QStringLiteral("Bilder ä ß 日本/Kachel ü.bmp"));
+    ASSERT_TRUE(saveBitmap(picture, bmp));
+    EXPECT_EQ(loadPicture(bmp), picture);
+    const RgbPixels rgb = readRgbFromBmp(bmp); // the library reads what the program writes
+    ASSERT_TRUE(rgb);
+    EXPECT_EQ(QImage(rgb.data.get(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888)
+                  .convertToFormat(QImage::Format_RGB32),
+              picture);
+    ASSERT_TRUE(testing::writeFile(path("really_a_gif.bmp"), testing::encodeGif(picture)));
+    EXPECT_EQ(loadPicture(path("really_a_gif.bmp")), picture);
+    const QImage smooth = testing::gradientImage(40, 30);
+    ASSERT_TRUE(testing::writeFile(path("a.jpg"), testing::jpegBytes(smooth)));
+    const auto jpg = loadPicture(path("a.jpg"));
+    ASSERT_TRUE(jpg);
+    EXPECT_EQ(jpg->format(), QImage::Format_RGB32);
+    EXPECT_LT(testing::meanError(*jpg, smooth), 2.0);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.bmp")));
+    for (const char *bad : {"folder.bmp", "missing.gif", ""})
+        EXPECT_FALSE(loadPicture(bad[0] ? path(QString::fromLatin1(bad)) : QString())) << bad;
+}
+
+QByteArray setBytes(QByteArray b, std::initializer_list<std::pair<qsizetype, int>> values)
+{
+    for (auto [at, v] : values)
+        b[at] = static_cast<char>(v);
+    return b;
+}
+
+struct BadFile {
+    const char *name;
+    const char *fileName;
+    std::function<QByteArray()> bytes;
+};
+
+class BadFileTest : public TempDirTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadFileTest, IsRefusedByTheLoader)
+{
+    ASSERT_TRUE(testing::writeFile(path(GetParam().fileName), GetParam().bytes()));
+    EXPECT_FALSE(loadPicture(path(GetParam().fileName)));
+}
+
+QByteArray gif() { return testing::encodeGif(testing::paletteImage(31, 17)); }
+QByteArray jpg() { return testing::jpegBytes(testing::gradientImage(48, 32)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadFileTest,
+    ::testing::Values(
+        BadFile{"gif_cut_half", "a.gif", [] { return gif().left(gif().size() * 6 / 10); }},
+        BadFile{"gif_cut_before_end", "a.gif", [] { return gif().chopped(3); }},
+        BadFile{"jpeg_cut_header", "a.jpg", [] { return jpg().left(jpg().size() / 5); }},
+        BadFile{"jpeg_cut_end_marker", "a.jpg", [] { return jpg().chopped(2); }},
+        // Headers claiming 30000 x 30000 pixels (0x7530), little or nothing after them.
+        BadFile{"huge_jpeg_header", "huge.jpg",
+                [] {
+                    const QByteArray b = jpg();
+                    const qsizetype sof = b.indexOf("\xff\xc0");
+                    return setBytes(b, {{sof + 5, 0x75}, {sof + 6, 0x30}, {sof + 7, 0x75}, {sof + 8, 0x30}})
+                        .left(b.indexOf("\xff\xda") + 20);
+                }},
+        BadFile{
+            "huge_gif_header", "huge.gif",
+            [] {
+                return setBytes(
+                    gif().left(791),
+                    {{6, 0x30}, {7, 0x75}, {8, 0x30}, {9, 0x75}, {786, 0x30}, {787, 0x75}, {788, 0x30}, {789, 0x75}});
+            }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ---- JPEG writing and reading ----
+
+std::optional<QImage> decode(const QByteArray &bytes, qint64 maxBytes = 1 << 24)
+{
+    return decodeJpeg(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), maxBytes);
+}
+
+TEST(Jpeg, SavesBaselineOrProgressiveAtTheGivenQuality)
+{
+    ASSERT_TRUE(initLibrary());
+    const QImage smooth = testing::gradientImage(64, 48);
+    const QImage noisy = testing::randomImage(64, 64, 3);
+    EXPECT_LT(testing::jpegBytes(noisy, 10).size() * 2, testing::jpegBytes(noisy, 95).size());
+    const QByteArray progressive = testing::jpegBytes(noisy, 75, kSaveProgressive);
+    EXPECT_TRUE(progressive.contains("\xff\xc2"));
+    EXPECT_TRUE(decode(progressive));
+    // The next plain file is baseline again and undamaged.
+    const QByteArray after = testing::jpegBytes(smooth);
+    EXPECT_EQ(lastErrorCode(), kNoError);
+    EXPECT_TRUE(after.startsWith("\xff\xd8\xff"));
+    EXPECT_TRUE(after.contains("\xff\xc0"));
+    const auto back = decode(after);
+    ASSERT_TRUE(back);
+    EXPECT_LT(testing::meanError(*back, smooth), 2.0);
+}
+
+TEST_F(TempDirTest, JpegRefusesBadArgumentsAndUnwritableTargets)
+{
+    const unsigned char rgb[3] = {1, 2, 3};
+    const QString target = path("never.jpg");
+    for (auto call :
+         std::initializer_list<std::function<int()>>{[&] { return saveRgbToJpg(target, nullptr, 1, 1, 75, 0); },
+                                                     [&] { return saveRgbToJpg(target, rgb, 0, 1, 75, 0); },
+                                                     [&] { return saveRgbToJpg(target, rgb, 1, 1, 101, 0); },
+                                                     [&] { return saveRgbToJpg(target, rgb, 1, 1, 75, 64); }}) {
+        EXPECT_EQ(call(), kErrorBadArgument);
+        EXPECT_EQ(lastErrorCode(), kErrorBadArgument);
+    }
+    EXPECT_FALSE(QFileInfo::exists(target));
+    ASSERT_TRUE(testing::writeFile(path("plain"), "not a folder"));
+    EXPECT_EQ(saveRgbToJpg(path("plain/out.jpg"), rgb, 1, 1, 75, 0), kErrorCannotWrite);
+    EXPECT_FALSE(lastErrorText().isEmpty());
+    EXPECT_EQ(testing::readFile(path("plain")), QByteArray("not a folder"));
+}
+
+TEST(Jpeg, CutOffOrOversizedFilesAreRefusedAndStrayBytesBeforeTheEndOnlyWarn)
+{
+    const QImage picture = testing::gradientImage(64, 64);
+    const QByteArray whole = testing::jpegBytes(picture);
+    EXPECT_FALSE(decode(whole.left(whole.size() * 95 / 100)));
+    EXPECT_TRUE(lastErrorCode() == kErrorTruncated || lastErrorCode() >= kErrorCodec) << lastErrorCode();
+    EXPECT_FALSE(decode(whole, 64 * 64 * 4 - 1));
+    EXPECT_EQ(lastErrorCode(), kErrorTooLarge);
+    QByteArray stray = whole;
+    stray.insert(stray.size() - 2, "\x12\x34", 2);
+    const auto back = decode(stray);
+    ASSERT_TRUE(back);
+    EXPECT_LT(testing::meanError(*back, picture), 2.0);
+}
+
+TEST(Jpeg, CmykJpegsOpenAsTheColoursTheyPrint)
+{
+    // Inverted CMYK, as print programs store it: (255, 0, 128, 255) prints as RGB (255, 0, 128).
+    std::vector<unsigned char> cmyk(16 * 16 * 4);
+    for (std::size_t i = 0; i < cmyk.size(); i += 4) {
+        cmyk[i] = 255;
+        cmyk[i + 2] = 128;
+        cmyk[i + 3] = 255;
+    }
+    tjhandle handle = tjInitCompress();
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    ASSERT_EQ(tjCompress2(handle, cmyk.data(), 16, 0, 16, TJPF_CMYK, &out, &size, TJSAMP_444, 95, 0), 0);
+    const QByteArray bytes(reinterpret_cast<const char *>(out), static_cast<qsizetype>(size));
+    tjFree(out);
+    tjDestroy(handle);
+    const auto picture = decode(bytes);
+    ASSERT_TRUE(picture);
+    const QRgb c = picture->pixel(8, 8);
+    EXPECT_NEAR(qRed(c), 255, 3);
+    EXPECT_NEAR(qGreen(c), 0, 3);
+    EXPECT_NEAR(qBlue(c), 128, 3);
+}
+
+} // namespace
+} // namespace quill
