@@ -8,7 +8,6 @@
 #include "shell/file_commands.h"
 #include "shell/icons.h"
 #include "shell/new_picture_dialog.h"
-#include "shell/toolbar_shortcuts.h"
 #include "shell/view_window.h"
 #include "shell/zoom_window.h"
 #include "surface/numeric_rules.h"
@@ -16,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -31,24 +31,26 @@ namespace {
 struct ToolbarButton {
     const char *key;
     const char *tooltip;
+    // The everyday commands' keys, as every desktop program has them ("; " between two).
+    const char *shortcuts = nullptr;
 };
 
 // Left to right. "Toglle" is the button's own spelling.
 constexpr ToolbarButton kToolbar[] = {
-    {"a", "New"},
-    {"b", "Open"},
-    {"c", "Save"},
-    {"l", "Copy image"},
-    {"m", "Paste image"},
-    {"f", "Undo"},
-    {"g", "Redo"},
+    {"a", "New", "Ctrl+N"},
+    {"b", "Open", "Ctrl+O"},
+    {"c", "Save", "Ctrl+S"},
+    {"l", "Copy image", "Ctrl+C"},
+    {"m", "Paste image", "Ctrl+V"},
+    {"f", "Undo", "Ctrl+Z"},
+    {"g", "Redo", "Ctrl+Y; Ctrl+Shift+Z"},
     {"h", "Toggle text window"},
     {"i", "Toggle option windows"},
     {"j", "Toglle zoom window"},
     {"n", "Capturescreen"},
     {"k", "View picture"},
     {"d", "About..."},
-    {"e", "Quit"},
+    {"e", "Quit", "Ctrl+Q"},
     // The seam tools; "o" and "r" are toggles.
     {"o", "Wrap at edges"},
     {"p", "Offset by half"},
@@ -191,9 +193,16 @@ void MainFrame::buildToolbar()
             toolbar_->addAction(QIcon(QPixmap::fromImage(drawToolbarIcon(key, 48))), QString::fromLatin1(b.tooltip));
         action->setObjectName(QStringLiteral("Toolbar1_") + key);
         // The shortcut is the button's own: it runs its click and is off while the button is.
-        const QList<QKeySequence> shortcuts = toolbarShortcuts(key);
-        action->setShortcuts(shortcuts);
-        action->setToolTip(tooltipWithShortcuts(QString::fromLatin1(b.tooltip), shortcuts));
+        QString tooltip = QString::fromLatin1(b.tooltip);
+        if (b.shortcuts) {
+            const QList<QKeySequence> shortcuts = QKeySequence::listFromString(QString::fromLatin1(b.shortcuts));
+            action->setShortcuts(shortcuts);
+            QStringList names;
+            for (const QKeySequence &k : shortcuts)
+                names << k.toString(QKeySequence::PortableText);
+            tooltip += QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+        }
+        action->setToolTip(tooltip);
         action->setData(key);
         // A key whose command is not part of the program stays disabled.
         action->setEnabled(false);
