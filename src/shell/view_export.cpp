@@ -5,7 +5,6 @@
 #include "toolbox/seam_tools.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 #include <memory>
@@ -33,18 +32,6 @@ ViewFormat formatOf(const QString &suffix)
     if (s == QLatin1String("jpg") || s == QLatin1String("jpeg"))
         return ViewFormat::Jpeg;
     return ViewFormat::Unknown;
-}
-
-bool writePng(const QImage &picture, const QString &fileName)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!picture.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 bool writeJpeg(const QImage &picture, const QString &fileName)
@@ -131,7 +118,7 @@ QString writeViewFile(const QImage &picture, const QString &fileName, int filter
     if (!rgb.isNull()) {
         switch (format) {
         case ViewFormat::Png:
-            written = writePng(rgb, name);
+            written = savePng(rgb, name);
             break;
         case ViewFormat::Bmp:
             written = saveBitmap(rgb, name);
