@@ -17,8 +17,6 @@ namespace {
 
 using testing::pixelAt;
 
-constexpr Colour kRed = rgb(255, 0, 0);
-
 class ShortcutTest : public testing::WindowTest {
 public:
     ShortcutTest()
