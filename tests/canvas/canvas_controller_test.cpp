@@ -37,13 +37,6 @@ TEST_F(CanvasControllerTest, EveryPressTakesOneSnapshotAndSetsWidthUnitsAndFillO
     canvas.mouseMove(at(45, 45));                // moves never take a snapshot
     EXPECT_EQ(doc.layer(8).FillColor, kBlue);
     EXPECT_EQ(session.undo.UndoCount, 3);
-
-    // A press with a button brings every tile to the picture; one without does not.
-    doc.picture().raster().fill(toQRgb(kRed));
-    canvas.mouseDown(at(15, 15, 0));
-    EXPECT_FALSE(allLayersEqual(doc));
-    canvas.mouseDown(at(15, 15, kMiddleButton));
-    EXPECT_EQ(pixelAt(doc.layer(5).Image(), 3, 3), kRed);
 }
 
 TEST_F(CanvasControllerTest, SkipSwallowsExactlyOneEventAndEveryEventTellsTheListeners)

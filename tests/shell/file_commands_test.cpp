@@ -134,14 +134,6 @@ TEST_F(FileCommandTest, APastedPictureSetsTheSizeAndItsTransparencyShowsWhite)
     EXPECT_EQ(doc.layer(8).Left(), 2 * 30 * kTwipsPerPixel);
 }
 
-TEST_F(FileCommandTest, CopyLeavesTheClipboardClearedWhenClipBmpCannotBeWritten)
-{
-    host.clipboard = testing::solidImage(3, 3, kBlack);
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("clip.bmp")));
-    CopyImage(session);
-    EXPECT_TRUE(host.clipboard.isNull());
-}
-
 struct NewCase {
     const char *name;
     const char *width;

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <turbojpeg.h>
 
 #include <functional>
 
@@ -261,30 +260,6 @@ TEST(Jpeg, CutOffOrOversizedFilesAreRefusedAndStrayBytesBeforeTheEndOnlyWarn)
     const auto back = decode(stray);
     ASSERT_TRUE(back);
     EXPECT_LT(testing::meanError(*back, picture), 2.0);
-}
-
-TEST(Jpeg, CmykJpegsOpenAsTheColoursTheyPrint)
-{
-    // Inverted CMYK, as print programs store it: (255, 0, 128, 255) prints as RGB (255, 0, 128).
-    std::vector<unsigned char> cmyk(16 * 16 * 4);
-    for (std::size_t i = 0; i < cmyk.size(); i += 4) {
-        cmyk[i] = 255;
-        cmyk[i + 2] = 128;
-        cmyk[i + 3] = 255;
-    }
-    tjhandle handle = tjInitCompress();
-    unsigned char *out = nullptr;
-    unsigned long size = 0;
-    ASSERT_EQ(tjCompress2(handle, cmyk.data(), 16, 0, 16, TJPF_CMYK, &out, &size, TJSAMP_444, 95, 0), 0);
-    const QByteArray bytes(reinterpret_cast<const char *>(out), static_cast<qsizetype>(size));
-    tjFree(out);
-    tjDestroy(handle);
-    const auto picture = decode(bytes);
-    ASSERT_TRUE(picture);
-    const QRgb c = picture->pixel(8, 8);
-    EXPECT_NEAR(qRed(c), 255, 3);
-    EXPECT_NEAR(qGreen(c), 0, 3);
-    EXPECT_NEAR(qBlue(c), 128, 3);
 }
 
 } // namespace

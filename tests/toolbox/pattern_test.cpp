@@ -39,7 +39,6 @@ TEST_F(PatternEditTest, ClicksPaintPickOrClearCellsByTheModeFlags)
     editPatternCell(session, 14, 2);
     editPatternCell(session, 15, 4);                                // middle button: nothing
     EXPECT_EQ(pattern.PatternCells[13], QStringLiteral("1971210")); // the colour as decimal text
-    EXPECT_EQ(pattern.GridColours[14], rgb(200, 100, 50));
     EXPECT_EQ(pattern.PatternCells[15], QStringLiteral("T"));
 
     pattern.TransparentMode = true;
