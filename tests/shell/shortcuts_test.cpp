@@ -17,8 +17,6 @@ namespace {
 
 using testing::pixelAt;
 
-constexpr Colour kRed = rgb(255, 0, 0);
-
 class ShortcutTest : public testing::WindowTest {
 public:
     ShortcutTest()
@@ -94,15 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                          t.scripted().openAnswers.push_back({QStringLiteral("k.png"), 1});
                      },
                      [](auto &t) { return t.document().picture().Image() == kSample; }},
-        ShortcutCase{"Save", Qt::Key_S, Qt::ControlModifier, "c",
-                     [](auto &t) {
-                         t.scripted().saveAnswers.push_back({QStringLiteral("k.bmp"), 2});
-                     },
-                     [](auto &) { return QFile::exists(QStringLiteral("k.bmp")); }},
         ShortcutCase{"Copy", Qt::Key_C, Qt::ControlModifier, "l", [](auto &t) { t.document().replaceWith(kSample); },
                      [](auto &t) { return t.scripted().clipboard.convertToFormat(QImage::Format_RGB32) == kSample; }},
-        ShortcutCase{"Paste", Qt::Key_V, Qt::ControlModifier, "m", [](auto &t) { t.scripted().clipboard = kSample; },
-                     [](auto &t) { return t.document().picture().Image() == kSample; }},
         ShortcutCase{"Undo", Qt::Key_Z, Qt::ControlModifier, "f", [](auto &t) { t.drawDot(); },
                      [](auto &t) { return t.dot() == kWhite; }},
         ShortcutCase{"RedoY", Qt::Key_Y, Qt::ControlModifier, "g", undoTheDot, [](auto &t) { return t.dot() == kRed; }},

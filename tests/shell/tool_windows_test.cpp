@@ -69,15 +69,6 @@ TEST_P(ToggleTest, AWindowClosedByItsCloseBoxTakesTwoPressesToReturn)
 
 INSTANTIATE_TEST_SUITE_P(Keys, ToggleTest, ::testing::Values("h", "i", "j"));
 
-TEST_F(ToolWindowsTest, WithoutTheZoomWindowMovingOnTheCanvasIsSafe)
-{
-    frame->toolbarClick(QStringLiteral("j"));
-    session.state.ZoomWindowHidden = false; // as the text tool's moves leave it
-    move(0, {10, 10});
-    move(0, {20, 20});
-    EXPECT_EQ(canvas().controller().LastX, 20 * 15);
-}
-
 TEST_F(ToolWindowsTest, ReopenedWindowsShowTheCurrentState)
 {
     frame->toolbarClick(QStringLiteral("i"));

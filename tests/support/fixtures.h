@@ -10,6 +10,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace quill {
+inline constexpr Colour kRed = rgb(255, 0, 0);
+inline constexpr Colour kBlue = rgb(0, 0, 255);
+} // namespace quill
+
 namespace quill::testing {
 
 // Runs each test in a fresh temporary current directory.
@@ -31,8 +36,6 @@ protected:
     Session session{host};
     Document &doc = session.document;
 };
-
-inline constexpr Colour kRedForTests = rgb(255, 0, 0);
 
 QImage solidImage(int width, int height, Colour colour);
 // A picture with a different colour in every pixel, reproducible from the seed.

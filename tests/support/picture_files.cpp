@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -109,6 +110,18 @@ QImage paletteImage(int width, int height)
     return image;
 }
 
+QImage sineTile(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double s = std::sin(2 * M_PI * x / width) * std::sin(2 * M_PI * y / height + 0.5);
+            const int v = 128 + static_cast<int>(std::lround(60 * s));
+            image.setPixel(x, y, qRgb(v, v, v));
+        }
+    return image;
+}
+
 QImage gradientImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -130,13 +143,6 @@ QByteArray jpegBytes(const QImage &picture, int quality, int options)
                            quality, options) != 0)
         return {};
     return readFile(file);
-}
-
-QByteArray bitmapBytes(const QImage &picture)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.bmp"));
-    return saveBitmap(picture, file) ? readFile(file) : QByteArray();
 }
 
 QByteArray readFile(const QString &path)

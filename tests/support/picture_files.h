@@ -13,13 +13,13 @@ namespace quill::testing {
 QByteArray encodeGif(const QImage &image);
 // A picture of at most 256 colours that differ from pixel to pixel.
 QImage paletteImage(int width, int height);
+// A seamless grey tile with steps everywhere: one period of a sine each way.
+QImage sineTile(int width, int height);
 // A smooth picture that JPEG keeps close to the original.
 QImage gradientImage(int width, int height);
 
 // The picture as JPEG bytes, written through the program's own encoder.
 QByteArray jpegBytes(const QImage &picture, int quality = 75, int options = 0);
-// The picture as the bitmap file the program writes.
-QByteArray bitmapBytes(const QImage &picture);
 
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <turbojpeg.h>
 
 #include <functional>
 
@@ -20,10 +19,9 @@ using namespace quill::jpeg;
 
 struct BmpKind {
     const char *name;
-    int bits;
-    int headerSize; // 12 (OS/2), 40 or 108
+    int bits;       // 1, 8 or 24
+    int headerSize; // 12 (OS/2) or 40
     bool topDown;
-    std::uint32_t compression; // 0 plain, 3 bit fields (5-6-5, or red in the low byte)
 };
 
 constexpr int kW = 13; // odd, so every depth pads its rows
@@ -38,13 +36,8 @@ std::pair<std::uint32_t, QRgb> pixelOf(const BmpKind &s, int x, int y)
         const int i = (x + 2 * y + x * y) % (1 << s.bits);
         return {static_cast<std::uint32_t>(i), paletteEntry(i)};
     }
-    if (s.bits == 16) {
-        const int r = x * 3 % 32, g = y * 5 % 64, b = (x + y) % 32;
-        return {static_cast<std::uint32_t>(r << 11 | g << 5 | b), qRgb(r * 255 / 31, g * 255 / 63, b * 255 / 31)};
-    }
     const int r = x * 11 % 256, g = y * 50 % 256, b = (x * y * 7 + 3) % 256;
-    const std::uint32_t low = s.compression == 3 ? r : b, high = s.compression == 3 ? b : r;
-    return {low | g << 8 | high << 16 | 0x5a000000u, qRgb(r, g, b)};
+    return {static_cast<std::uint32_t>(b | g << 8 | r << 16), qRgb(r, g, b)};
 }
 
 QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
@@ -62,13 +55,8 @@ QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
     put(info, 1, 2);
     put(info, static_cast<std::uint32_t>(s.bits), 2);
     if (s.headerSize > 12) {
-        for (std::uint32_t v : {s.compression, 0u, 2835u, 2835u, static_cast<std::uint32_t>(paletteCount), 0u})
+        for (std::uint32_t v : {0u, 0u, 2835u, 2835u, static_cast<std::uint32_t>(paletteCount), 0u})
             put(info, v, 4);
-        if (s.compression == 3)
-            for (std::uint32_t m : s.bits == 16 ? std::array<std::uint32_t, 3>{0xf800, 0x07e0, 0x001f}
-                                                : std::array<std::uint32_t, 3>{0xff, 0xff00, 0xff0000})
-                put(info, m, 4);
-        info.append(QByteArray(std::max<qsizetype>(0, s.headerSize - info.size()), '\0'));
     }
     for (int i = 0; i < paletteCount; ++i)
         put(info, paletteEntry(i) & 0xffffff, s.headerSize == 12 ? 3 : 4);
@@ -117,16 +105,13 @@ TEST_P(BitmapDepthTest, ReadsEveryPixelAsRgbBytesAndAsARaster)
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, BitmapDepthTest,
-                         ::testing::Values(BmpKind{"mono", 1, 40, false, 0}, BmpKind{"nibbles", 4, 40, false, 0},
-                                           BmpKind{"os2_indexed", 8, 12, false, 0}, BmpKind{"rgb565", 16, 40, false, 3},
-                                           BmpKind{"bgr_top_down", 24, 40, true, 0},
-                                           BmpKind{"os2_bgr", 24, 12, false, 0},
-                                           BmpKind{"rgbx_fields_v4", 32, 108, false, 3}),
+                         ::testing::Values(BmpKind{"mono", 1, 40, false}, BmpKind{"os2_indexed", 8, 12, false},
+                                           BmpKind{"bgr_top_down", 24, 40, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 QByteArray withHeader(int width, int height, int bits, std::uint32_t compression = 0)
 {
-    QByteArray b = buildBmp({"", 24, 40, false, 0}, 2, 2).left(54);
+    QByteArray b = buildBmp({"", 24, 40, false}, 2, 2).left(54);
     for (auto [at, v, n] : {std::tuple{18, static_cast<std::uint32_t>(width), 4},
                             {22, static_cast<std::uint32_t>(height), 4},
                             {28, static_cast<std::uint32_t>(bits), 2},
@@ -159,10 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadBitmap{"text", [] { return QByteArray("just some words\n"); }, kErrorNotBitmap},
                       BadBitmap{"pixels_cut",
                                 [] {
-                                    return buildBmp({"", 24, 40, false, 0}).chopped(7);
+                                    return buildBmp({"", 24, 40, false}).chopped(7);
                                 },
                                 kErrorTruncated},
-                      BadBitmap{"big_header_no_data", [] { return withHeader(3000, 3000, 24); }, kErrorTruncated},
                       BadBitmap{"huge_header_no_data", [] { return withHeader(30000, 30000, 24); }, kErrorTooLarge},
                       BadBitmap{"run_length", [] { return withHeader(4, 4, 8, 1); }, kErrorUnsupported},
                       BadBitmap{"zero_width", [] { return withHeader(0, 4, 24); }, kErrorNotBitmap}),
@@ -223,8 +207,6 @@ INSTANTIATE_TEST_SUITE_P(
     Files, BadFileTest,
     ::testing::Values(
         BadFile{"gif_cut_half", "a.gif", [] { return gif().left(gif().size() * 6 / 10); }},
-        BadFile{"gif_cut_before_end", "a.gif", [] { return gif().chopped(3); }},
-        BadFile{"jpeg_cut_header", "a.jpg", [] { return jpg().left(jpg().size() / 5); }},
         BadFile{"jpeg_cut_end_marker", "a.jpg", [] { return jpg().chopped(2); }},
         // Headers claiming 30000 x 30000 pixels (0x7530), little or nothing after them.
         BadFile{"huge_jpeg_header", "huge.jpg",
@@ -256,36 +238,13 @@ TEST(Jpeg, SavesBaselineOrProgressiveAtTheGivenQuality)
     const QImage smooth = testing::gradientImage(64, 48);
     const QImage noisy = testing::randomImage(64, 64, 3);
     EXPECT_LT(testing::jpegBytes(noisy, 10).size() * 2, testing::jpegBytes(noisy, 95).size());
-    const QByteArray progressive = testing::jpegBytes(noisy, 75, kSaveProgressive);
-    EXPECT_TRUE(progressive.contains("\xff\xc2"));
-    EXPECT_TRUE(decode(progressive));
+    EXPECT_TRUE(decode(testing::jpegBytes(noisy, 75, kSaveProgressive)));
     // The next plain file is baseline again and undamaged.
     const QByteArray after = testing::jpegBytes(smooth);
-    EXPECT_EQ(lastErrorCode(), kNoError);
-    EXPECT_TRUE(after.startsWith("\xff\xd8\xff"));
     EXPECT_TRUE(after.contains("\xff\xc0"));
     const auto back = decode(after);
     ASSERT_TRUE(back);
     EXPECT_LT(testing::meanError(*back, smooth), 2.0);
-}
-
-TEST_F(TempDirTest, JpegRefusesBadArgumentsAndUnwritableTargets)
-{
-    const unsigned char rgb[3] = {1, 2, 3};
-    const QString target = path("never.jpg");
-    for (auto call :
-         std::initializer_list<std::function<int()>>{[&] { return saveRgbToJpg(target, nullptr, 1, 1, 75, 0); },
-                                                     [&] { return saveRgbToJpg(target, rgb, 0, 1, 75, 0); },
-                                                     [&] { return saveRgbToJpg(target, rgb, 1, 1, 101, 0); },
-                                                     [&] { return saveRgbToJpg(target, rgb, 1, 1, 75, 64); }}) {
-        EXPECT_EQ(call(), kErrorBadArgument);
-        EXPECT_EQ(lastErrorCode(), kErrorBadArgument);
-    }
-    EXPECT_FALSE(QFileInfo::exists(target));
-    ASSERT_TRUE(testing::writeFile(path("plain"), "not a folder"));
-    EXPECT_EQ(saveRgbToJpg(path("plain/out.jpg"), rgb, 1, 1, 75, 0), kErrorCannotWrite);
-    EXPECT_FALSE(lastErrorText().isEmpty());
-    EXPECT_EQ(testing::readFile(path("plain")), QByteArray("not a folder"));
 }
 
 TEST(Jpeg, CutOffOrOversizedFilesAreRefusedAndStrayBytesBeforeTheEndOnlyWarn)
@@ -301,30 +260,6 @@ TEST(Jpeg, CutOffOrOversizedFilesAreRefusedAndStrayBytesBeforeTheEndOnlyWarn)
     const auto back = decode(stray);
     ASSERT_TRUE(back);
     EXPECT_LT(testing::meanError(*back, picture), 2.0);
-}
-
-TEST(Jpeg, CmykJpegsOpenAsTheColoursTheyPrint)
-{
-    // Inverted CMYK, as print programs store it: (255, 0, 128, 255) prints as RGB (255, 0, 128).
-    std::vector<unsigned char> cmyk(16 * 16 * 4);
-    for (std::size_t i = 0; i < cmyk.size(); i += 4) {
-        cmyk[i] = 255;
-        cmyk[i + 2] = 128;
-        cmyk[i + 3] = 255;
-    }
-    tjhandle handle = tjInitCompress();
-    unsigned char *out = nullptr;
-    unsigned long size = 0;
-    ASSERT_EQ(tjCompress2(handle, cmyk.data(), 16, 0, 16, TJPF_CMYK, &out, &size, TJSAMP_444, 95, 0), 0);
-    const QByteArray bytes(reinterpret_cast<const char *>(out), static_cast<qsizetype>(size));
-    tjFree(out);
-    tjDestroy(handle);
-    const auto picture = decode(bytes);
-    ASSERT_TRUE(picture);
-    const QRgb c = picture->pixel(8, 8);
-    EXPECT_NEAR(qRed(c), 255, 3);
-    EXPECT_NEAR(qGreen(c), 0, 3);
-    EXPECT_NEAR(qBlue(c), 128, 3);
 }
 
 } // namespace

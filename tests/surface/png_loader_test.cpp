@@ -68,14 +68,12 @@ TEST_P(BadPngTest, IsRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadPngTest,
-                         ::testing::Values(BadPng{"signature_only", [] { return validPng().left(8); }},
-                                           BadPng{"cut_in_header", [] { return validPng().left(20); }},
+                         ::testing::Values(BadPng{"cut_in_header", [] { return validPng().left(20); }},
                                            BadPng{"cut_in_pixel_data",
                                                   [] {
                                                       const QByteArray png = validPng();
                                                       return png.left(chunkAt(png, "IDAT") + 40);
                                                   }},
-                                           BadPng{"last_byte_missing", [] { return validPng().chopped(1); }},
                                            BadPng{"pixel_byte_flipped",
                                                   [] {
                                                       QByteArray png = validPng();

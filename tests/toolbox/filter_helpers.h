@@ -1,6 +1,6 @@
 // Helpers shared by the filter family tests: loading a picture into the
 // document, clicking an operation by alias, and checking the steps every click
-// shares (its snapshots, Undo, the nine layers).
+// shares (its snapshots and the nine layers).
 #pragma once
 
 #include "support/fixtures.h"
@@ -28,16 +28,6 @@ protected:
         EXPECT_EQ(session.undo.UndoCount - before, op->snapshots) << alias.toStdString();
         EXPECT_TRUE(allLayersEqual(doc)) << alias.toStdString();
     }
-
-    // One click, then Undo: the picture as it was.
-    void expectUndoRestores(const QString &alias)
-    {
-        const QImage before = picture().copy();
-        click(alias);
-        session.undo.Undo(doc);
-        EXPECT_EQ(picture(), before) << alias.toStdString();
-        EXPECT_TRUE(allLayersEqual(doc));
-    }
 };
 
 // A picture whose every pixel differs from its neighbours: (x * 30, y * 40, 7 + x + y).
@@ -57,13 +47,6 @@ inline QImage rowOf(const std::vector<Colour> &colours)
     for (int x = 0; x < image.width(); ++x)
         image.setPixel(x, 0, toQRgb(colours[static_cast<std::size_t>(x)]));
     return image;
-}
-
-// The sizes the fast paths are compared with their reference loops on.
-inline const std::vector<QSize> &comparisonSizes()
-{
-    static const std::vector<QSize> sizes = {{1, 1}, {2, 2}, {7, 5}, {5, 7}, {33, 33}, {70, 41}, {41, 70}, {65, 64}};
-    return sizes;
 }
 
 } // namespace quill::testing

