@@ -127,6 +127,46 @@ TEST_F(ZoomTest, AStrokeAt8xColoursThePixelsOfTheSameStrokeAt1x)
 
 // ---- keys and the control ---------------------------------------------------------
 
+// ---- rubber bands -----------------------------------------------------------------
+
+struct BandCase {
+    const char *name;
+    int toolMode;
+    int scale;
+};
+
+class BandZoomTest : public ZoomTest, public ::testing::WithParamInterface<BandCase> {};
+
+TEST_P(BandZoomTest, TheBandCoversTheSamePicturePixelsMagnified)
+{
+    const BandCase c = GetParam();
+    session.state.ToolMode = c.toolMode;
+    press(0, {20, 30});
+    move(0, {70, 95});
+    CanvasOverlays &o = canvas().controller().overlays;
+    ASSERT_TRUE(o.Shape2.Visible || o.Line1.Visible);
+    o.Shape3.Visible = false; // the pointer marker is a third of a pixel off the grid
+    o.Shape2.BorderColor = o.Line1.BorderColor = o.Line2.BorderColor = kBlack;
+    const QImage at1x = grabTile(0);
+    const int banded = countPixels(at1x, kBlack);
+    ASSERT_GT(banded, 40);
+
+    canvas().setZoom(c.scale);
+    const QImage zoomed = grabTile(0);
+    ASSERT_EQ(zoomed.size(), at1x.size() * c.scale);
+    EXPECT_EQ(countPixels(zoomed, kBlack), banded * c.scale * c.scale);
+    for (int y = 0; y < zoomed.height(); ++y)
+        for (int x = 0; x < zoomed.width(); ++x)
+            ASSERT_EQ(pixelAt(zoomed, x, y), pixelAt(at1x, x / c.scale, y / c.scale)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, BandZoomTest,
+                         ::testing::Values(BandCase{"Rectangle", 7, 8}, BandCase{"CircleCross", 5, 3},
+                                           BandCase{"StraightLine", 3, 6}),
+                         [](const auto &info) {
+                             return QStringLiteral("%1%2").arg(info.param.name).arg(info.param.scale).toStdString();
+                         });
+
 TEST_F(ZoomTest, PlusAndMinusStepThroughTheScalesAndStopAtTheEnds)
 {
     std::vector<int> seen;

@@ -51,6 +51,13 @@ TEST(SeamScore, HandComputedFourByFour)
     EXPECT_DOUBLE_EQ(s.s, 3.0);
 }
 
+TEST(SeamScore, ARampAcrossThePictureIsAHardSeam)
+{
+    const SeamScore s = seamScore(greyImage(256, 8, [](int x, int) { return x; }));
+    EXPECT_GE(s.s, 50.0);
+    EXPECT_DOUBLE_EQ(s.y, 1.0);
+}
+
 class SeamlessTileScoreTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(SeamlessTileScoreTest, SeamlessTilesScoreAboutOne)
@@ -116,7 +123,7 @@ TEST_P(MakeSeamlessTest, RepairsTheSeamAndLeavesTheMiddleAlone)
             ASSERT_EQ(repaired.pixel(x, y), original.pixel(x, y)) << x << "," << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tiles, MakeSeamlessTest, ::testing::Range(1u, 6u));
+INSTANTIATE_TEST_SUITE_P(Tiles, MakeSeamlessTest, ::testing::Range(1u, 21u));
 
 TEST(MakeSeamless, TinyPicturesSurvive)
 {
