@@ -1,40 +1,16 @@
 #include "toolbox/merge_colour.h"
 
+#include "toolbox/merge_image.h"
 #include "toolbox/operation.h"
 #include "toolbox/pixel_framework.h"
-
-#include <algorithm>
 
 namespace quill {
 
 void mergeTinted(Session &session, Hue hue)
 {
-    session.TakeUndoSnapshot();
-    if (!session.merge.loaded())
-        return;
-    beginOperation(session, false, OperationLayers::TwoLayer);
-    Document &doc = session.document;
-    const QImage &source = doc.picture().Image();
-    const QImage &box = session.merge.box.Image();
-    QImage result = resultRaster(doc);
-    const int height = source.height(), width = source.width();
-    const int boxWidth = std::min(width, box.width()), boxHeight = box.height();
-    const QRgb factor = hueFactor(hue);
-    for (int y = 0; y < height; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        const int inBox = y < boxHeight ? boxWidth : 0;
-        const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
-        for (int x = 0; x < inBox; ++x) {
-            const QRgb t = 0xff000000u | (greyOfPixel(m[x]) * factor); // GreyLevel in the hue
-            const QRgb a = in[x];
-            out[x] = (a & t) + (((a ^ t) & 0xfefefeu) >> 1);
-        }
-        // Beyond the merge box the merge image reads as black, and so does its tint.
-        for (int x = inBox; x < width; ++x)
-            out[x] = 0xff000000u | ((in[x] & 0xfefefeu) >> 1);
-    }
-    storeResult(session, result, OperationLayers::TwoLayer);
+    // The merge pixel's grey level in the hue's channels.
+    mergeWithBox(
+        session, [](QRgb mergePixel, QRgb factor) { return greyOfPixel(mergePixel) * factor; }, hueFactor(hue));
 }
 
 void appendMergeColours(std::vector<Operation> &operations)

@@ -21,7 +21,7 @@ void openMergeImage(Session &session)
     session.state.SkipCanvasMouse = -1;
 }
 
-void blendMergeImage(Session &session)
+void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), QRgb factor)
 {
     session.TakeUndoSnapshot();
     if (!session.merge.loaded())
@@ -36,11 +36,10 @@ void blendMergeImage(Session &session)
     for (int y = 0; y < height; ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        // Beyond the merge box the merge image reads as black: the document is halved.
         const int inBox = y < boxHeight ? boxWidth : 0;
         const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
         for (int x = 0; x < inBox; ++x) {
-            const QRgb a = in[x], b = m[x];
+            const QRgb a = in[x], b = 0xff000000u | tint(m[x], factor);
             // Per-channel (a + b) \ 2 without carries between the channels.
             out[x] = (a & b) + (((a ^ b) & 0xfefefeu) >> 1);
         }
@@ -48,6 +47,12 @@ void blendMergeImage(Session &session)
             out[x] = 0xff000000u | ((in[x] & 0xfefefeu) >> 1);
     }
     storeResult(session, result, OperationLayers::TwoLayer);
+}
+
+void blendMergeImage(Session &session)
+{
+    mergeWithBox(
+        session, [](QRgb mergePixel, QRgb) { return mergePixel; }, 0);
 }
 
 void interleaveMergeImage(Session &session)

@@ -7,6 +7,8 @@
 
 #include "shell/session.h"
 
+#include <QRgb>
+
 #include <vector>
 
 namespace quill {
@@ -28,6 +30,12 @@ void blendMergeImage(Session &session);
 // the document, flipped by ClickStage across W + 1 positions per row, so the
 // pattern continues from the last run.
 void interleaveMergeImage(Session &session);
+
+// What the blend and the tinted merges share: the snapshot, nothing more without
+// a merge image, then the work layer := the per-channel mean (rounded down) of
+// each document pixel and tint(merge pixel at the same place). Beyond the merge
+// box the merge image reads as black, and so does its tint: the document is halved.
+void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), QRgb factor);
 
 void appendMergeImage(std::vector<Operation> &operations);
 
