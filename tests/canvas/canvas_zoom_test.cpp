@@ -125,8 +125,6 @@ TEST_F(ZoomTest, AStrokeAt8xColoursThePixelsOfTheSameStrokeAt1x)
                 ASSERT_EQ(pixelAt(shown, x * 8 + corner.x(), y * 8 + corner.y()), pixelAt(at1x, x, y)) << x << "," << y;
 }
 
-// ---- keys and the control ---------------------------------------------------------
-
 // ---- rubber bands -----------------------------------------------------------------
 
 struct BandCase {
