@@ -28,18 +28,6 @@ protected:
     }
 };
 
-TEST_F(FileCommandTest, TheDialogsOfferTheirFilters)
-{
-    OpenPicture(session);
-    SavePicture(session);
-    ASSERT_EQ(host.openFilters.size(), 1u);
-    EXPECT_EQ(host.openFilters[0],
-              QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;"));
-    ASSERT_EQ(host.saveFilters.size(), 1u);
-    EXPECT_EQ(host.saveFilters[0],
-              QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png"));
-}
-
 TEST_F(FileCommandTest, ABitmapSavedAndOpenedAgainIsIdenticalAndSizesTheDocument)
 {
     const QImage original = testing::randomImage(37, 23, 11);

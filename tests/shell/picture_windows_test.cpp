@@ -21,9 +21,9 @@ namespace quill {
 namespace {
 
 using testing::allLayersEqual;
+using testing::flushDeletes;
+using testing::openWindow;
 using testing::WindowTest;
-
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void sendMouse(QWidget *target, QEvent::Type type, QPoint at)
 {
@@ -33,30 +33,15 @@ void sendMouse(QWidget *target, QEvent::Type type, QPoint at)
     QApplication::sendEvent(target, &event);
 }
 
-template <typename W> W *openWindow(QObject *owner)
-{
-    for (W *w : owner->findChildren<W *>())
-        if (w->isVisible())
-            return w;
-    return nullptr;
-}
-
 // ---- Each toolbar key of these commands ----------------------------------------
-
-class PictureKeyTest;
 
 struct KeyCase {
     const char *key;
-    std::function<void(PictureKeyTest &)> prepare;
-    std::function<bool(PictureKeyTest &)> ran;
+    std::function<void(WindowTest &)> prepare;
+    std::function<bool(WindowTest &)> ran;
 };
 
-class PictureKeyTest : public WindowTest, public ::testing::WithParamInterface<KeyCase> {
-public:
-    ScriptedHost &scripted() { return host; }
-    MainFrame &mainFrame() { return *frame; }
-    Document &document() { return doc; }
-};
+class PictureKeyTest : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(PictureKeyTest, RunsItsCommandAndTheCanvasIgnoresOneEvent)
 {

@@ -23,10 +23,7 @@ protected:
     {
         doc.replaceWith(picture);
         frame->toolbarClick(QStringLiteral("k"));
-        for (ViewWindow *v : frame->findChildren<ViewWindow *>())
-            if (v->isVisible())
-                return v;
-        return nullptr;
+        return testing::openWindow<ViewWindow>(frame.get());
     }
     // The file holds the picture repeated ten times each way, each channel
     // within `tolerance` (0: pixel for pixel).
@@ -89,7 +86,7 @@ TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedAndCancelWritesNothing)
     QMouseEvent right(QEvent::MouseButtonPress, QPointF(20, 20), view->mapToGlobal(QPointF(20, 20)), Qt::RightButton,
                       Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(view, &right);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::flushDeletes();
     ASSERT_FALSE(watch.isNull());
     EXPECT_TRUE(view->isVisible());
 }
