@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, SaveViewTest,
                                            SaveCase{"repeat", 2, "repeat.bmp"},     // the entry decides
                                            SaveCase{"repeat.jpg", 1, "repeat.jpg", 12}));
 
-TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedAndCancelWritesNothing)
+TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedCancelWritesNothingAndALeftClickCloses)
 {
     ViewWindow *view = openView(testing::randomImage(8, 8, 1));
     ASSERT_NE(view, nullptr);
@@ -89,6 +89,11 @@ TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedAndCancelWritesNothing)
     testing::flushDeletes();
     ASSERT_FALSE(watch.isNull());
     EXPECT_TRUE(view->isVisible());
+    QMouseEvent left(QEvent::MouseButtonPress, QPointF(20, 20), view->mapToGlobal(QPointF(20, 20)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &left); // a left click closes it
+    testing::flushDeletes();
+    EXPECT_TRUE(watch.isNull());
 }
 
 TEST(SeamViewLimits, ARepeatTooLargeToHoldIsRefused)

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace quill {
 inline constexpr Colour kRed = rgb(255, 0, 0);
 inline constexpr Colour kBlue = rgb(0, 0, 255);
@@ -40,6 +42,8 @@ protected:
 QImage solidImage(int width, int height, Colour colour);
 // A picture with a different colour in every pixel, reproducible from the seed.
 QImage randomImage(int width, int height, unsigned seed);
+// A picture of the given colours in one row.
+QImage rowOf(const std::vector<Colour> &colours);
 Colour pixelAt(const QImage &image, int x, int y);
 int countPixels(const QImage &image, Colour colour);
 // The bounding box of the pixels that differ from a colour.

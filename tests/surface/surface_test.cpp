@@ -173,17 +173,12 @@ TEST(SurfaceCircle, RingCoversPixelCentresWithinHalfThePenAndFillSitsUnderIt)
 
 TEST(SurfacePaintPicture, CopiesStretchesAndMirrors)
 {
-    QImage source(3, 1, QImage::Format_RGB32);
-    source.setPixel(0, 0, toQRgb(kRed));
-    source.setPixel(1, 0, toQRgb(kBlack));
-    source.setPixel(2, 0, toQRgb(kBlue));
-
+    const QImage source = testing::rowOf({kRed, kBlack, kBlue});
     Surface copy = pixelSurface(8, 2);
     copy.PaintPicture(source, 1, 1);
     EXPECT_EQ(copy.Point(1, 1), kRed);
     EXPECT_EQ(copy.Point(3, 1), kBlue);
     EXPECT_EQ(copy.Point(1, 0), kWhite);
-
     // A negative width draws leftwards from x, mirrored.
     Surface mirrored = pixelSurface(8, 2);
     mirrored.PaintPicture(source, 3, 0, -3, 1);

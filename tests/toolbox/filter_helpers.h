@@ -40,13 +40,4 @@ inline QImage gradientImage(int width, int height)
     return image;
 }
 
-// A picture of the given colours in one row.
-inline QImage rowOf(const std::vector<Colour> &colours)
-{
-    QImage image(static_cast<int>(colours.size()), 1, QImage::Format_RGB32);
-    for (int x = 0; x < image.width(); ++x)
-        image.setPixel(x, 0, toQRgb(colours[static_cast<std::size_t>(x)]));
-    return image;
-}
-
 } // namespace quill::testing
