@@ -162,11 +162,7 @@ TEST_F(BatchTest, TheExecutableRunsWithoutADisplay)
 
 TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)
 {
-    QImage ramp(256, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 256; ++x)
-            ramp.setPixel(x, y, qRgb(x, x, x));
-    ASSERT_TRUE(saveBitmap(ramp, path("ramp.bmp")));
+    ASSERT_TRUE(saveBitmap(testing::imageOf(256, 8, [](int x, int) { return qRgb(x, x, x); }), path("ramp.bmp")));
     const BatchRun r = batch({"--open", path("ramp.bmp"), "--seam-score", "--new", "4x4", "--seam-score"});
     ASSERT_EQ(r.code, kBatchOk);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -1,5 +1,7 @@
 #include "support/picture_files.h"
 
+#include "support/fixtures.h"
+
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"
 
@@ -15,16 +17,6 @@ namespace quill::testing {
 namespace {
 
 void put16(QByteArray &b, int v) { b.append(static_cast<char>(v & 0xff)).append(static_cast<char>(v >> 8 & 0xff)); }
-
-// A picture whose pixel (x, y) is colour(x, y).
-template <typename F> QImage imageOf(int width, int height, F colour)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, colour(x, y));
-    return image;
-}
 
 } // namespace
 
