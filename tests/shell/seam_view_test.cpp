@@ -84,15 +84,12 @@ TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedCancelWritesNothingAndALe
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
     // A right click keeps the view open for its menu.
     QPointer<ViewWindow> watch(view);
-    QMouseEvent right(QEvent::MouseButtonPress, QPointF(20, 20), view->mapToGlobal(QPointF(20, 20)), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(view, &right);
+    testing::sendMouse(view, QEvent::MouseButtonPress, {20, 20}, Qt::RightButton, Qt::RightButton);
     testing::flushDeletes();
     ASSERT_FALSE(watch.isNull());
     EXPECT_TRUE(view->isVisible());
-    QMouseEvent left(QEvent::MouseButtonPress, QPointF(20, 20), view->mapToGlobal(QPointF(20, 20)), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view, &left); // a left click closes it
+    testing::sendMouse(view, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton,
+                       Qt::LeftButton); // a left click closes it
     testing::flushDeletes();
     EXPECT_TRUE(watch.isNull());
 }

@@ -13,6 +13,10 @@
 
 namespace quill::testing {
 
+// A mouse event at the middle of a pixel of any widget.
+void sendMouse(QWidget *target, QEvent::Type type, QPoint pixel, Qt::MouseButton button = Qt::NoButton,
+               Qt::MouseButtons buttons = Qt::NoButton);
+
 // Runs the deletions Qt queued with deleteLater.
 inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
