@@ -26,10 +26,8 @@ protected:
 
 TEST_P(GeneratorButtonTest, OneSnapshotPerClickAndUndoRestores)
 {
-    testing::preparePicture(session, 83, 64);
-    doc.picture().setPicture(testing::randomImage(83, 64, 3));
-    doc.PropagateCentre();
-    const QImage before = doc.picture().Image().copy();
+    const QImage before = testing::randomImage(83, 64, 3);
+    doc.replaceWith(before);
     clickButton(rgb(250, 0, 0), rgb(0, 0, 250));
     EXPECT_EQ(session.undo.UndoCount, 1);
     EXPECT_TRUE(testing::allLayersEqual(doc));

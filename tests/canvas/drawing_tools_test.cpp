@@ -150,48 +150,22 @@ TEST_P(ShapeTest, TheSecondClickDrawsTheShapeOnEveryTile)
     EXPECT_EQ(session.undo.UndoCount, 2); // one snapshot per press
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, ShapeTest,
-    ::testing::Values(
-        ShapeCase{"Rectangle",
-                  {"Command7"},
-                  {20, 20},
-                  {50, 40},
-                  Qt::RightButton,
-                  QRect(20, 20, 31, 21),
-                  {{{20, 30}, kBlue}, {{35, 40}, kBlue}, {{35, 30}, kWhite}}},
-        ShapeCase{"FilledRectangleBackwards",
-                  {"Command8"},
-                  {50, 40},
-                  {20, 20},
-                  Qt::LeftButton,
-                  QRect(20, 20, 31, 21),
-                  {{{35, 30}, kRed}}},
-        ShapeCase{"Line", {"Command4"}, {10, 10}, {40, 70}, Qt::LeftButton, QRect(10, 10, 31, 61), {{{25, 40}, kRed}}},
-        // Only the horizontal distance counts for the radius.
-        ShapeCase{"Circle",
-                  {"Command5"},
-                  {60, 60},
-                  {70, 65},
-                  Qt::LeftButton,
-                  QRect(50, 50, 21, 21),
-                  {{{60, 60}, kWhite}, {{70, 60}, kRed}}},
-        ShapeCase{"FilledCircle",
-                  {"Command6"},
-                  {60, 60},
-                  {70, 65},
-                  Qt::LeftButton,
-                  QRect(50, 50, 21, 21),
-                  {{{60, 60}, kRed}}},
-        // Code 20 draws circles with the fill the last fill button left.
-        ShapeCase{"CircleAfterRectangle",
-                  {"Command6", "Command7", "Command70"},
-                  {60, 60},
-                  {70, 65},
-                  Qt::LeftButton,
-                  QRect(50, 50, 21, 21),
-                  {{{60, 60}, kWhite}}}),
+const QRect kDisc(50, 50, 21, 21);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapeTest, ::testing::Values(
+    ShapeCase{"Rectangle", {"Command7"}, {20, 20}, {50, 40}, Qt::RightButton, QRect(20, 20, 31, 21),
+              {{{20, 30}, kBlue}, {{35, 40}, kBlue}, {{35, 30}, kWhite}}},
+    ShapeCase{"FilledRectangleBackwards", {"Command8"}, {50, 40}, {20, 20}, Qt::LeftButton, QRect(20, 20, 31, 21), {{{35, 30}, kRed}}},
+    ShapeCase{"Line", {"Command4"}, {10, 10}, {40, 70}, Qt::LeftButton, QRect(10, 10, 31, 61), {{{25, 40}, kRed}}},
+    // Only the horizontal distance counts for the radius.
+    ShapeCase{"Circle", {"Command5"}, {60, 60}, {70, 65}, Qt::LeftButton, kDisc, {{{60, 60}, kWhite}, {{70, 60}, kRed}}},
+    ShapeCase{"FilledCircle", {"Command6"}, {60, 60}, {70, 65}, Qt::LeftButton, kDisc, {{{60, 60}, kRed}}},
+    // Code 20 draws circles with the fill the last fill button left.
+    ShapeCase{"CircleAfterRectangle", {"Command6", "Command7", "Command70"}, {60, 60}, {70, 65}, Qt::LeftButton, kDisc,
+              {{{60, 60}, kWhite}}}),
     [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(DrawingTest, ToolButtonsAreLockedBetweenTheTwoClicksAndEscapeCancels)
 {

@@ -19,26 +19,7 @@ protected:
     const QImage &picture() const { return doc.picture().Image(); }
     void answerSave(const QString &name, int filter) { host.saveAnswers.push_back({path(name), filter}); }
     void answerOpen(const QString &name) { host.openAnswers.push_back({path(name), 1}); }
-    QStringList messageTexts() const
-    {
-        QStringList texts;
-        for (const auto &m : host.messages)
-            texts << m.text;
-        return texts;
-    }
 };
-
-TEST_F(FileCommandTest, TheDialogsOfferTheirFilters)
-{
-    OpenPicture(session);
-    SavePicture(session);
-    ASSERT_EQ(host.openFilters.size(), 1u);
-    EXPECT_EQ(host.openFilters[0],
-              QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;"));
-    ASSERT_EQ(host.saveFilters.size(), 1u);
-    EXPECT_EQ(host.saveFilters[0],
-              QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png"));
-}
 
 TEST_F(FileCommandTest, ABitmapSavedAndOpenedAgainIsIdenticalAndSizesTheDocument)
 {
@@ -88,8 +69,9 @@ TEST_F(FileCommandTest, SavingIntoAMissingFolderIsReportedAndKeepsThePicture)
     SavePicture(session);
     answerSave(QStringLiteral("no_such_folder/tile.bmp"), 2);
     SavePicture(session);
-    EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("ImgDLLSaveRGBToJPG error: 7"),
-                                           QStringLiteral("Cannot write ") + path("no_such_folder/tile.bmp")}));
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("ImgDLLSaveRGBToJPG error: 7"));
+    EXPECT_EQ(host.messages[1].text, QStringLiteral("Cannot write ") + path("no_such_folder/tile.bmp"));
     EXPECT_EQ(picture(), original);
     EXPECT_EQ(testing::readFile(path("file")), QByteArray("a plain file"));
 }

@@ -16,8 +16,6 @@ class MainFrameTest : public WindowTest {};
 
 TEST_F(MainFrameTest, ToolbarHasItsKeysInOrderWithTheirTooltips)
 {
-    EXPECT_EQ(frame->objectName(), QStringLiteral("MDIForm1"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Quillmar"));
     auto *toolbar = frame->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
     ASSERT_NE(toolbar, nullptr);
     QStringList keys, tips;
@@ -74,7 +72,6 @@ TEST_F(SplashTest, ShowsTopmostWithTheFrameDisabledUntilAClickEndsIt)
     SplashWindow splash(frame.get());
     EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(frame->isEnabled());
-    EXPECT_EQ(splash.timer().interval(), 2000);
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&splash, &click);

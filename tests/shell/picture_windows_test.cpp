@@ -21,9 +21,9 @@ namespace quill {
 namespace {
 
 using testing::allLayersEqual;
+using testing::flushDeletes;
+using testing::openWindow;
 using testing::WindowTest;
-
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void sendMouse(QWidget *target, QEvent::Type type, QPoint at)
 {
@@ -33,30 +33,15 @@ void sendMouse(QWidget *target, QEvent::Type type, QPoint at)
     QApplication::sendEvent(target, &event);
 }
 
-template <typename W> W *openWindow(QObject *owner)
-{
-    for (W *w : owner->findChildren<W *>())
-        if (w->isVisible())
-            return w;
-    return nullptr;
-}
-
 // ---- Each toolbar key of these commands ----------------------------------------
-
-class PictureKeyTest;
 
 struct KeyCase {
     const char *key;
-    std::function<void(PictureKeyTest &)> prepare;
-    std::function<bool(PictureKeyTest &)> ran;
+    std::function<void(WindowTest &)> prepare;
+    std::function<bool(WindowTest &)> ran;
 };
 
-class PictureKeyTest : public WindowTest, public ::testing::WithParamInterface<KeyCase> {
-public:
-    ScriptedHost &scripted() { return host; }
-    MainFrame &mainFrame() { return *frame; }
-    Document &document() { return doc; }
-};
+class PictureKeyTest : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(PictureKeyTest, RunsItsCommandAndTheCanvasIgnoresOneEvent)
 {
@@ -125,35 +110,9 @@ TEST_F(NewDialogTest, ARefusedSizeKeepsItOpenAndOkClearsResizesAndLaysOutTheCanv
     EXPECT_EQ(tile(8)->geometry(), QRect(200, 100, 100, 50));
 }
 
-// ---- View picture ------------------------------------------------------------------
-
-class ViewTest : public WindowTest {};
-
-TEST_F(ViewTest, ShowsTenByTenCopiesFromTheCornerAndClosesOnAClick)
-{
-    const QImage picture = testing::randomImage(10, 7, 31);
-    doc.replaceWith(picture);
-    frame->toolbarClick(QStringLiteral("k"));
-    QPointer<ViewWindow> view = openWindow<ViewWindow>(frame.get());
-    ASSERT_FALSE(view.isNull());
-    view->resize(120, 90);
-    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_GE(shown.width(), 120);
-    int matching = 0;
-    for (int y = 0; y < 70; ++y)
-        for (int x = 0; x < 100; ++x)
-            matching += shown.pixel(x, y) == picture.pixel(x % 10, y % 7);
-    EXPECT_EQ(matching, 100 * 70);
-    EXPECT_EQ(shown.pixel(105, 10), view->palette().window().color().rgb()); // right of the tenth copy
-
-    sendMouse(view, QEvent::MouseButtonPress, QPoint(55, 33));
-    flushDeletes();
-    EXPECT_TRUE(view.isNull());
-}
-
 // ---- Capture --------------------------------------------------------------------------
 
-TEST_F(ViewTest, CaptureFromTheToolbarToTheDocumentAndBack)
+TEST_F(WindowTest, CaptureFromTheToolbarToTheDocumentAndBack)
 {
     host.screen = testing::randomImage(320, 240, 77);
     doc.replaceWith(testing::solidImage(24, 16, kWhite));

@@ -10,10 +10,7 @@ using SeamCommandTest = testing::CoreTest;
 
 TEST_F(SeamCommandTest, MakeSeamlessRepairsARampAndUndoBringsItBack)
 {
-    QImage ramp(128, 40, QImage::Format_RGB32);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 128; ++x)
-            ramp.setPixel(x, y, qRgb(x * 2, 100, 50));
+    const QImage ramp = testing::imageOf(128, 40, [](int x, int) { return qRgb(x * 2, 100, 50); });
     doc.replaceWith(ramp);
     makeSeamlessCommand(session);
     EXPECT_LE(seamScore(doc.picture().Image()).s, 1.25);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <gtest/gtest.h>
 
@@ -23,10 +24,7 @@ protected:
     {
         doc.replaceWith(picture);
         frame->toolbarClick(QStringLiteral("k"));
-        for (ViewWindow *v : frame->findChildren<ViewWindow *>())
-            if (v->isVisible())
-                return v;
-        return nullptr;
+        return testing::openWindow<ViewWindow>(frame.get());
     }
     // The file holds the picture repeated ten times each way, each channel
     // within `tolerance` (0: pixel for pixel).
@@ -71,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, SaveViewTest,
                                            SaveCase{"repeat", 2, "repeat.bmp"},     // the entry decides
                                            SaveCase{"repeat.jpg", 1, "repeat.jpg", 12}));
 
-TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedAndCancelWritesNothing)
+TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedCancelWritesNothingAndALeftClickCloses)
 {
     ViewWindow *view = openView(testing::randomImage(8, 8, 1));
     ASSERT_NE(view, nullptr);
@@ -86,12 +84,14 @@ TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedAndCancelWritesNothing)
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
     // A right click keeps the view open for its menu.
     QPointer<ViewWindow> watch(view);
-    QMouseEvent right(QEvent::MouseButtonPress, QPointF(20, 20), view->mapToGlobal(QPointF(20, 20)), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(view, &right);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::sendMouse(view, QEvent::MouseButtonPress, {20, 20}, Qt::RightButton, Qt::RightButton);
+    testing::flushDeletes();
     ASSERT_FALSE(watch.isNull());
     EXPECT_TRUE(view->isVisible());
+    testing::sendMouse(view, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton,
+                       Qt::LeftButton); // a left click closes it
+    testing::flushDeletes();
+    EXPECT_TRUE(watch.isNull());
 }
 
 TEST(SeamViewLimits, ARepeatTooLargeToHoldIsRefused)
@@ -105,9 +105,7 @@ TEST_F(SeamViewTest, ShowSeamsMarksExactlyTheRowsOfASeamOnEveryTileBoundary)
 {
     const int w = 40, h = 30;
     QImage picture = sineTile(w, h);
-    for (int y = 10; y <= 19; ++y) // a black band at the left edge of rows 10..19 only
-        for (int x = 0; x <= 5; ++x)
-            picture.setPixel(x, y, qRgb(0, 0, 0));
+    QPainter(&picture).fillRect(0, 10, 6, 10, Qt::black); // a black band at the left edge of rows 10..19 only
     ViewWindow *view = openView(picture);
     ASSERT_NE(view, nullptr);
     view->resize(view->mosaicRect().size());

@@ -38,10 +38,6 @@ public:
         release(0, {5, 5});
     }
     Colour dot() { return pixelAt(doc.picture().Image(), 5, 5); }
-    ScriptedHost &scripted() { return host; }
-    MainFrame &mainFrame() { return *frame; }
-    Document &document() { return doc; }
-    bool hasEnded() const { return ended; }
 };
 
 struct ShortcutCase {

@@ -13,43 +13,32 @@ namespace {
 
 using testing::WindowTest;
 
-class ToolWindowsTest : public WindowTest {
-protected:
-    QWidget *window(const char *key)
-    {
-        const std::string k(key);
-        if (k == "h")
-            return frame->textWindow();
-        if (k == "i")
-            return frame->optionsWindow();
-        return frame->zoomWindow();
-    }
-    bool &flag(const char *key)
-    {
-        const std::string k(key);
-        if (k == "h")
-            return session.state.TextWindowHidden;
-        if (k == "i")
-            return session.state.OptionsWindowHidden;
-        return session.state.ZoomWindowHidden;
-    }
+class ToolWindowsTest : public WindowTest {};
+
+struct ToggleCase {
+    const char *key;
+    QWidget *(*window)(MainFrame &);
+    bool AppState::*hidden;
 };
 
-class ToggleTest : public ToolWindowsTest, public ::testing::WithParamInterface<const char *> {};
+class ToggleTest : public ToolWindowsTest, public ::testing::WithParamInterface<ToggleCase> {
+protected:
+    QWidget *window() { return GetParam().window(*frame); }
+    void toggle() { frame->toolbarClick(QString::fromLatin1(GetParam().key)); }
+};
 
 TEST_P(ToggleTest, TheFirstPressDestroysTheWindowAndTheNextOpensAFreshOne)
 {
-    const QString key = QString::fromLatin1(GetParam());
-    QPointer<QWidget> first = window(GetParam());
+    QPointer<QWidget> first = window();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
-    frame->toolbarClick(key);
+    toggle();
     EXPECT_TRUE(first.isNull()); // unloaded, not hidden
-    EXPECT_TRUE(flag(GetParam()));
-    frame->toolbarClick(key);
-    ASSERT_NE(window(GetParam()), nullptr);
-    EXPECT_TRUE(window(GetParam())->isVisible());
-    EXPECT_FALSE(flag(GetParam()));
+    EXPECT_TRUE(session.state.*GetParam().hidden);
+    toggle();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(session.state.*GetParam().hidden);
     // The canvas still works with the new window in place.
     move(0, {10, 10});
     press(0, {10, 10});
@@ -58,16 +47,21 @@ TEST_P(ToggleTest, TheFirstPressDestroysTheWindowAndTheNextOpensAFreshOne)
 
 TEST_P(ToggleTest, AWindowClosedByItsCloseBoxTakesTwoPressesToReturn)
 {
-    const QString key = QString::fromLatin1(GetParam());
-    qobject_cast<QMdiSubWindow *>(window(GetParam())->parentWidget())->close();
-    frame->toolbarClick(key); // unloads the closed window
-    EXPECT_EQ(window(GetParam()), nullptr);
-    frame->toolbarClick(key);
-    ASSERT_NE(window(GetParam()), nullptr);
-    EXPECT_TRUE(window(GetParam())->isVisible());
+    qobject_cast<QMdiSubWindow *>(window()->parentWidget())->close();
+    toggle(); // unloads the closed window
+    EXPECT_EQ(window(), nullptr);
+    toggle();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ToggleTest, ::testing::Values("h", "i", "j"));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, ToggleTest, ::testing::Values(
+    ToggleCase{"h", [](MainFrame &f) -> QWidget * { return f.textWindow(); }, &AppState::TextWindowHidden},
+    ToggleCase{"i", [](MainFrame &f) -> QWidget * { return f.optionsWindow(); }, &AppState::OptionsWindowHidden},
+    ToggleCase{"j", [](MainFrame &f) -> QWidget * { return f.zoomWindow(); }, &AppState::ZoomWindowHidden}),
+    [](const auto &info) { return std::string(info.param.key); });
+// clang-format on
 
 TEST_F(ToolWindowsTest, ReopenedWindowsShowTheCurrentState)
 {

@@ -152,17 +152,5 @@ TEST_F(ZoomWindowTest, PaintChangesEveryTileAndTheViewFollowsChangesToThePicture
     expectViewAround(zoom().view(), picture(), 50, 60);
 }
 
-TEST_F(ZoomWindowTest, ThePointCanBeFixedAtEveryCorner)
-{
-    for (QPoint corner : {QPoint(0, 0), QPoint(121, 121)}) {
-        fixWithTool(corner);
-        expectViewAround(zoom().view(), picture(), corner.x(), corner.y());
-        for (int i = 0; i < 8; ++i)
-            zoom().arrow(i)->click();
-        zoom().paintButton()->click();
-    }
-    EXPECT_TRUE(testing::allLayersEqual(doc));
-}
-
 } // namespace
 } // namespace quill

@@ -23,6 +23,14 @@ QImage randomImage(int width, int height, unsigned seed)
     return image;
 }
 
+QImage rowOf(const std::vector<Colour> &colours)
+{
+    QImage image(static_cast<int>(colours.size()), 1, QImage::Format_RGB32);
+    for (int x = 0; x < image.width(); ++x)
+        image.setPixel(x, 0, toQRgb(colours[static_cast<std::size_t>(x)]));
+    return image;
+}
+
 Colour pixelAt(const QImage &image, int x, int y) { return fromQRgb(image.pixel(x, y)); }
 
 int countPixels(const QImage &image, Colour colour)

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace quill {
 inline constexpr Colour kRed = rgb(255, 0, 0);
 inline constexpr Colour kBlue = rgb(0, 0, 255);
@@ -40,6 +42,23 @@ protected:
 QImage solidImage(int width, int height, Colour colour);
 // A picture with a different colour in every pixel, reproducible from the seed.
 QImage randomImage(int width, int height, unsigned seed);
+// A picture whose pixel (x, y) is the QRgb colour(x, y).
+template <typename F> QImage imageOf(int width, int height, F colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, colour(x, y));
+    return image;
+}
+// The picture with one pixel changed.
+inline QImage withPixel(QImage image, QPoint at, Colour c)
+{
+    image.setPixel(at, toQRgb(c));
+    return image;
+}
+// A picture of the given colours in one row.
+QImage rowOf(const std::vector<Colour> &colours);
 Colour pixelAt(const QImage &image, int x, int y);
 int countPixels(const QImage &image, Colour colour);
 // The bounding box of the pixels that differ from a colour.

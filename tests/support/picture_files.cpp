@@ -1,5 +1,7 @@
 #include "support/picture_files.h"
 
+#include "support/fixtures.h"
+
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"
 
@@ -9,126 +11,84 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 
 namespace quill::testing {
 
 namespace {
 
-// LZW without compression: every pixel is sent as a literal, and a clear code
-// comes often enough that the code size stays at nine bits.
-QByteArray literalLzw(const std::vector<int> &indices)
-{
-    constexpr int kClear = 256, kEnd = 257, kRun = 250;
-    QByteArray out;
-    std::uint32_t buffer = 0;
-    int bits = 0;
-    const auto put = [&](int code) {
-        buffer |= static_cast<std::uint32_t>(code) << bits;
-        bits += 9;
-        while (bits >= 8) {
-            out.append(static_cast<char>(buffer & 0xff));
-            buffer >>= 8;
-            bits -= 8;
-        }
-    };
-    for (std::size_t i = 0; i < indices.size(); ++i) {
-        if (i % kRun == 0)
-            put(kClear);
-        put(indices[i]);
-    }
-    put(kEnd);
-    if (bits > 0)
-        out.append(static_cast<char>(buffer & 0xff));
-    return out;
-}
-
-void put16(QByteArray &b, int v)
-{
-    b.append(static_cast<char>(v & 0xff));
-    b.append(static_cast<char>((v >> 8) & 0xff));
-}
+void put16(QByteArray &b, int v) { b.append(static_cast<char>(v & 0xff)).append(static_cast<char>(v >> 8 & 0xff)); }
 
 } // namespace
 
 QByteArray encodeGif(const QImage &image)
 {
     QHash<QRgb, int> palette;
-    std::vector<QRgb> colours;
-    std::vector<int> indices;
+    QByteArray colours, data;
+    // LZW without compression: every pixel is a literal nine-bit code, and a
+    // clear code every 250 keeps the code size from growing.
+    std::uint32_t buffer = 0;
+    int bits = 0, sent = 0;
+    const auto put = [&](int code) {
+        for (buffer |= static_cast<std::uint32_t>(code) << bits, bits += 9; bits >= 8; buffer >>= 8, bits -= 8)
+            data.append(static_cast<char>(buffer & 0xff));
+    };
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y) | 0xff000000u;
-            auto it = palette.find(c);
+            const QRgb c = image.pixel(x, y);
+            auto it = palette.find(c | 0xff000000u);
             if (it == palette.end()) {
-                if (colours.size() == 256)
+                if (palette.size() == 256)
                     return {};
-                it = palette.insert(c, static_cast<int>(colours.size()));
-                colours.push_back(c);
+                it = palette.insert(c | 0xff000000u, static_cast<int>(palette.size()));
+                colours.append(static_cast<char>(qRed(c)))
+                    .append(static_cast<char>(qGreen(c)))
+                    .append(static_cast<char>(qBlue(c)));
             }
-            indices.push_back(*it);
+            if (sent++ % 250 == 0)
+                put(256);
+            put(*it);
         }
-    colours.resize(256, 0xff000000u);
+    put(257);
+    if (bits > 0)
+        data.append(static_cast<char>(buffer & 0xff));
+    colours.resize(3 * 256, '\0');
 
     QByteArray gif("GIF89a");
     put16(gif, image.width());
     put16(gif, image.height());
-    gif.append(static_cast<char>(0xf7)); // global table of 256 entries
-    gif.append('\0');
-    gif.append('\0');
-    for (QRgb c : colours) {
-        gif.append(static_cast<char>(qRed(c)));
-        gif.append(static_cast<char>(qGreen(c)));
-        gif.append(static_cast<char>(qBlue(c)));
-    }
-    gif.append(',');
-    put16(gif, 0);
-    put16(gif, 0);
-    put16(gif, image.width());
-    put16(gif, image.height());
-    gif.append('\0');
-    gif.append(static_cast<char>(8));
-    const QByteArray data = literalLzw(indices);
+    gif.append("\xf7\0\0", 3).append(colours).append(','); // a global table of 256 entries
+    for (int v : {0, 0, image.width(), image.height()})
+        put16(gif, v);
+    gif.append("\0\x08", 2);
     for (qsizetype at = 0; at < data.size(); at += 255) {
         const qsizetype n = std::min<qsizetype>(255, data.size() - at);
-        gif.append(static_cast<char>(n));
-        gif.append(data.mid(at, n));
+        gif.append(static_cast<char>(n)).append(data.mid(at, n));
     }
-    gif.append('\0');
-    gif.append(';');
-    return gif;
+    return gif.append("\0;", 2);
 }
 
 QImage paletteImage(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const int i = (x * 7 + y * 13) % 256;
-            image.setPixel(x, y, qRgb(i, (i * 3) % 256, 255 - i));
-        }
-    return image;
+    return imageOf(width, height, [](int x, int y) {
+        const int i = (x * 7 + y * 13) % 256;
+        return qRgb(i, (i * 3) % 256, 255 - i);
+    });
 }
 
 QImage sineTile(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const double s = std::sin(2 * M_PI * x / width) * std::sin(2 * M_PI * y / height + 0.5);
-            const int v = 128 + static_cast<int>(std::lround(60 * s));
-            image.setPixel(x, y, qRgb(v, v, v));
-        }
-    return image;
+    return imageOf(width, height, [&](int x, int y) {
+        const double s = std::sin(2 * M_PI * x / width) * std::sin(2 * M_PI * y / height + 0.5);
+        const int v = 128 + static_cast<int>(std::lround(60 * s));
+        return qRgb(v, v, v);
+    });
 }
 
 QImage gradientImage(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1), 128));
-    return image;
+    return imageOf(width, height, [&](int x, int y) {
+        return qRgb(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1), 128);
+    });
 }
 
 QByteArray jpegBytes(const QImage &picture, int quality, int options)

@@ -15,16 +15,12 @@ WindowTest::WindowTest()
 
 WindowTest::~WindowTest() { frame.reset(); }
 
-namespace {
-
 void sendMouse(QWidget *target, QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     const QPointF local(pixel.x() + 0.5, pixel.y() + 0.5);
     QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
-
-} // namespace
 
 void WindowTest::press(int tileIndex, QPoint pixel, Qt::MouseButton button)
 {

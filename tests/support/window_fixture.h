@@ -7,11 +7,36 @@
 #include "support/fixtures.h"
 #include "surface/picture_box_window.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace quill::testing {
 
+// A mouse event at the middle of a pixel of any widget.
+void sendMouse(QWidget *target, QEvent::Type type, QPoint pixel, Qt::MouseButton button = Qt::NoButton,
+               Qt::MouseButtons buttons = Qt::NoButton);
+
+// Runs the deletions Qt queued with deleteLater.
+inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// The first visible window of this type under the owner, or nullptr.
+template <typename W> W *openWindow(QObject *owner)
+{
+    for (W *w : owner->findChildren<W *>())
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
 class WindowTest : public CoreTest {
+public:
+    // For table rows that prepare or check a case from outside the fixture.
+    ScriptedHost &scripted() { return host; }
+    MainFrame &mainFrame() { return *frame; }
+    Document &document() { return doc; }
+    bool hasEnded() const { return ended; }
+
 protected:
     WindowTest();
     ~WindowTest() override;

@@ -27,21 +27,6 @@ TEST_P(SyncLayersTest, EveryLayerSharesTheSourcesPicture)
 
 INSTANTIATE_TEST_SUITE_P(Sources, SyncLayersTest, ::testing::Range(0, kLayerCount));
 
-TEST(DocumentLayers, GridLayoutFollowsTheSize)
-{
-    Document doc;
-    int layouts = 0;
-    doc.onLayout = [&] { ++layouts; };
-    doc.layOutGrid(1000, 500);
-    EXPECT_EQ(layouts, 1);
-    const int expected[kLayerCount][2] = {{1000, 500}, {0, 0},    {1000, 0},    {2000, 0},   {0, 500},
-                                          {2000, 500}, {0, 1000}, {1000, 1000}, {2000, 1000}};
-    for (int i = 0; i < kLayerCount; ++i) {
-        EXPECT_EQ(QPoint(doc.layer(i).Left(), doc.layer(i).Top()), QPoint(expected[i][0], expected[i][1])) << i;
-        EXPECT_EQ(QSize(doc.layer(i).pixelWidth(), doc.layer(i).pixelHeight()), QSize(67, 33)) << i;
-    }
-}
-
 TEST(DocumentScratch, ReusesTheRasterTheLayersLetGo)
 {
     Document doc;

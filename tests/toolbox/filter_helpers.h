@@ -33,20 +33,7 @@ protected:
 // A picture whose every pixel differs from its neighbours: (x * 30, y * 40, 7 + x + y).
 inline QImage gradientImage(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, toQRgb(rgb(x * 30 % 256, y * 40 % 256, 7 + x + y)));
-    return image;
-}
-
-// A picture of the given colours in one row.
-inline QImage rowOf(const std::vector<Colour> &colours)
-{
-    QImage image(static_cast<int>(colours.size()), 1, QImage::Format_RGB32);
-    for (int x = 0; x < image.width(); ++x)
-        image.setPixel(x, 0, toQRgb(colours[static_cast<std::size_t>(x)]));
-    return image;
+    return imageOf(width, height, [](int x, int y) { return toQRgb(rgb(x * 30 % 256, y * 40 % 256, 7 + x + y)); });
 }
 
 } // namespace quill::testing

@@ -5,6 +5,7 @@
 #include "toolbox/operation.h"
 #include "toolbox/pixel_framework.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -80,30 +81,19 @@ QImage stepInputs()
     return rowOf({rgb(234, 0, 0), rgb(235, 0, 0), rgb(0, 255, 255), rgb(21, 5, 5), rgb(20, 5, 5), rgb(100, 100, 234),
                   rgb(100, 100, 240), rgb(220, 100, 50), rgb(60, 100, 50)});
 }
-QImage blurInput()
-{
-    QImage p = solidImage(4, 3, rgb(200, 100, 50));
-    p.setPixel(2, 1, toQRgb(rgb(7, 8, 255)));
-    return p;
-}
+QImage blurInput() { return testing::withPixel(solidImage(4, 3, rgb(200, 100, 50)), {2, 1}, rgb(7, 8, 255)); }
 QImage shrinkInput()
 {
     QImage p = solidImage(6, 2, rgb(200, 200, 200));
-    const Colour row1[6] = {rgb(30, 0, 255), rgb(60, 3, 255), rgb(90, 6, 0),
-                            rgb(120, 9, 0),  rgb(150, 12, 0), rgb(180, 15, 21)};
-    for (int x = 0; x < 6; ++x)
-        p.setPixel(x, 1, toQRgb(row1[x]));
+    QPainter(&p).drawImage(
+        0, 1,
+        rowOf({rgb(30, 0, 255), rgb(60, 3, 255), rgb(90, 6, 0), rgb(120, 9, 0), rgb(150, 12, 0), rgb(180, 15, 21)}));
     return p;
 }
 QImage mergeGreys() { return solidImage(3, 3, rgb(100, 100, 100)); }
 QImage mergeDoc() { return solidImage(6, 1, rgb(200, 100, 50)); }
 
-QImage redDot()
-{
-    QImage p = solidImage(30, 30, kWhite);
-    p.setPixel(15, 15, toQRgb(kRed));
-    return p;
-}
+QImage redDot() { return testing::withPixel(solidImage(30, 30, kWhite), {15, 15}, kRed); }
 QImage black(int w, int h) { return solidImage(w, h, kBlack); }
 QImage white(int w, int h) { return solidImage(w, h, kWhite); }
 

@@ -10,14 +10,15 @@
 namespace quill {
 namespace {
 
-// The file text of a pattern whose cells are given as one repeated value plus overrides.
-QByteArray patternText(int lines, const QByteArray &line = "\"T\"", const QByteArray &end = "\r\n")
+// The file text of `lines` quoted cells, all "T" but for the line at `index`.
+QByteArray patternText(int lines, const char *end = "\r\n", int index = -1, const QByteArray &line = {})
 {
     QByteArray text;
     for (int k = 0; k < lines; ++k)
-        text += line + end;
+        text += (k == index ? line : QByteArray("\"T\"")) + end;
     return text;
 }
+QByteArray withLine(int index, const QByteArray &line) { return patternText(kPatternCells, "\r\n", index, line); }
 
 class PatternFilesTest : public testing::CoreTest {
 protected:
@@ -63,9 +64,8 @@ TEST_F(PatternFilesTest, SavesQuotedCrLfLinesAndOpensThemCellForCell)
 TEST_F(PatternFilesTest, ReadingAcceptsLineFeedsAloneAndEmptyCells)
 {
     QDir().mkpath(folder());
-    QByteArray text = patternText(142, "\"255\"", "\n");
-    text += "\"\"\n\"T\"";
-    ASSERT_TRUE(testing::writeFile(file("lf"), text));
+    const QByteArray text = patternText(kPatternCells, "\n", 142, "\"\"").replace(0, 3, "\"255\"");
+    ASSERT_TRUE(testing::writeFile(file("lf"), text.chopped(1))); // no line end after the last cell
     ASSERT_TRUE(loadPatternFile(session, file("lf")));
     EXPECT_EQ(session.pattern.PatternCells[0], QStringLiteral("255"));
     EXPECT_EQ(session.pattern.GridColours[0], rgb(255, 0, 0));
@@ -153,14 +153,6 @@ TEST_P(BadPatternFileTest, IsReportedAndTheCurrentPatternAndPictureAreKept)
     EXPECT_FALSE(previewPatternFile(session, file("bad"), error));
     EXPECT_EQ(error, QString::fromUtf8(GetParam().message));
     expectPatternKept();
-}
-
-QByteArray withLine(int index, const QByteArray &line)
-{
-    QByteArray text;
-    for (int k = 0; k < kPatternCells; ++k)
-        text += (k == index ? line : QByteArray("\"T\"")) + "\r\n";
-    return text;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace quill {
@@ -60,16 +61,16 @@ TEST_F(PatternEditTest, ClicksPaintPickOrClearCellsByTheModeFlags)
 
 TEST_F(PatternEditTest, FillUsesTheBackgroundOrTransparent)
 {
+    const auto count = [](const auto &cells, const auto &value) {
+        return std::count(cells.begin(), cells.end(), value);
+    };
     fillPattern(session);
-    for (const QString &cell : pattern.PatternCells)
-        EXPECT_EQ(cell, QString::number(rgb(200, 100, 50)));
-    EXPECT_EQ(pattern.GridColours[143], rgb(200, 100, 50));
+    EXPECT_EQ(count(pattern.PatternCells, QString::number(rgb(200, 100, 50))), kPatternCells);
+    EXPECT_EQ(count(pattern.GridColours, rgb(200, 100, 50)), kPatternCells);
     pattern.TransparentMode = true;
     fillPattern(session);
-    for (int k = 0; k < kPatternCells; ++k) {
-        EXPECT_EQ(pattern.PatternCells[static_cast<std::size_t>(k)], QStringLiteral("T"));
-        EXPECT_EQ(pattern.GridColours[static_cast<std::size_t>(k)], TransparentCellColour);
-    }
+    EXPECT_EQ(count(pattern.PatternCells, QStringLiteral("T")), kPatternCells);
+    EXPECT_EQ(count(pattern.GridColours, TransparentCellColour), kPatternCells);
 }
 
 struct TurnCase {

@@ -13,13 +13,10 @@ namespace {
 
 QImage greyImage(int w, int h, const std::function<int(int, int)> &value)
 {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int v = std::clamp(value(x, y), 0, 255);
-            image.setPixel(x, y, qRgb(v, v, v));
-        }
-    return image;
+    return testing::imageOf(w, h, [&](int x, int y) {
+        const int v = std::clamp(value(x, y), 0, 255);
+        return qRgb(v, v, v);
+    });
 }
 
 // Photo-like: ramps across the tile in every channel, fine noise and a few hard-edged blocks.
@@ -27,12 +24,10 @@ QImage photoLikeTile(int w, int h, unsigned seed)
 {
     std::mt19937 rng(seed);
     const int slope = 60 + static_cast<int>(rng() % 120);
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y,
-                           qRgb(20 + slope * x / w + static_cast<int>(rng() % 7), 40 + 150 * y / h,
-                                30 + 100 * (x + y) / (w + h) + static_cast<int>(rng() % 5)));
+    QImage image = testing::imageOf(w, h, [&](int x, int y) {
+        return qRgb(20 + slope * x / w + static_cast<int>(rng() % 7), 40 + 150 * y / h,
+                    30 + 100 * (x + y) / (w + h) + static_cast<int>(rng() % 5));
+    });
     QPainter p(&image);
     for (int i = 0; i < 3; ++i)
         p.fillRect(QRect(static_cast<int>(rng() % w), static_cast<int>(rng() % h), static_cast<int>(rng() % w) / 3 + 2,

@@ -7,6 +7,7 @@ namespace quill {
 namespace {
 
 using testing::solidImage;
+using testing::withPixel;
 
 struct WrapCase {
     const char *alias;
@@ -26,12 +27,6 @@ TEST_P(WrapFilterTest, ReachesAcrossTheEdgeOnlyWhileWrapping)
         click(QString::fromLatin1(c.alias));
         EXPECT_EQ(at(c.probe.x(), c.probe.y()), wrap ? c.wrapping : c.plain) << (wrap ? "wrapping" : "plain");
     }
-}
-
-QImage withPixel(QImage image, QPoint at, Colour c)
-{
-    image.setPixel(at, toQRgb(c));
-    return image;
 }
 
 INSTANTIATE_TEST_SUITE_P(
