@@ -1,6 +1,6 @@
-// The main frame "Quillmar": the toolbar of fourteen keys, the seam tools'
-// keys beside it, the area that holds the child windows, the status bar with
-// the live seam score, and the load that brings them up in order.
+// The main frame "Quillmar": the toolbar (fourteen keys, then the seam tools'
+// four) with its shortcuts, the area that holds the child windows, the status
+// bar with the live seam score, and the load that brings them up in order.
 // Toolbar clicks set SkipCanvasMouse and run the command of their key;
 // commands are registered by the parts of the program that build them.
 #pragma once
@@ -37,7 +37,6 @@ public:
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
-    // The seam tools' keys ("o".."r"), left to right after the toolbar's.
 
     QAction *button(const QString &key) const { return buttons_.value(key); }
     // Runs the toolbar click of this key (as a click on its button does).
