@@ -74,7 +74,15 @@ TEST_P(FilterTableTest, GivesTheWorkedOutPixelsAndUndoesInOneStep)
 }
 
 // Grey levels (r + g + b) / 3 to nearest: (1, 1, 2) -> 1, (20, 21, 234) -> 92, (21, 234, 255) -> 170.
-QImage conversionInputs() { return rowOf({rgb(1, 1, 2), rgb(20, 21, 234), rgb(21, 234, 255), kWhite}); }
+// Three times over, so pixels go through both the eight-at-a-time loop and the tail.
+QImage conversionInputs()
+{
+    const Colour four[] = {rgb(1, 1, 2), rgb(20, 21, 234), rgb(21, 234, 255), kWhite};
+    std::vector<Colour> row(12);
+    for (std::size_t i = 0; i < row.size(); ++i)
+        row[i] = four[i % 4];
+    return rowOf(row);
+}
 // Rows of the two steps' edge cases: 234 and 21 have room for 20, 235 and 20 do not.
 QImage stepInputs()
 {
@@ -100,8 +108,9 @@ QImage white(int w, int h) { return solidImage(w, h, kWhite); }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Operations, FilterTableTest, ::testing::Values(
     // The grey level goes into the hue's channels.
-    FilterCase{"grey", "grey", conversionInputs, {{0, 0, rgb(1, 1, 1)}, {1, 0, rgb(92, 92, 92)}, {3, 0, kWhite}}},
-    FilterCase{"purple", "purple", conversionInputs, {{1, 0, rgb(92, 0, 92)}, {2, 0, rgb(170, 0, 170)}}},
+    FilterCase{"grey", "grey", conversionInputs,
+               {{0, 0, rgb(1, 1, 1)}, {1, 0, rgb(92, 92, 92)}, {3, 0, kWhite}, {9, 0, rgb(92, 92, 92)}, {10, 0, rgb(170, 170, 170)}}},
+    FilterCase{"purple", "purple", conversionInputs, {{1, 0, rgb(92, 0, 92)}, {2, 0, rgb(170, 0, 170)}, {11, 0, rgb(255, 0, 255)}}},
     FilterCase{"yellow", "yellow", conversionInputs, {{1, 0, rgb(92, 92, 0)}}},
     FilterCase{"red", "red", conversionInputs, {{2, 0, rgb(170, 0, 0)}}},
     FilterCase{"green", "green", conversionInputs, {{2, 0, rgb(0, 170, 0)}}},
