@@ -6,8 +6,26 @@
 
 namespace quill {
 
+namespace {
+
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx"))) void zeroUpperHalves() { __builtin_ia32_vzeroupper(); }
+#endif
+
+} // namespace
+
+void clearWideVectorState()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx)
+        zeroUpperHalves();
+#endif
+}
+
 void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers)
 {
+    clearWideVectorState();
     if (takeSnapshot)
         session.TakeUndoSnapshot();
     Document &doc = session.document;

@@ -22,6 +22,11 @@ enum class OperationLayers {
     TwoLayer, // reads layer 0, writes the work layer 1, then syncs from layer 1
 };
 
+// Libraries that use 256-bit vectors may return with their upper halves in use;
+// the 128-bit loops of the operations then run several times slower on some
+// processors. Clearing them first costs a few cycles.
+void clearWideVectorState();
+
 // Steps before the pixels: the undo snapshot (when the operation takes one),
 // then pixel units and a width-1 pen on layer 0 (and 1 for two-layer operations).
 void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers);
