@@ -112,6 +112,7 @@ void paintGridDots(const QImage &source, QImage &result, const DotShape &dot, in
 
 void blurImage(Session &session)
 {
+    clearWideVectorState();
     Document &doc = session.document;
     Surface &picture = doc.picture();
     Surface &work = doc.layer(1);
