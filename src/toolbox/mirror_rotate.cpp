@@ -203,7 +203,12 @@ void turnImage(Session &session, QuarterTurn turn)
         layer->setDrawWidth(2);
     }
     const QImage &source = picture.Image();
-    QImage result = resultRasterFrom(doc, 1);
+    // Pixels no dot covers keep what the work layer showed. When it has the
+    // picture's shape they are read from it as the loop below meets them, so the
+    // turn does not first copy the whole work layer.
+    const QImage &kept = work.Image();
+    const bool keepInPlace = kept.size() == source.size() && kept.format() == QImage::Format_RGB32;
+    QImage result = keepInPlace ? resultRaster(doc) : resultRasterFrom(doc, 1);
     const int width = source.width(), height = source.height();
     const auto *in = reinterpret_cast<const QRgb *>(source.constBits());
     const qsizetype inStride = source.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
@@ -233,6 +238,8 @@ void turnImage(Session &session, QuarterTurn turn)
             }
             if (const auto from = quarterTurnSource(turn, width, height, x, y))
                 out[y * outStride + x] = in[from->y() * inStride + from->x()];
+            else if (keepInPlace)
+                out[y * outStride + x] = reinterpret_cast<const QRgb *>(kept.constScanLine(y))[x];
         }
     }
     work.setPicture(result);
