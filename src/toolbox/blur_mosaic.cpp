@@ -112,6 +112,7 @@ void paintGridDots(const QImage &source, QImage &result, const DotShape &dot, in
 
 void blurImage(Session &session)
 {
+    // No snapshot and the work layer keeps its pen, so not beginOperation.
     clearWideVectorState();
     Document &doc = session.document;
     Surface &picture = doc.picture();
@@ -161,14 +162,10 @@ void blurImage(Session &session)
 
 void mosaicImage(Session &session)
 {
-    session.TakeUndoSnapshot();
+    beginOperation(session, true, OperationLayers::TwoLayer, 8);
     Document &doc = session.document;
     Surface &picture = doc.picture();
     Surface &work = doc.layer(1);
-    for (Surface *layer : {&picture, &work}) {
-        layer->setScaleMode(ScaleMode::Pixels);
-        layer->setDrawWidth(8);
-    }
     const QImage &source = picture.Image();
     QImage result = resultRasterFrom(doc, 1);
     const DotShape &dot = penDot(work.DrawWidth());

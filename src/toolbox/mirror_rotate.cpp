@@ -194,14 +194,10 @@ void turnBlock(const TurnRasters &t, int bx, int bxEnd, int by, int byEnd)
 
 void turnImage(Session &session, QuarterTurn turn)
 {
-    session.TakeUndoSnapshot();
+    beginOperation(session, true, OperationLayers::TwoLayer, 2);
     Document &doc = session.document;
     Surface &picture = doc.picture();
     Surface &work = doc.layer(1);
-    for (Surface *layer : {&picture, &work}) {
-        layer->setScaleMode(ScaleMode::Pixels);
-        layer->setDrawWidth(2);
-    }
     const QImage &source = picture.Image();
     // Pixels no dot covers keep what the work layer showed. When it has the
     // picture's shape they are read from it as the loop below meets them, so the

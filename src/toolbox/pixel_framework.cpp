@@ -23,17 +23,17 @@ void clearWideVectorState()
 #endif
 }
 
-void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers)
+void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers, int penWidth)
 {
     clearWideVectorState();
     if (takeSnapshot)
         session.TakeUndoSnapshot();
     Document &doc = session.document;
     doc.layer(0).setScaleMode(ScaleMode::Pixels);
-    doc.layer(0).setDrawWidth(1);
+    doc.layer(0).setDrawWidth(penWidth);
     if (layers == OperationLayers::TwoLayer) {
         doc.layer(1).setScaleMode(ScaleMode::Pixels);
-        doc.layer(1).setDrawWidth(1);
+        doc.layer(1).setDrawWidth(penWidth);
     }
 }
 

@@ -28,8 +28,9 @@ enum class OperationLayers {
 void clearWideVectorState();
 
 // Steps before the pixels: the undo snapshot (when the operation takes one),
-// then pixel units and a width-1 pen on layer 0 (and 1 for two-layer operations).
-void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers);
+// then pixel units and the operation's pen (width 1 unless it paints wider dots)
+// on layer 0 (and 1 for two-layer operations).
+void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers, int penWidth = 1);
 // After the last pixel: brings all nine layers to the result.
 void endOperation(Session &session, OperationLayers layers);
 
