@@ -2,6 +2,7 @@
 
 #include "batch/batch_host.h"
 #include "shell/session.h"
+#include "shell/view_export.h"
 #include "surface/image_files.h"
 #include "toolbox/button_table.h"
 #include "toolbox/merge_image.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageWriter>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -218,7 +218,7 @@ private:
         if (static_cast<qint64>(picture.width()) * size->width() > 65535 ||
             static_cast<qint64>(picture.height()) * size->height() > 65535)
             throw UsageError{QStringLiteral("--save-tiled %1: the repeat would be too large").arg(grid)};
-        save(tiledPicture(picture, size->width(), size->height()), path);
+        save(repeatPicture(picture, size->width(), size->height()), path);
     }
 
     void printSeamScore()
@@ -304,16 +304,6 @@ const BatchButton *findBatchButton(const QString &nameOrAlias)
     return nullptr;
 }
 
-QImage tiledPicture(const QImage &picture, int columns, int rows)
-{
-    QImage tiled(picture.width() * columns, picture.height() * rows, QImage::Format_RGB32);
-    if (tiled.isNull())
-        return tiled;
-    QPainter p(&tiled);
-    p.fillRect(tiled.rect(), QBrush(picture));
-    return tiled;
-}
-
 QString writePictureFile(const QImage &picture, const QString &path)
 {
     const QString format = formatOf(path);
@@ -328,12 +318,13 @@ QString writePictureFile(const QImage &picture, const QString &path)
         return QStringLiteral("the directory does not exist");
     if (format == QLatin1String("bmp"))
         return saveBitmap(picture, path) ? QString() : QStringLiteral("cannot write here");
+    if (format == QLatin1String("png"))
+        return savePng(picture, path) ? QString() : QStringLiteral("cannot write here");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    QImageWriter writer(&file, format == QLatin1String("png") ? "png" : "jpeg");
-    if (format == QLatin1String("jpg"))
-        writer.setQuality(75);
+    QImageWriter writer(&file, "jpeg");
+    writer.setQuality(75);
     if (!writer.write(picture)) {
         file.cancelWriting();
         return writer.errorString();

@@ -27,9 +27,6 @@ int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err);
 // through a temporary file renamed into place. Empty on success, else the reason.
 QString writePictureFile(const QImage &picture, const QString &path);
 
-// The picture repeated columns x rows times.
-QImage tiledPicture(const QImage &picture, int columns, int rows);
-
 QString batchUsage();
 
 // Every toolbox button as the batch sees it: the same rows and actions the

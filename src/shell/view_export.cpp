@@ -82,25 +82,30 @@ QImage markSeams(const QImage &tile)
     return marked;
 }
 
-QImage repeatTile(const QImage &tile, int copies)
+QImage repeatPicture(const QImage &tile, int columns, int rows)
 {
-    if (tile.isNull() || copies < 1)
+    if (tile.isNull() || columns < 1 || rows < 1)
         return {};
     const QImage source = tile.convertToFormat(QImage::Format_RGB32);
     const qint64 w = source.width(), h = source.height();
-    if (w * copies * h * copies * 4 > kMaxViewBytes)
-        return {};
-    QImage mosaic(static_cast<int>(w * copies), static_cast<int>(h * copies), QImage::Format_RGB32);
-    if (mosaic.isNull())
+    QImage repeat(static_cast<int>(w * columns), static_cast<int>(h * rows), QImage::Format_RGB32);
+    if (repeat.isNull())
         return {};
     const auto rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
-    for (int y = 0; y < mosaic.height(); ++y) {
+    for (int y = 0; y < repeat.height(); ++y) {
         const uchar *in = source.constScanLine(static_cast<int>(y % h));
-        uchar *out = mosaic.scanLine(y);
-        for (int c = 0; c < copies; ++c)
+        uchar *out = repeat.scanLine(y);
+        for (int c = 0; c < columns; ++c)
             std::memcpy(out + rowBytes * static_cast<std::size_t>(c), in, rowBytes);
     }
-    return mosaic;
+    return repeat;
+}
+
+QImage repeatTile(const QImage &tile, int copies)
+{
+    if (static_cast<qint64>(tile.width()) * copies * tile.height() * copies * 4 > kMaxViewBytes)
+        return {};
+    return repeatPicture(tile, copies, copies);
 }
 
 QString writeViewFile(const QImage &picture, const QString &fileName, int filterIndex, QString &error)

@@ -22,7 +22,10 @@ inline constexpr qint64 kMaxViewBytes = qint64(1) << 30;
 // tile boundary of a repeat shows them.
 QImage markSeams(const QImage &tile);
 
-// The tile repeated `copies` times across and down; null when too large.
+// The tile repeated `columns` times across and `rows` times down; null when
+// the memory cannot be had. Shared with quillmar-batch's --save-tiled.
+QImage repeatPicture(const QImage &tile, int columns, int rows);
+// The view's repeat, `copies` times each way; null beyond kMaxViewBytes.
 QImage repeatTile(const QImage &tile, int copies);
 
 // Writes a picture by the file's extension (.png, .bmp, .jpg or .jpeg); a
