@@ -2,9 +2,9 @@
 // tiles, without the undo file), on square pictures of 1024 and 4096 pixels,
 // against a plain copy of the same raster.
 #include "backgrounds/fills_and_points.h"
-#include "shell/session.h"
+#include "document/session.h"
 #include "surface/scripted_host.h"
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 
 #include "support/bench_support.h"
 

@@ -1,9 +1,9 @@
 // The whole-image filters on a 4096 x 4096 picture, one click each (without the
 // undo bitmap), next to a plain memcpy of the same raster in the same run:
 // compare the ratios, not the milliseconds.
-#include "shell/session.h"
+#include "document/session.h"
 #include "surface/scripted_host.h"
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 
 #include "support/bench_support.h"
 

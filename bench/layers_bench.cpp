@@ -1,8 +1,8 @@
 // The cost of keeping nine tiles in step and of one undo snapshot, at 1024 x 1024:
 // a change of the picture propagated to the eight copies (sharing rasters), and
 // the whole-picture bitmap written for Undo.
-#include "shell/undo_store.h"
-#include "surface/document.h"
+#include "document/document.h"
+#include "document/undo_store.h"
 
 #include "support/bench_support.h"
 #include <QDir>

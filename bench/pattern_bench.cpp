@@ -1,8 +1,8 @@
 // Tiling the pattern over a 1024 x 1024 picture (no undo file: the snapshot is
 // measured in layers_bench), against a plain memcpy of the same raster.
-#include "shell/session.h"
+#include "document/pattern.h"
+#include "document/session.h"
 #include "surface/scripted_host.h"
-#include "toolbox/pattern.h"
 
 #include "support/bench_support.h"
 

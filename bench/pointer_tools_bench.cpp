@@ -3,8 +3,8 @@
 // printed into a 1024 x 1024 picture and copied to the tiles, measured
 // against copying the same raster once.
 #include "canvas/text_tool.h"
+#include "document/document.h"
 #include "shell/zoom_view.h"
-#include "surface/document.h"
 
 #include "support/bench_support.h"
 

@@ -1,8 +1,8 @@
 // Quillmar: starts the application, the desktop host, the session and the
 // splash, which brings up the main frame.
 #include "shell/main_frame_window.h"
+#include "shell/qt_host.h"
 #include "shell/splash_window.h"
-#include "surface/qt_host.h"
 
 #include <QApplication>
 

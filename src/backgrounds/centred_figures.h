@@ -4,8 +4,8 @@
 // never touches the other layers.
 #pragma once
 
+#include "document/operation.h"
 #include "surface/surface.h"
-#include "toolbox/operation.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "backgrounds/fills_and_points.h"
 
 #include "backgrounds/layer_memory.h"
+#include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
-#include "toolbox/pixel_framework.h"
 
 #include <chrono>
 

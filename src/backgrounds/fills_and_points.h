@@ -4,9 +4,9 @@
 // Positions come from the session's random source so a seed repeats a field.
 #pragma once
 
-#include "shell/random_source.h"
+#include "document/operation.h"
+#include "document/random_source.h"
 #include "surface/surface.h"
-#include "toolbox/operation.h"
 
 #include <QString>
 

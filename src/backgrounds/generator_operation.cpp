@@ -1,7 +1,7 @@
 #include "backgrounds/generator_operation.h"
 
 #include "backgrounds/layer_memory.h"
-#include "toolbox/pixel_framework.h"
+#include "document/pixel_framework.h"
 
 namespace quill {
 

@@ -3,7 +3,7 @@
 // copies the result to the other eight layers. Used by the family files only.
 #pragma once
 
-#include "toolbox/operation.h"
+#include "document/operation.h"
 
 #include <functional>
 

@@ -4,8 +4,8 @@
 // they draw on the layer they are given and never touch the other layers.
 #pragma once
 
+#include "document/operation.h"
 #include "surface/surface.h"
-#include "toolbox/operation.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // instead reuses the memory the layers let go of at the last sync.
 #pragma once
 
-#include "surface/document.h"
+#include "document/document.h"
 
 namespace quill {
 

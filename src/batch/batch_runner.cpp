@@ -1,14 +1,14 @@
 #include "batch/batch_runner.h"
 
 #include "batch/batch_host.h"
-#include "shell/session.h"
-#include "shell/view_export.h"
+#include "document/session.h"
 #include "surface/image_files.h"
 #include "toolbox/button_table.h"
 #include "toolbox/merge_image.h"
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 #include "toolbox/pattern_files.h"
 #include "toolbox/seam_tools.h"
+#include "toolbox/view_export.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "canvas/overlays.h"
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <functional>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "canvas/tool_options.h"
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 // toggle; every change goes straight into the session's text settings.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QWidget>
 

@@ -4,8 +4,8 @@
 // Called by the Options window; tests call it directly. No widget here.
 #pragma once
 
-#include "shell/app_state.h"
-#include "shell/random_source.h"
+#include "document/app_state.h"
+#include "document/random_source.h"
 #include "surface/surface.h"
 
 #include <array>

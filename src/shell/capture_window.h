@@ -4,7 +4,7 @@
 // Opened by the main frame when the tray icon is clicked; it draws nothing else.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QImage>
 #include <QRect>

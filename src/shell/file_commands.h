@@ -4,7 +4,7 @@
 // and the New and capture windows. None of them takes an undo snapshot.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QImage>
 #include <QPoint>

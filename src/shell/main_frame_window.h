@@ -5,8 +5,8 @@
 // commands are registered by the parts of the program that build them.
 #pragma once
 
+#include "document/session.h"
 #include "shell/seam_commands.h"
-#include "shell/session.h"
 
 #include <QMainWindow>
 #include <QMap>

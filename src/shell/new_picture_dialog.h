@@ -4,7 +4,7 @@
 // Holds no state of its own between showings.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // Called by the main frame (and tests); the pixel work lives in seam_tools.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 #include "toolbox/seam_tools.h"
 
 namespace quill {

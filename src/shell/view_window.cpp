@@ -1,6 +1,6 @@
 #include "shell/view_window.h"
 
-#include "shell/view_export.h"
+#include "toolbox/view_export.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 // Called by the zoom window; tests call it directly. Never touches a widget.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <array>
 

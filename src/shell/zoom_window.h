@@ -5,7 +5,7 @@
 // picture's changes instead of polling.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // The colour bands and the horizontal shrink (declared with the blur and mosaic).
+#include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
 #include "toolbox/blur_mosaic.h"
-#include "toolbox/pixel_framework.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "toolbox/blur_mosaic.h"
 
+#include "document/operation.h"
+#include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
-#include "toolbox/operation.h"
-#include "toolbox/pixel_framework.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,7 +3,7 @@
 // Called by the toolbox buttons and the batch front end through the operation table.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <vector>
 

@@ -1,7 +1,8 @@
 #include "toolbox/button_faces.h"
 
-#include "shell/random_source.h"
+#include "document/random_source.h"
 #include "surface/scripted_host.h"
+#include "toolbox/operation_registry.h"
 
 #include <QPainter>
 

@@ -4,8 +4,8 @@
 // dialogs). Core: paints QImages only and never touches the user's document.
 #pragma once
 
+#include "document/operation.h"
 #include "toolbox/button_table.h"
-#include "toolbox/operation.h"
 
 #include <QImage>
 

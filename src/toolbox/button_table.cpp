@@ -1,6 +1,6 @@
 #include "toolbox/button_table.h"
 
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 #include "toolbox/tool_buttons.h"
 
 namespace quill {

@@ -4,7 +4,7 @@
 // and the tests run the same actions. Pure data and lookups: no widget, no drawing.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QPoint>
 #include <QRect>

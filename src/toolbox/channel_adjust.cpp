@@ -1,7 +1,7 @@
 #include "toolbox/channel_adjust.h"
 
-#include "toolbox/operation.h"
-#include "toolbox/pixel_framework.h"
+#include "document/operation.h"
+#include "document/pixel_framework.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>

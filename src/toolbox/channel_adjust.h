@@ -4,7 +4,7 @@
 // buttons and the batch front end through the operation table.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // the state (LeftColour, RightColour). Core: no widget; the window forwards clicks.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 #include "surface/surface.h"
 
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "toolbox/colour_conversion.h"
 
-#include "toolbox/operation.h"
-#include "toolbox/pixel_framework.h"
+#include "document/operation.h"
+#include "document/pixel_framework.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>

@@ -4,7 +4,7 @@
 // batch front end through the operation table; reads only the document.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QRgb>
 

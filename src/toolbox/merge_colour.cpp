@@ -1,8 +1,8 @@
 #include "toolbox/merge_colour.h"
 
+#include "document/operation.h"
+#include "document/pixel_framework.h"
 #include "toolbox/merge_image.h"
-#include "toolbox/operation.h"
-#include "toolbox/pixel_framework.h"
 
 namespace quill {
 

@@ -1,8 +1,8 @@
 #include "toolbox/merge_image.h"
 
+#include "document/operation.h"
+#include "document/pixel_framework.h"
 #include "surface/image_files.h"
-#include "toolbox/operation.h"
-#include "toolbox/pixel_framework.h"
 
 #include <algorithm>
 

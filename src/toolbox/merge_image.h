@@ -5,7 +5,7 @@
 // writes nothing. Called by the merge panel's buttons and the batch front end.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QRgb>
 

@@ -5,7 +5,7 @@
 // clipped, and what it does not cover keeps the previous picture.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 // function of its own file; this is the one place that names them all.
 #pragma once
 
-#include "toolbox/operation.h"
+#include "document/operation.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 
 #include "toolbox/operation_families.h"
 

@@ -1,7 +1,7 @@
 #include "toolbox/pattern_files.h"
 
-#include "shell/app_state.h"
-#include "shell/session.h"
+#include "document/app_state.h"
+#include "document/session.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 // Never shows a window; the only questions go through session.host.
 #pragma once
 
-#include "toolbox/pattern.h"
+#include "document/pattern.h"
 
 #include <QString>
 #include <QStringList>

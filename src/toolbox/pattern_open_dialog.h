@@ -3,7 +3,7 @@
 // Ok loads the file into the pattern and the toolbox grid. It never edits a file.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 // The pattern editor's toolbox buttons as operations: the editor commands (no
 // snapshot), the two file buttons whose dialogs the toolbox window shows, and
 // the three tilings over the picture.
+#include "document/pattern.h"
 #include "toolbox/operation_families.h"
-#include "toolbox/pattern.h"
 
-#include "shell/session.h"
+#include "document/session.h"
 
 namespace quill {
 

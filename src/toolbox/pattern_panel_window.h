@@ -5,7 +5,7 @@
 // from session.pattern when the state changes. It never edits cells itself.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QWidget>
 

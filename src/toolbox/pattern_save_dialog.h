@@ -3,7 +3,7 @@
 // asking before it overwrites. Bad names and failed writes keep it open.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 // and the tests. Touches only the state and the layers' fill style.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 namespace quill {
 

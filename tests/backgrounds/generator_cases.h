@@ -4,7 +4,7 @@
 #pragma once
 
 #include "support/fixtures.h"
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 
 #include <ostream>
 #include <vector>

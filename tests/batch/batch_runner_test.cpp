@@ -1,8 +1,8 @@
 #include "batch/batch_runner.h"
+#include "document/operation.h"
 #include "support/fixtures.h"
 #include "support/picture_files.h"
 #include "surface/image_files.h"
-#include "toolbox/operation.h"
 
 #include <QCoreApplication>
 #include <QFile>

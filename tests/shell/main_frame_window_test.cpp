@@ -1,3 +1,4 @@
+#include "shell/qt_host.h"
 #include "shell/splash_window.h"
 #include "support/window_fixture.h"
 
@@ -78,6 +79,17 @@ TEST_F(SplashTest, ShowsTopmostWithTheFrameDisabledUntilAClickEndsIt)
     EXPECT_TRUE(splash.ended());
     EXPECT_FALSE(splash.timer().isActive());
     EXPECT_TRUE(frame->isEnabled());
+}
+
+// The file dialog's labels: a description that already names its pattern is
+// shown once; others get the pattern the dialog filters by.
+TEST(QtHostFilters, LabelsNameEachPatternOnce)
+{
+    EXPECT_EQ(
+        QtHost::qtFilters(QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png")),
+        (QStringList{"Jpeg Files(*.jpg)", "BMP Files(*.BMP)", "PNG Files(*.png)"}));
+    EXPECT_EQ(QtHost::qtFilters(QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;")),
+              (QStringList{"Picture Files(*.bmp,*.gif,*.jpg,*.png) (*.jpg *.gif *.bmp *.png)"}));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // directory; no windows) and pixel helpers the test suites assert with.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 #include "surface/scripted_host.h"
 #include "surface/surface.h"
 

@@ -1,9 +1,6 @@
 #include "support/fixtures.h"
 #include "support/picture_files.h"
 #include "surface/image_files.h"
-#include "surface/qt_host.h"
-
-#include <QWidget>
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -91,17 +88,6 @@ TEST_F(TempDirTest, AWholePngFromAnotherWriterOpens)
     const auto picture = loadPicture(path("good.png"));
     ASSERT_TRUE(picture);
     EXPECT_EQ(*picture, testing::randomImage(31, 17, 5));
-}
-
-// The file dialog's labels: a description that already names its pattern is
-// shown once; others get the pattern the dialog filters by.
-TEST(QtHostFilters, LabelsNameEachPatternOnce)
-{
-    EXPECT_EQ(
-        QtHost::qtFilters(QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png")),
-        (QStringList{"Jpeg Files(*.jpg)", "BMP Files(*.BMP)", "PNG Files(*.png)"}));
-    EXPECT_EQ(QtHost::qtFilters(QStringLiteral("Picture Files(*.bmp,*.gif,*.jpg,*.png)|*.jpg; *.gif; *.bmp; *.png;")),
-              (QStringList{"Picture Files(*.bmp,*.gif,*.jpg,*.png) (*.jpg *.gif *.bmp *.png)"}));
 }
 
 } // namespace

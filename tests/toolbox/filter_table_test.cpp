@@ -1,9 +1,9 @@
+#include "document/pixel_framework.h"
 #include "filter_helpers.h"
 #include "support/fixtures.h"
 #include "support/picture_files.h"
 #include "surface/image_files.h"
-#include "toolbox/operation.h"
-#include "toolbox/pixel_framework.h"
+#include "toolbox/operation_registry.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "support/fixtures.h"
 #include "support/picture_files.h"
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 #include "toolbox/pattern_files.h"
 #include "toolbox/pattern_open_dialog.h"
 #include "toolbox/pattern_panel_window.h"

@@ -1,6 +1,6 @@
 #include "support/window_fixture.h"
 #include "toolbox/button_faces.h"
-#include "toolbox/operation.h"
+#include "toolbox/operation_registry.h"
 #include "toolbox/toolbox_window.h"
 
 #include <QAbstractButton>

@@ -6,7 +6,7 @@
 // functions over the session; nothing here knows a button or a window.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
+#include "document/operation.h"
+#include "document/pattern.h"
+#include "document/pixel_framework.h"
 #include "support/fixtures.h"
-#include "toolbox/operation.h"
-#include "toolbox/pattern.h"
-#include "toolbox/pixel_framework.h"
 
 #include <gtest/gtest.h>
 

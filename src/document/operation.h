@@ -1,10 +1,10 @@
 // A toolbox operation as the toolbox window, the batch front end and the tests
 // run it: its button's designer name, a short alias, what it does, whether a
 // click takes an undo snapshot, and the click itself as a plain function over
-// the session. Families of operations add themselves in operation_registry.cpp.
+// the session. The toolbox's registry lists every family's operations.
 #pragma once
 
-#include "shell/session.h"
+#include "document/session.h"
 
 #include <QString>
 
@@ -22,10 +22,5 @@ struct Operation {
     // Set for buttons that need a dialog: the batch argument that replaces the click.
     QString replacedInBatchBy = {};
 };
-
-// Every operation of every family, in a stable order.
-const std::vector<Operation> &allOperations();
-// By designer name or alias; nullptr when there is none.
-const Operation *findOperation(const QString &nameOrAlias);
 
 } // namespace quill

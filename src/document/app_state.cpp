@@ -1,4 +1,4 @@
-#include "shell/app_state.h"
+#include "document/app_state.h"
 
 #include <QFile>
 

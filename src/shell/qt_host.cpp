@@ -1,4 +1,4 @@
-#include "surface/qt_host.h"
+#include "shell/qt_host.h"
 
 #include "shell/icons.h"
 

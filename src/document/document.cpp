@@ -1,4 +1,4 @@
-#include "surface/document.h"
+#include "document/document.h"
 
 #include <utility>
 

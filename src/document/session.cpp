@@ -1,4 +1,4 @@
-#include "shell/session.h"
+#include "document/session.h"
 
 #include "surface/jpeg_library.h"
 

@@ -4,13 +4,13 @@
 // Knows nothing of widgets.
 #pragma once
 
-#include "shell/app_state.h"
-#include "shell/random_source.h"
-#include "shell/undo_store.h"
-#include "surface/document.h"
+#include "document/app_state.h"
+#include "document/document.h"
+#include "document/merge_box.h"
+#include "document/pattern.h"
+#include "document/random_source.h"
+#include "document/undo_store.h"
 #include "surface/host.h"
-#include "toolbox/merge_box.h"
-#include "toolbox/pattern.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "toolbox/pixel_framework.h"
+#include "document/pixel_framework.h"
 
 #include <algorithm>
 #include <cstring>

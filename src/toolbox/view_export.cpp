@@ -1,4 +1,4 @@
-#include "shell/view_export.h"
+#include "toolbox/view_export.h"
 
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"

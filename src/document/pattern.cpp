@@ -1,8 +1,8 @@
-#include "toolbox/pattern.h"
+#include "document/pattern.h"
 
-#include "shell/session.h"
+#include "document/pixel_framework.h"
+#include "document/session.h"
 #include "surface/numeric_rules.h"
-#include "toolbox/pixel_framework.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "shell/undo_store.h"
+#include "document/undo_store.h"
 
-#include "surface/document.h"
+#include "document/document.h"
 #include "surface/image_files.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // The view window's seam marks and "Save view...": what is marked, what is
 // written, and what the user is told when it cannot be written.
-#include "shell/view_export.h"
 #include "shell/view_window.h"
 #include "support/picture_files.h"
 #include "support/window_fixture.h"
+#include "toolbox/view_export.h"
 
 #include <QAction>
 #include <QApplication>
