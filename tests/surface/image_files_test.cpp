@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <turbojpeg.h>
 
+#include <array>
 #include <functional>
 
 namespace quill {
@@ -19,15 +21,33 @@ using namespace quill::jpeg;
 
 struct BmpKind {
     const char *name;
-    int bits;       // 1, 8 or 24
-    int headerSize; // 12 (OS/2) or 40
+    int bits;
+    int headerSize; // 12 (OS/2), 40, 108 (V4) or 124 (V5)
     bool topDown;
+    std::uint32_t compression = 0; // 3: bit fields (5-6-5, or red in the low byte)
 };
 
 constexpr int kW = 13; // odd, so every depth pads its rows
 constexpr int kH = 5;
 
 QRgb paletteEntry(int i) { return qRgb(i * 37 % 256, i * 91 % 256, i * 53 % 256); }
+
+// Sixteen-bit channels and what they read as, worked out by hand: a 5-bit 3
+// is 3 * 255 / 31 = 24.7 and 3 << 3 | 3 >> 2 = 24 either way.
+struct Short {
+    int r, g, b; // stored, 5 or 6 bits
+    QRgb read;
+};
+constexpr Short kShorts565[] = {{0, 0, 31, qRgb(0, 0, 255)},
+                                {1, 1, 6, qRgb(8, 4, 49)},
+                                {3, 10, 2, qRgb(24, 40, 16)},
+                                {7, 15, 5, qRgb(57, 60, 41)},
+                                {31, 63, 0, qRgb(255, 255, 0)}};
+constexpr Short kShorts555[] = {{0, 0, 31, qRgb(0, 0, 255)},
+                                {1, 1, 6, qRgb(8, 8, 49)},
+                                {3, 7, 2, qRgb(24, 57, 16)},
+                                {7, 31, 5, qRgb(57, 255, 41)},
+                                {31, 3, 0, qRgb(255, 24, 0)}};
 
 // The stored value of pixel (x, y) and the colour it must read as.
 std::pair<std::uint32_t, QRgb> pixelOf(const BmpKind &s, int x, int y)
@@ -36,8 +56,15 @@ std::pair<std::uint32_t, QRgb> pixelOf(const BmpKind &s, int x, int y)
         const int i = (x + 2 * y + x * y) % (1 << s.bits);
         return {static_cast<std::uint32_t>(i), paletteEntry(i)};
     }
+    if (s.bits == 16) {
+        const Short &v = s.compression == 3 ? kShorts565[(x + y) % 5] : kShorts555[(x + y) % 5];
+        const int redShift = s.compression == 3 ? 11 : 10;
+        return {static_cast<std::uint32_t>(v.r << redShift | v.g << 5 | v.b), v.read};
+    }
     const int r = x * 11 % 256, g = y * 50 % 256, b = (x * y * 7 + 3) % 256;
-    return {static_cast<std::uint32_t>(b | g << 8 | r << 16), qRgb(r, g, b)};
+    const std::uint32_t low = s.compression == 3 ? r : b, high = s.compression == 3 ? b : r;
+    const std::uint32_t unused = s.bits == 32 ? 0x5a000000u : 0; // the fourth byte means nothing
+    return {low | g << 8 | high << 16 | unused, qRgb(r, g, b)};
 }
 
 QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
@@ -55,8 +82,14 @@ QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
     put(info, 1, 2);
     put(info, static_cast<std::uint32_t>(s.bits), 2);
     if (s.headerSize > 12) {
-        for (std::uint32_t v : {0u, 0u, 2835u, 2835u, static_cast<std::uint32_t>(paletteCount), 0u})
+        for (std::uint32_t v : {s.compression, 0u, 2835u, 2835u, static_cast<std::uint32_t>(paletteCount), 0u})
             put(info, v, 4);
+        // Masks follow a 40-byte header and sit inside the V4 and V5 ones.
+        if (s.compression == 3)
+            for (std::uint32_t m : s.bits == 16 ? std::array<std::uint32_t, 3>{0xf800, 0x07e0, 0x001f}
+                                                : std::array<std::uint32_t, 3>{0xff, 0xff00, 0xff0000})
+                put(info, m, 4);
+        info.append(QByteArray(std::max<qsizetype>(0, s.headerSize - info.size()), '\0'));
     }
     for (int i = 0; i < paletteCount; ++i)
         put(info, paletteEntry(i) & 0xffffff, s.headerSize == 12 ? 3 : 4);
@@ -84,6 +117,8 @@ QByteArray buildBmp(const BmpKind &s, int width = kW, int height = kH)
     return file + info + pixels;
 }
 
+void PrintTo(const BmpKind &kind, std::ostream *os) { *os << kind.name; }
+
 class BitmapDepthTest : public TempDirTest, public ::testing::WithParamInterface<BmpKind> {};
 
 TEST_P(BitmapDepthTest, ReadsEveryPixelAsRgbBytesAndAsARaster)
@@ -93,7 +128,7 @@ TEST_P(BitmapDepthTest, ReadsEveryPixelAsRgbBytesAndAsARaster)
     const RgbPixels rgb = readRgbFromBmp(path("in.bmp"));
     ASSERT_TRUE(rgb) << lastErrorText().toStdString();
     ASSERT_EQ(QSize(rgb.width, rgb.height), QSize(kW, kH));
-    const auto raster = decodeBitmap(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), 1 << 20);
+    const auto raster = loadPicture(path("in.bmp"));
     ASSERT_TRUE(raster);
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x) {
@@ -104,9 +139,20 @@ TEST_P(BitmapDepthTest, ReadsEveryPixelAsRgbBytesAndAsARaster)
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Depths, BitmapDepthTest,
-                         ::testing::Values(BmpKind{"mono", 1, 40, false}, BmpKind{"os2_indexed", 8, 12, false},
-                                           BmpKind{"bgr_top_down", 24, 40, true}),
+const BmpKind kBitmapKinds[] = {
+    {"mono", 1, 40, false},
+    {"nibbles", 4, 40, false},
+    {"os2_indexed", 8, 12, false},
+    {"x1r5g5b5", 16, 40, false},
+    {"rgb565_fields", 16, 40, false, 3},
+    {"rgb565_fields_v5", 16, 124, true, 3},
+    {"bgr_top_down", 24, 40, true},
+    {"os2_bgr", 24, 12, false},
+    {"bgrx", 32, 40, false},
+    {"rgbx_fields_v4", 32, 108, false, 3},
+};
+
+INSTANTIATE_TEST_SUITE_P(Depths, BitmapDepthTest, ::testing::ValuesIn(kBitmapKinds),
                          [](const auto &info) { return std::string(info.param.name); });
 
 QByteArray withHeader(int width, int height, int bits, std::uint32_t compression = 0)
@@ -246,6 +292,138 @@ TEST(Jpeg, CutOffOrOversizedFilesAreRefusedAndStrayBytesBeforeTheEndOnlyWarn)
     ASSERT_TRUE(back);
     EXPECT_LT(testing::meanError(*back, picture), 2.0);
 }
+
+// ---- Print-shop JPEGs ----
+
+// 16 x 8 pixels in CMYK as print programs store it (Adobe marker, inverted
+// values, no colour transform), written once with libjpeg at quality 100: the
+// left half C 0 M 255 Y 128 K 0, the right half C 64 M 0 Y 0 K 128.
+const unsigned char kCmykJpeg[] = {
+    0xff, 0xd8, 0xff, 0xee, 0x00, 0x0e, 0x41, 0x64, 0x6f, 0x62, 0x65, 0x00, 0x64, 0x00, 0x00, 0x00, 0x00, 0x00, 0xff,
+    0xdb, 0x00, 0x43, 0x00, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0xff, 0xc0, 0x00, 0x14, 0x08, 0x00, 0x08, 0x00,
+    0x10, 0x04, 0x43, 0x11, 0x00, 0x4d, 0x11, 0x00, 0x59, 0x11, 0x00, 0x4b, 0x11, 0x00, 0xff, 0xc4, 0x00, 0x16, 0x00,
+    0x01, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0b, 0x0a, 0x04,
+    0xff, 0xc4, 0x00, 0x14, 0x10, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0xff, 0xda, 0x00, 0x0e, 0x04, 0x43, 0x00, 0x4d, 0x00, 0x59, 0x00, 0x4b, 0x00, 0x00, 0x3f, 0x00,
+    0xbf, 0x81, 0xff, 0x00, 0xb3, 0xaf, 0xe1, 0x3f, 0xe7, 0xf8, 0x20, 0x00, 0xff, 0x00, 0xdf, 0xff, 0xd9};
+
+QByteArray cmykJpeg() { return QByteArray(reinterpret_cast<const char *>(kCmykJpeg), sizeof kCmykJpeg); }
+
+// The same two colours from inverted CMYK bytes through TurboJPEG, which
+// stores them as YCCK.
+QByteArray ycckJpeg()
+{
+    std::vector<unsigned char> cmyk;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            for (int v : x < 8 ? std::array{255, 0, 127, 255} : std::array{191, 255, 255, 127})
+                cmyk.push_back(static_cast<unsigned char>(v));
+    tjhandle handle = tjInitCompress();
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    const int result = tjCompress2(handle, cmyk.data(), 16, 0, 8, TJPF_CMYK, &out, &size, TJSAMP_444, 100, 0);
+    const QByteArray bytes =
+        result == 0 ? QByteArray(reinterpret_cast<const char *>(out), static_cast<qsizetype>(size)) : QByteArray();
+    tjFree(out);
+    tjDestroy(handle);
+    return bytes;
+}
+
+struct PrintJpeg {
+    const char *name;
+    QByteArray (*bytes)();
+    int colourSpace;
+};
+
+void PrintTo(const PrintJpeg &file, std::ostream *os) { *os << file.name; }
+
+class PrintJpegTest : public TempDirTest, public ::testing::WithParamInterface<PrintJpeg> {};
+
+// Each ink takes away its share of the light and black the rest: (255 - 64) of
+// 255 red under half black is 191 * 127 / 255 = 95.
+TEST_P(PrintJpegTest, OpensAsTheColoursItPrints)
+{
+    const QByteArray bytes = GetParam().bytes();
+    tjhandle handle = tjInitDecompress();
+    int width = 0, height = 0, subsampling = 0, colourSpace = -1;
+    tjDecompressHeader3(handle, reinterpret_cast<const unsigned char *>(bytes.constData()),
+                        static_cast<unsigned long>(bytes.size()), &width, &height, &subsampling, &colourSpace);
+    tjDestroy(handle);
+    ASSERT_EQ(colourSpace, GetParam().colourSpace); // the file really is of its kind
+    ASSERT_TRUE(testing::writeFile(path("print.jpg"), bytes));
+    const auto picture = loadPicture(path("print.jpg"));
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture->size(), QSize(16, 8));
+    for (auto [x, want] : {std::pair{0, qRgb(255, 0, 127)}, std::pair{7, qRgb(255, 0, 127)},
+                           std::pair{8, qRgb(95, 127, 127)}, std::pair{15, qRgb(95, 127, 127)}}) {
+        const QRgb got = picture->pixel(x, 4);
+        EXPECT_NEAR(qRed(got), qRed(want), 3) << x;
+        EXPECT_NEAR(qGreen(got), qGreen(want), 3) << x;
+        EXPECT_NEAR(qBlue(got), qBlue(want), 3) << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PrintJpegTest,
+                         ::testing::Values(PrintJpeg{"cmyk", cmykJpeg, TJCS_CMYK},
+                                           PrintJpeg{"ycck", ycckJpeg, TJCS_YCCK}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// ---- Every cut of a small valid file ----
+
+struct WholeFile {
+    const char *name;
+    std::function<QByteArray()> bytes;
+    int trailer = 0; // bytes after the picture's data that a cut may take away
+};
+
+void PrintTo(const WholeFile &file, std::ostream *os) { *os << file.name; }
+
+class CutFileTest : public TempDirTest, public ::testing::WithParamInterface<WholeFile> {};
+
+// A file cut at any length is refused, or opens as exactly the whole file's
+// picture: never half a picture, grey or black rows, or colours it never held.
+TEST_P(CutFileTest, EveryCutIsRefusedOrTheWholePicture)
+{
+    const QByteArray whole = GetParam().bytes();
+    ASSERT_FALSE(whole.isEmpty());
+    ASSERT_TRUE(testing::writeFile(path("whole"), whole));
+    const auto full = loadPicture(path("whole"));
+    ASSERT_TRUE(full);
+    for (qsizetype length = 0; length < whole.size(); ++length) {
+        ASSERT_TRUE(testing::writeFile(path("cut"), whole.left(length)));
+        const auto cut = loadPicture(path("cut"));
+        if (length < whole.size() - GetParam().trailer)
+            EXPECT_FALSE(cut) << "cut to " << length << " of " << whole.size() << " bytes";
+        else if (cut)
+            EXPECT_EQ(*cut, *full) << "cut to " << length << " of " << whole.size() << " bytes";
+    }
+}
+
+QByteArray pngBytes(const QImage &picture)
+{
+    QTemporaryDir dir;
+    return savePng(picture, dir.filePath("p.png")) ? testing::readFile(dir.filePath("p.png")) : QByteArray();
+}
+
+std::vector<WholeFile> wholeFiles()
+{
+    std::vector<WholeFile> files;
+    for (const BmpKind &kind : kBitmapKinds)
+        files.push_back({kind.name, [kind] { return buildBmp(kind, 5, 3); }});
+    files.push_back({"gif", [] { return testing::encodeGif(testing::paletteImage(5, 3)); }, 1});
+    files.push_back({"jpeg", [] { return testing::jpegBytes(testing::gradientImage(16, 16)); }});
+    files.push_back(
+        {"jpeg_progressive", [] { return testing::jpegBytes(testing::gradientImage(16, 16), 75, kSaveProgressive); }});
+    files.push_back({"jpeg_cmyk", cmykJpeg});
+    files.push_back({"png", [] { return pngBytes(testing::randomImage(7, 5, 2)); }});
+    return files;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CutFileTest, ::testing::ValuesIn(wholeFiles()),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quill

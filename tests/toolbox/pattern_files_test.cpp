@@ -177,5 +177,25 @@ TEST_F(PatternFilesTest, AMissingFileIsReportedAndChangesNothing)
     expectPatternKept();
 }
 
+// Cut at any length, a saved pattern file is refused, or reads as the whole
+// file's cells when only its last line end was cut away.
+TEST_F(PatternFilesTest, EveryCutOfAFileIsRefusedOrTheWholePattern)
+{
+    ASSERT_TRUE(savePatternAs(session, QStringLiteral("whole")));
+    const QByteArray whole = testing::readFile(file(QStringLiteral("whole")));
+    const PatternRead full = readPatternFile(file(QStringLiteral("whole")));
+    ASSERT_TRUE(full.values);
+    for (qsizetype length = 0; length < whole.size(); ++length) {
+        ASSERT_TRUE(testing::writeFile(file(QStringLiteral("cut")), whole.left(length)));
+        const PatternRead cut = readPatternFile(file(QStringLiteral("cut")));
+        if (length < whole.size() - 2) {
+            EXPECT_FALSE(cut.values) << "cut to " << length << " of " << whole.size() << " bytes";
+            EXPECT_FALSE(cut.error.isEmpty()) << length;
+        } else if (cut.values) {
+            EXPECT_EQ(*cut.values, *full.values) << length;
+        }
+    }
+}
+
 } // namespace
 } // namespace quill
