@@ -6,8 +6,6 @@
 namespace quill {
 namespace {
 
-using testing::GeneratorCase;
-
 const char *const kGenerators[] = {
     "gradient-h",     "gradient-v", "gradient-h2", "gradient-v2", "gradient-tl",   "gradient-tr",  "gradient-tl-br",
     "gradient-tr-bl", "circles",    "squares",     "diamonds",    "rays-12",       "rays-8",       "diamond-rays",
@@ -59,44 +57,99 @@ TEST_P(GeneratorButtonTest, OddSizesAndEqualColours)
 
 INSTANTIATE_TEST_SUITE_P(Backgrounds, GeneratorButtonTest, ::testing::ValuesIn(kGenerators));
 
-// Corners, centres and runs across the first bands, lines, figures and cells,
-// worked out by hand from the formulas on odd sizes with colours that differ
-// in every channel.
-// clang-format off
-const GeneratorCase kCases[] = {
-    {"gradient-h", 97, 75, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {96, 0, rgb(67, 163, 90)}, {0, 74, rgb(200, 30, 90)}, {96, 74, rgb(67, 163, 90)}, {48, 37, rgb(111, 119, 90)}, {0, 37, rgb(200, 30, 90)}, {1, 37, rgb(197, 33, 90)}, {2, 37, rgb(197, 33, 90)}, {3, 37, rgb(194, 36, 90)}, {4, 37, rgb(191, 39, 90)}, {5, 37, rgb(188, 42, 90)}, {6, 37, rgb(188, 42, 90)}, {7, 37, rgb(185, 45, 90)}, {96, 37, rgb(67, 163, 90)}, {95, 37, rgb(67, 163, 90)}, {94, 37, rgb(68, 162, 90)}, {93, 37, rgb(68, 162, 90)}}},
-    {"gradient-v", 97, 75, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {96, 0, rgb(200, 30, 90)}, {0, 74, rgb(83, 147, 90)}, {96, 74, rgb(83, 147, 90)}, {48, 37, rgb(127, 103, 90)}, {48, 0, rgb(200, 30, 90)}, {48, 1, rgb(197, 33, 90)}, {48, 2, rgb(197, 33, 90)}, {48, 3, rgb(194, 36, 90)}, {48, 4, rgb(191, 39, 90)}, {48, 5, rgb(188, 42, 90)}, {48, 6, rgb(188, 42, 90)}, {48, 7, rgb(185, 45, 90)}, {48, 74, rgb(83, 147, 90)}, {48, 73, rgb(83, 147, 90)}, {48, 72, rgb(84, 146, 90)}, {48, 71, rgb(85, 145, 90)}}},
-    {"gradient-h2", 97, 75, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {96, 0, rgb(200, 30, 90)}, {0, 74, rgb(200, 30, 90)}, {96, 74, rgb(200, 30, 90)}, {48, 37, rgb(111, 119, 90)}, {0, 37, rgb(200, 30, 90)}, {1, 37, rgb(197, 33, 90)}, {2, 37, rgb(197, 33, 90)}, {3, 37, rgb(194, 36, 90)}, {4, 37, rgb(191, 39, 90)}, {5, 37, rgb(188, 42, 90)}, {6, 37, rgb(188, 42, 90)}, {7, 37, rgb(185, 45, 90)}, {96, 37, rgb(200, 30, 90)}, {95, 37, rgb(200, 30, 90)}, {94, 37, rgb(197, 33, 90)}, {93, 37, rgb(194, 36, 90)}}},
-    {"gradient-v2", 97, 75, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {96, 0, rgb(200, 30, 90)}, {0, 74, rgb(200, 30, 90)}, {96, 74, rgb(200, 30, 90)}, {48, 37, rgb(127, 103, 90)}, {48, 0, rgb(200, 30, 90)}, {48, 1, rgb(197, 33, 90)}, {48, 2, rgb(197, 33, 90)}, {48, 3, rgb(194, 36, 90)}, {48, 4, rgb(191, 39, 90)}, {48, 5, rgb(188, 42, 90)}, {48, 6, rgb(188, 42, 90)}, {48, 7, rgb(89, 141, 90)}, {48, 74, rgb(200, 30, 90)}, {48, 73, rgb(200, 30, 90)}, {48, 72, rgb(197, 33, 90)}, {48, 71, rgb(194, 36, 90)}}},
-    {"stripes-h", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(0, 0, 0)}, {0, 39, rgb(255, 255, 255)}, {8, 39, rgb(255, 255, 255)}, {4, 20, rgb(0, 0, 0)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(255, 255, 255)}, {0, 3, rgb(255, 255, 255)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(0, 0, 0)}, {0, 6, rgb(255, 255, 255)}, {0, 7, rgb(255, 255, 255)}, {1, 39, rgb(255, 255, 255)}, {2, 39, rgb(255, 255, 255)}, {3, 39, rgb(255, 255, 255)}, {4, 39, rgb(255, 255, 255)}, {5, 39, rgb(255, 255, 255)}}},
-    {"stripes-v", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(0, 0, 0)}, {0, 39, rgb(0, 0, 0)}, {8, 39, rgb(0, 0, 0)}, {4, 20, rgb(0, 0, 0)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(0, 0, 0)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(0, 0, 0)}, {0, 6, rgb(0, 0, 0)}, {0, 7, rgb(0, 0, 0)}, {1, 39, rgb(0, 0, 0)}, {2, 39, rgb(255, 255, 255)}, {3, 39, rgb(255, 255, 255)}, {4, 39, rgb(0, 0, 0)}, {5, 39, rgb(0, 0, 0)}}},
-    {"lines-h", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(0, 0, 0)}, {0, 39, rgb(255, 0, 255)}, {8, 39, rgb(255, 0, 255)}, {4, 20, rgb(0, 0, 0)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(255, 0, 255)}, {0, 3, rgb(255, 0, 255)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(0, 0, 0)}, {0, 6, rgb(255, 0, 255)}, {0, 7, rgb(255, 0, 255)}, {1, 39, rgb(255, 0, 255)}, {2, 39, rgb(255, 0, 255)}, {3, 39, rgb(255, 0, 255)}, {4, 39, rgb(255, 0, 255)}, {5, 39, rgb(255, 0, 255)}}},
-    {"lines-v", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(0, 0, 0)}, {0, 39, rgb(0, 0, 0)}, {8, 39, rgb(0, 0, 0)}, {4, 20, rgb(0, 0, 0)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(0, 0, 0)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(0, 0, 0)}, {0, 6, rgb(0, 0, 0)}, {0, 7, rgb(0, 0, 0)}, {1, 39, rgb(0, 0, 0)}, {2, 39, rgb(255, 0, 255)}, {3, 39, rgb(255, 0, 255)}, {4, 39, rgb(0, 0, 0)}, {5, 39, rgb(0, 0, 0)}}},
-    {"stripes-rise", 10, 10, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {9, 0, rgb(0, 0, 0)}, {0, 9, rgb(0, 0, 0)}, {9, 9, rgb(255, 255, 255)}, {5, 5, rgb(255, 255, 255)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(255, 255, 255)}, {0, 3, rgb(255, 255, 255)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(0, 0, 0)}, {0, 6, rgb(255, 255, 255)}, {0, 7, rgb(255, 255, 255)}, {1, 9, rgb(255, 255, 255)}, {2, 9, rgb(255, 255, 255)}, {3, 9, rgb(0, 0, 0)}, {4, 9, rgb(0, 0, 0)}, {5, 9, rgb(255, 255, 255)}}},
-    {"stripes-rise", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(255, 0, 255)}, {8, 0, rgb(255, 0, 255)}, {0, 39, rgb(255, 255, 255)}, {8, 39, rgb(255, 255, 255)}, {4, 20, rgb(255, 255, 255)}, {0, 1, rgb(255, 0, 255)}, {0, 2, rgb(255, 0, 255)}, {0, 3, rgb(255, 0, 255)}, {0, 4, rgb(255, 0, 255)}, {0, 5, rgb(255, 0, 255)}, {0, 6, rgb(255, 0, 255)}, {0, 7, rgb(255, 0, 255)}, {1, 39, rgb(255, 255, 255)}, {2, 39, rgb(0, 0, 0)}, {3, 39, rgb(0, 0, 0)}, {4, 39, rgb(255, 255, 255)}, {5, 39, rgb(255, 255, 255)}}},
-    {"lines-rise", 10, 10, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {9, 0, rgb(0, 0, 0)}, {0, 9, rgb(0, 0, 0)}, {9, 9, rgb(255, 0, 255)}, {5, 5, rgb(255, 0, 255)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(255, 0, 255)}, {0, 3, rgb(255, 0, 255)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(0, 0, 0)}, {0, 6, rgb(255, 0, 255)}, {0, 7, rgb(255, 0, 255)}, {1, 9, rgb(255, 0, 255)}, {2, 9, rgb(255, 0, 255)}, {3, 9, rgb(0, 0, 0)}, {4, 9, rgb(0, 0, 0)}, {5, 9, rgb(255, 0, 255)}}},
-    {"lines-rise", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(255, 0, 255)}, {8, 0, rgb(255, 0, 255)}, {0, 39, rgb(255, 0, 255)}, {8, 39, rgb(255, 0, 255)}, {4, 20, rgb(255, 0, 255)}, {0, 1, rgb(255, 0, 255)}, {0, 2, rgb(255, 0, 255)}, {0, 3, rgb(255, 0, 255)}, {0, 4, rgb(255, 0, 255)}, {0, 5, rgb(255, 0, 255)}, {0, 6, rgb(255, 0, 255)}, {0, 7, rgb(255, 0, 255)}, {1, 39, rgb(255, 0, 255)}, {2, 39, rgb(0, 0, 0)}, {3, 39, rgb(0, 0, 0)}, {4, 39, rgb(255, 0, 255)}, {5, 39, rgb(255, 0, 255)}}},
-    {"stripes-fall", 10, 10, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(255, 255, 255)}, {9, 0, rgb(0, 0, 0)}, {0, 9, rgb(255, 255, 255)}, {9, 9, rgb(255, 255, 255)}, {5, 5, rgb(255, 255, 255)}, {0, 1, rgb(255, 255, 255)}, {0, 2, rgb(0, 0, 0)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(255, 255, 255)}, {0, 5, rgb(255, 255, 255)}, {0, 6, rgb(0, 0, 0)}, {0, 7, rgb(0, 0, 0)}, {1, 9, rgb(255, 255, 255)}, {2, 9, rgb(0, 0, 0)}, {3, 9, rgb(0, 0, 0)}, {4, 9, rgb(255, 255, 255)}, {5, 9, rgb(255, 255, 255)}}},
-    {"stripes-fall", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(0, 0, 0)}, {0, 39, rgb(255, 0, 255)}, {8, 39, rgb(255, 0, 255)}, {4, 20, rgb(0, 0, 0)}, {0, 1, rgb(255, 255, 255)}, {0, 2, rgb(255, 255, 255)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(255, 255, 255)}, {0, 6, rgb(255, 255, 255)}, {0, 7, rgb(0, 0, 0)}, {1, 39, rgb(255, 0, 255)}, {2, 39, rgb(255, 0, 255)}, {3, 39, rgb(255, 0, 255)}, {4, 39, rgb(255, 0, 255)}, {5, 39, rgb(255, 0, 255)}}},
-    {"lines-fall", 10, 10, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(255, 0, 255)}, {9, 0, rgb(0, 0, 0)}, {0, 9, rgb(255, 0, 255)}, {9, 9, rgb(255, 0, 255)}, {5, 5, rgb(255, 0, 255)}, {0, 1, rgb(255, 0, 255)}, {0, 2, rgb(0, 0, 0)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(255, 0, 255)}, {0, 5, rgb(255, 0, 255)}, {0, 6, rgb(0, 0, 0)}, {0, 7, rgb(0, 0, 0)}, {1, 9, rgb(255, 0, 255)}, {2, 9, rgb(0, 0, 0)}, {3, 9, rgb(0, 0, 0)}, {4, 9, rgb(255, 0, 255)}, {5, 9, rgb(255, 0, 255)}}},
-    {"lines-fall", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(0, 0, 0)}, {0, 39, rgb(255, 0, 255)}, {8, 39, rgb(255, 0, 255)}, {4, 20, rgb(0, 0, 0)}, {0, 1, rgb(255, 0, 255)}, {0, 2, rgb(255, 0, 255)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(0, 0, 0)}, {0, 5, rgb(255, 0, 255)}, {0, 6, rgb(255, 0, 255)}, {0, 7, rgb(0, 0, 0)}, {1, 39, rgb(255, 0, 255)}, {2, 39, rgb(255, 0, 255)}, {3, 39, rgb(255, 0, 255)}, {4, 39, rgb(255, 0, 255)}, {5, 39, rgb(255, 0, 255)}}},
-    {"stitching", 10, 10, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {9, 0, rgb(255, 0, 255)}, {0, 9, rgb(255, 255, 255)}, {9, 9, rgb(255, 0, 255)}, {5, 5, rgb(255, 0, 255)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(0, 0, 0)}, {0, 3, rgb(0, 0, 0)}, {0, 4, rgb(255, 255, 255)}, {0, 5, rgb(255, 255, 255)}, {0, 6, rgb(0, 0, 0)}, {0, 7, rgb(0, 0, 0)}, {1, 9, rgb(255, 255, 255)}, {2, 9, rgb(0, 0, 0)}, {3, 9, rgb(255, 255, 255)}, {4, 9, rgb(255, 255, 255)}, {5, 9, rgb(255, 255, 255)}}},
-    {"stitching", 9, 40, rgb(0, 0, 0), rgb(255, 255, 255), {{0, 0, rgb(0, 0, 0)}, {8, 0, rgb(255, 0, 255)}, {0, 39, rgb(0, 0, 0)}, {8, 39, rgb(255, 255, 255)}, {4, 20, rgb(255, 0, 255)}, {0, 1, rgb(0, 0, 0)}, {0, 2, rgb(0, 0, 0)}, {0, 3, rgb(255, 255, 255)}, {0, 4, rgb(255, 255, 255)}, {0, 5, rgb(255, 255, 255)}, {0, 6, rgb(255, 255, 255)}, {0, 7, rgb(255, 255, 255)}, {1, 39, rgb(0, 0, 0)}, {2, 39, rgb(0, 0, 0)}, {3, 39, rgb(255, 255, 255)}, {4, 39, rgb(255, 255, 255)}, {5, 39, rgb(0, 0, 0)}}},
-    {"circles", 47, 31, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(85, 145, 90)}, {46, 30, rgb(92, 138, 90)}, {46, 0, rgb(88, 142, 90)}, {24, 16, rgb(200, 30, 90)}, {25, 16, rgb(200, 30, 90)}, {26, 16, rgb(192, 38, 90)}, {27, 16, rgb(184, 46, 90)}, {28, 16, rgb(177, 53, 90)}, {29, 16, rgb(177, 53, 90)}, {30, 16, rgb(170, 60, 90)}, {31, 16, rgb(163, 67, 90)}, {32, 16, rgb(156, 74, 90)}, {33, 16, rgb(156, 74, 90)}, {24, 13, rgb(184, 46, 90)}, {24, 9, rgb(163, 67, 90)}, {24, 5, rgb(144, 86, 90)}}},
-    {"squares", 47, 31, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(100, 130, 90)}, {46, 30, rgb(104, 126, 90)}, {46, 0, rgb(104, 126, 90)}, {23, 15, rgb(200, 30, 90)}, {24, 15, rgb(200, 30, 90)}, {25, 15, rgb(192, 38, 90)}, {26, 15, rgb(192, 38, 90)}, {27, 15, rgb(184, 46, 90)}, {28, 15, rgb(177, 53, 90)}, {29, 15, rgb(170, 60, 90)}, {30, 15, rgb(170, 60, 90)}, {31, 15, rgb(163, 67, 90)}, {32, 15, rgb(156, 74, 90)}, {20, 12, rgb(184, 46, 90)}, {16, 8, rgb(163, 67, 90)}, {12, 4, rgb(144, 86, 90)}}},
-    {"rays-thin", 301, 200, rgb(200, 30, 90), rgb(10, 220, 90), {{300, 0, rgb(255, 0, 255)}, {300, 1, rgb(255, 0, 255)}, {300, 2, rgb(200, 30, 90)}, {300, 3, rgb(255, 0, 255)}, {300, 4, rgb(255, 0, 255)}, {300, 5, rgb(255, 0, 255)}, {300, 6, rgb(255, 0, 255)}, {300, 7, rgb(255, 0, 255)}, {300, 8, rgb(196, 34, 90)}, {300, 9, rgb(255, 0, 255)}, {300, 10, rgb(255, 0, 255)}, {300, 11, rgb(255, 0, 255)}, {300, 12, rgb(255, 0, 255)}, {300, 13, rgb(192, 38, 90)}, {300, 14, rgb(255, 0, 255)}, {300, 15, rgb(255, 0, 255)}, {0, 0, rgb(255, 0, 255)}, {0, 3, rgb(255, 0, 255)}, {0, 6, rgb(255, 0, 255)}, {0, 9, rgb(255, 0, 255)}, {0, 12, rgb(255, 0, 255)}, {0, 15, rgb(255, 0, 255)}, {150, 100, rgb(152, 78, 90)}}},
-    {"checker", 201, 150, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {200, 149, rgb(200, 30, 90)}, {200, 0, rgb(10, 220, 90)}, {0, 149, rgb(10, 220, 90)}, {100, 75, rgb(200, 30, 90)}, {12, 4, rgb(200, 30, 90)}, {37, 4, rgb(10, 220, 90)}, {62, 4, rgb(200, 30, 90)}, {87, 4, rgb(10, 220, 90)}, {18, 9, rgb(200, 30, 90)}, {18, 27, rgb(10, 220, 90)}, {18, 45, rgb(200, 30, 90)}, {18, 63, rgb(10, 220, 90)}, {24, 13, rgb(200, 30, 90)}}},
-    {"checker-discs", 201, 150, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(10, 220, 90)}, {200, 149, rgb(200, 30, 90)}, {200, 0, rgb(10, 220, 90)}, {0, 149, rgb(10, 220, 90)}, {100, 75, rgb(200, 30, 90)}, {12, 4, rgb(200, 30, 90)}, {37, 4, rgb(10, 220, 90)}, {62, 4, rgb(200, 30, 90)}, {87, 4, rgb(10, 220, 90)}, {18, 9, rgb(200, 30, 90)}, {18, 27, rgb(10, 220, 90)}, {18, 45, rgb(10, 220, 90)}, {18, 63, rgb(200, 30, 90)}, {24, 13, rgb(200, 30, 90)}}},
-    {"checker-fg", 201, 150, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {200, 149, rgb(200, 30, 90)}, {200, 0, rgb(255, 0, 255)}, {0, 149, rgb(255, 0, 255)}, {100, 75, rgb(200, 30, 90)}, {12, 4, rgb(200, 30, 90)}, {37, 4, rgb(255, 0, 255)}, {62, 4, rgb(200, 30, 90)}, {87, 4, rgb(255, 0, 255)}, {18, 9, rgb(200, 30, 90)}, {18, 27, rgb(255, 0, 255)}, {18, 45, rgb(200, 30, 90)}, {18, 63, rgb(255, 0, 255)}, {24, 13, rgb(200, 30, 90)}}},
-    {"discs-fg", 201, 150, rgb(200, 30, 90), rgb(10, 220, 90), {{0, 0, rgb(200, 30, 90)}, {200, 149, rgb(255, 0, 255)}, {200, 0, rgb(200, 30, 90)}, {0, 149, rgb(255, 0, 255)}, {100, 75, rgb(200, 30, 90)}, {12, 4, rgb(255, 0, 255)}, {37, 4, rgb(255, 0, 255)}, {62, 4, rgb(255, 0, 255)}, {87, 4, rgb(255, 0, 255)}, {18, 9, rgb(255, 0, 255)}, {18, 27, rgb(200, 30, 90)}, {18, 45, rgb(200, 30, 90)}, {18, 63, rgb(255, 0, 255)}, {24, 13, rgb(255, 0, 255)}}},
+// ---- Pixels worked out by hand from the generators' rules ----
+
+class GeneratorPixelTest : public testing::CoreTest {
+protected:
+    const QImage &run(const char *alias, int width, int height, Colour fore, Colour back)
+    {
+        testing::preparePicture(session, width, height);
+        testing::click(session, alias, fore, back);
+        EXPECT_TRUE(testing::allLayersEqual(doc));
+        return doc.picture().Image();
+    }
+    // The colours along a row or a column, each run of one colour once.
+    static std::vector<Colour> runs(const QImage &image, QPoint from, QPoint step)
+    {
+        std::vector<Colour> seen;
+        for (QPoint p = from; image.rect().contains(p); p += step) {
+            const Colour c = testing::pixelAt(image, p.x(), p.y());
+            if (seen.empty() || seen.back() != c)
+                seen.push_back(c);
+        }
+        return seen;
+    }
+    static Colour grey(int v) { return rgb(v, v, v); }
 };
-// clang-format on
 
-class GeneratorPixelTest : public testing::CoreTest, public ::testing::WithParamInterface<GeneratorCase> {};
+// 450 x 300 points: bands 295 \ 100 = 2 points wide, 3 points apart, and 100
+// of them end at point 299. Towards white at a height of 300 points each
+// channel rises by 255 / 300 = 0.85, rounded to 1: greys 0, 1, ..., 99.
+TEST_F(GeneratorPixelTest, HorizontalGradientBandsAreGreysZeroToNinetyNineWithTheOldPictureBetween)
+{
+    const QImage &image = run("gradient-h", 600, 400, kBlack, kWhite);
+    std::vector<Colour> row = runs(image, {0, 200}, {1, 0});
+    if (row.front() == testing::kOldPicture)
+        row.erase(row.begin());
+    ASSERT_EQ(row.size(), 200u); // band, gap, band, ..., band, the rest
+    for (int k = 0; k < 100; ++k) {
+        EXPECT_EQ(row[static_cast<std::size_t>(2 * k)], grey(k)) << "band " << k;
+        EXPECT_EQ(row[static_cast<std::size_t>(2 * k + 1)], testing::kOldPicture) << "after band " << k;
+    }
+    for (int x = 402; x < 600; ++x) // beyond point 300, pixel 400
+        ASSERT_EQ(testing::pixelAt(image, x, 200), testing::kOldPicture) << x;
+    EXPECT_EQ(runs(image, {300, 0}, {0, 1}).size(), 1u); // each band runs the full height
+}
 
-TEST_P(GeneratorPixelTest, PaintsTheWorkedOutPixels) { testing::expectCase(session, GetParam()); }
+// 99 points high: bands 99 \ 100 = 0 wide touch one another; the colour rises
+// by 255 / 99 = 2.58 -> 3, 252 / 99 = 2.55 -> 3, 249 / 99 = 2.52 -> 3, then
+// 246 / 99 = 2.48 -> 2 and 244 / 99 = 2.46 -> 2.
+TEST_F(GeneratorPixelTest, ShortVerticalGradientBandsTouchAndStepByTheRemainingDistance)
+{
+    const QImage &image = run("gradient-v", 10, 132, kBlack, kWhite);
+    const std::vector<Colour> column = runs(image, {4, 0}, {0, 1});
+    ASSERT_GE(column.size(), 6u);
+    EXPECT_EQ(std::vector<Colour>(column.begin(), column.begin() + 6),
+              (std::vector<Colour>{grey(0), grey(3), grey(6), grey(9), grey(11), grey(13)}));
+    EXPECT_EQ(testing::countPixels(image, testing::kOldPicture), 0);
+}
 
-INSTANTIATE_TEST_SUITE_P(Cases, GeneratorPixelTest, ::testing::ValuesIn(kCases));
+// Groups of four one-pixel lines: two foreground, two background; rows 10 and
+// 11 of the third group fall outside a 10-pixel picture.
+TEST_F(GeneratorPixelTest, StripesAndLinesComeInGroupsOfFour)
+{
+    const Colour a = rgb(200, 30, 90), b = rgb(10, 220, 90), old = testing::kOldPicture;
+    const std::vector<Colour> stripes{a, a, b, b, a, a, b, b, a, a};
+    const std::vector<Colour> lines{a, a, old, old, a, a, old, old, a, a};
+    for (auto [alias, along, expected] : {std::tuple{"stripes-h", false, stripes},
+                                          {"stripes-v", true, stripes},
+                                          {"lines-h", false, lines},
+                                          {"lines-v", true, lines}}) {
+        const QImage &image = run(alias, 10, 10, a, b);
+        for (int i = 0; i < 10; ++i)
+            for (int j = 0; j < 10; ++j) {
+                const int x = along ? i : j, y = along ? j : i;
+                ASSERT_EQ(testing::pixelAt(image, x, y), expected[static_cast<std::size_t>(i)])
+                    << alias << " at " << x << "," << y;
+            }
+    }
+}
+
+// 180 points square: cells of 22.5 points, 30 pixels; the top-left cell and
+// every cell whose column and row add up to an even number are foreground.
+TEST_F(GeneratorPixelTest, CheckerboardCellsAlternateFromAForegroundCorner)
+{
+    const Colour a = rgb(200, 30, 90), b = rgb(10, 220, 90);
+    for (auto [alias, odd] : {std::pair{"checker", b}, std::pair{"checker-fg", testing::kOldPicture}}) {
+        const QImage &image = run(alias, 240, 240, a, b);
+        for (int column = 0; column < 8; ++column)
+            for (int row = 0; row < 8; ++row)
+                for (const QPoint p : {QPoint(30 * column + 15, 30 * row + 15), QPoint(30 * column + 3, 30 * row + 3),
+                                       QPoint(30 * column + 27, 30 * row + 27)})
+                    ASSERT_EQ(testing::pixelAt(image, p.x(), p.y()), (column + row) % 2 ? odd : a)
+                        << alias << " cell " << column << "," << row << " at " << p.x() << "," << p.y();
+    }
+}
 
 struct WidthCase {
     int heightPixels;
