@@ -200,5 +200,42 @@ INSTANTIATE_TEST_SUITE_P(Colours, GradientBrushTest,
                              GradientCase{rgb(200, 10, 100), rgb(50, 250, 100), rgb(200, 250, 100), rgb(46, 10, 100)},
                              GradientCase{kBlack, rgb(254, 254, 254), rgb(254, 254, 254), rgb(2, 0, 0)}));
 
+struct WrappedStroke {
+    const char *name;
+    QPoint from, to;             // picture pixels; `to` lies beyond an edge
+    std::vector<QPoint> painted; // all of them, on both sides of the edge
+};
+
+class WrappedStrokeTest : public CanvasControllerTest, public ::testing::WithParamInterface<WrappedStroke> {};
+
+// A one-pixel Draw stroke on a 20 x 16 picture while wrapping: the part past
+// the edge comes back in from the opposite edge, and nothing else changes.
+TEST_P(WrappedStrokeTest, ContinuesAtTheOppositeEdge)
+{
+    const WrappedStroke &c = GetParam();
+    doc.replaceWith(testing::solidImage(20, 16, kWhite));
+    doc.setWrapEdges(true);
+    session.undo.recording = false;
+    session.state.ToolMode = 1;
+    session.state.ToolDrawWidth[1] = 1;
+    session.state.LeftColour = kRed;
+    canvas.mouseMove(px(c.from.x(), c.from.y(), 0));
+    canvas.mouseDown(px(c.from.x(), c.from.y()));
+    canvas.mouseMove(px(c.to.x(), c.to.y()));
+    for (const QPoint p : c.painted)
+        EXPECT_EQ(pixelAt(doc.picture().Image(), p.x(), p.y()), kRed) << p.x() << "," << p.y();
+    EXPECT_EQ(testing::countPixels(doc.picture().Image(), kRed), static_cast<int>(c.painted.size()));
+    EXPECT_TRUE(allLayersEqual(doc));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, WrappedStrokeTest,
+    ::testing::Values(WrappedStroke{"top", {5, 2}, {5, -3}, {{5, 2}, {5, 1}, {5, 0}, {5, 15}, {5, 14}, {5, 13}}},
+                      WrappedStroke{"bottom", {5, 13}, {5, 18}, {{5, 13}, {5, 14}, {5, 15}, {5, 0}, {5, 1}, {5, 2}}},
+                      WrappedStroke{"left", {2, 8}, {-3, 8}, {{2, 8}, {1, 8}, {0, 8}, {19, 8}, {18, 8}, {17, 8}}},
+                      WrappedStroke{"right", {17, 8}, {22, 8}, {{17, 8}, {18, 8}, {19, 8}, {0, 8}, {1, 8}, {2, 8}}},
+                      WrappedStroke{"top_left_corner", {1, 1}, {-2, -2}, {{1, 1}, {0, 0}, {19, 15}, {18, 14}}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace quill

@@ -46,6 +46,46 @@ TEST(SeamScore, HandComputedFourByFour)
     EXPECT_DOUBLE_EQ(s.s, 3.0);
 }
 
+class SeamChannelTest : public ::testing::TestWithParam<int> {};
+
+// One channel ramps 0, 10, ..., 70 across an 8-pixel row, the others stay flat:
+// the wrap step is 70 against steps of 10 beside it, in whichever channel.
+TEST_P(SeamChannelTest, EachChannelCountsOnItsOwn)
+{
+    const int shift = GetParam();
+    const QImage across = testing::imageOf(8, 3, [&](int x, int) { return 0xff000000u | (10u * x) << shift; });
+    EXPECT_DOUBLE_EQ(seamScore(across).x, 7.0);
+    EXPECT_DOUBLE_EQ(seamScore(across).y, 1.0);
+    const QImage down = testing::imageOf(3, 8, [&](int, int y) { return 0xff000000u | (10u * y) << shift; });
+    EXPECT_DOUBLE_EQ(seamScore(down).y, 7.0);
+    EXPECT_DOUBLE_EQ(seamScore(down).x, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(RedGreenBlue, SeamChannelTest, ::testing::Values(16, 8, 0));
+
+struct StepAt {
+    int pair;     // the step lies between pixels pair and pair + 1 of 20
+    double score; // of the seam it makes with the wrap step of 80
+};
+
+class SeamPairTest : public ::testing::TestWithParam<StepAt> {};
+
+// A picture black up to one step, grey 80 after it: the only step beside the
+// seam is that one, so where it is one of the eight pairs counted (four on each
+// side) the mean interior step is 80 / 8 and the score 8; further in it counts
+// nowhere and the score is the bare wrap step.
+TEST_P(SeamPairTest, CountsTheFourPairsOnEachSide)
+{
+    const StepAt c = GetParam();
+    const auto grey = [&](int a) { return a > c.pair ? qRgb(80, 80, 80) : qRgb(0, 0, 0); };
+    EXPECT_DOUBLE_EQ(seamScore(testing::imageOf(20, 2, [&](int x, int) { return grey(x); })).x, c.score);
+    EXPECT_DOUBLE_EQ(seamScore(testing::imageOf(2, 20, [&](int, int y) { return grey(y); })).y, c.score);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, SeamPairTest,
+                         ::testing::Values(StepAt{0, 8}, StepAt{1, 8}, StepAt{2, 8}, StepAt{3, 8}, StepAt{4, 80},
+                                           StepAt{14, 80}, StepAt{15, 8}, StepAt{16, 8}, StepAt{17, 8}, StepAt{18, 8}));
+
 TEST(SeamScore, ARampAcrossThePictureIsAHardSeam)
 {
     const SeamScore s = seamScore(greyImage(256, 8, [](int x, int) { return x; }));

@@ -32,8 +32,12 @@ TEST_P(WrapFilterTest, ReachesAcrossTheEdgeOnlyWhileWrapping)
 INSTANTIATE_TEST_SUITE_P(
     Filters, WrapFilterTest,
     ::testing::Values(
-        // The left neighbour of (0, 1) is (3, 1): a fifth of it, rounded.
+        // The left neighbour of (0, 1) is (3, 1): a fifth of it, rounded. The
+        // same from the right, from above and from below.
         WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {3, 1}, rgb(250, 100, 7)), {0, 1}, rgb(50, 20, 1), kBlack},
+        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {0, 1}, rgb(250, 100, 7)), {3, 1}, rgb(50, 20, 1), kBlack},
+        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {1, 2}, rgb(250, 100, 7)), {1, 0}, rgb(50, 20, 1), kBlack},
+        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {1, 0}, rgb(250, 100, 7)), {1, 2}, rgb(50, 20, 1), kBlack},
         // The last dot, at (9, 9), is 8 pixels wide and continues over the corner.
         WrapCase{
             "mosaic", withPixel(solidImage(10, 10, kWhite), {9, 9}, rgb(255, 0, 0)), {0, 0}, rgb(255, 0, 0), kWhite}));
