@@ -22,10 +22,13 @@ struct Axis {
         const int y = acrossColumns ? line : a;
         return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x];
     }
+    // The pixel across the wrap line from position 0 of the line.
+    QRgb across(int line) const
+    {
+        const QPoint p = wrappedPixel(image.size(), acrossColumns ? -1 : line, acrossColumns ? line : -1);
+        return image.pixel(p);
+    }
 };
-
-// Rounds half up and keeps within 0..255.
-int toComponent(double v) { return v <= 0 ? 0 : (v >= 255 ? 255 : static_cast<int>(v + 0.5)); }
 
 int channelSteps(QRgb p, QRgb q)
 {
@@ -57,7 +60,7 @@ LineSteps lineSteps(const Axis &axis)
     steps.wrap.resize(static_cast<std::size_t>(lines));
     steps.interior.resize(static_cast<std::size_t>(lines));
     for (int line = 0; line < lines; ++line) {
-        steps.wrap[static_cast<std::size_t>(line)] = channelSteps(axis.at(0, line), axis.at(extent - 1, line));
+        steps.wrap[static_cast<std::size_t>(line)] = channelSteps(axis.at(0, line), axis.across(line));
         double inner = 0;
         for (int a : pairs)
             inner += channelSteps(axis.at(a + 1, line), axis.at(a, line));
@@ -98,71 +101,6 @@ std::vector<bool> axisMarks(const Axis &axis)
     return marks;
 }
 
-// Repairs the seam of one axis. Works on a float copy of the three channels.
-void repairAxis(QImage &picture, bool acrossColumns)
-{
-    const int extent = acrossColumns ? picture.width() : picture.height();
-    const int lines = acrossColumns ? picture.height() : picture.width();
-    if (extent < 2)
-        return;
-    const int k = std::min(seamBand(extent), extent);
-    auto pixel = [&](int a, int line) -> QRgb & {
-        const int x = acrossColumns ? a : line;
-        const int y = acrossColumns ? line : a;
-        return reinterpret_cast<QRgb *>(picture.scanLine(y))[x];
-    };
-    auto channel = [](QRgb p, int c) { return c == 0 ? qRed(p) : (c == 1 ? qGreen(p) : qBlue(p)); };
-
-    // The change of the wrap difference each line needs so that the step across
-    // the seam becomes one of the texture's own steps beside it (taking the pairs
-    // beside the seam in turn from line to line, so the seam's steps are spread
-    // like theirs), on top of the slope the band gains from the fix.
-    const std::vector<int> pairs = interiorPairs(extent);
-    std::vector<double> smooth(static_cast<std::size_t>(lines) * 3);
-    for (int line = 0; line < lines; ++line)
-        for (int c = 0; c < 3; ++c) {
-            const double first = channel(pixel(0, line), c), last = channel(pixel(extent - 1, line), c);
-            double step = 0;
-            if (!pairs.empty()) {
-                const int a = pairs[static_cast<std::size_t>(line) % pairs.size()];
-                step = channel(pixel(a + 1, line), c) - channel(pixel(a, line), c);
-            }
-            smooth[static_cast<std::size_t>(line) * 3 + static_cast<std::size_t>(c)] =
-                ((first - last) - step) / (1.0 + 1.0 / (2.0 * k));
-        }
-
-    // Only the two bands change; where they overlap (tiny pictures) both corrections add up.
-    std::vector<int> band;
-    for (int a = 0; a < extent; ++a)
-        if (a < k || a >= extent - k)
-            band.push_back(a);
-    uchar *bits = picture.bits();
-    const qsizetype stride = picture.bytesPerLine();
-    auto apply = [&](int a, int line) {
-        const double *need = &smooth[static_cast<std::size_t>(line) * 3];
-        double weight = 0;
-        if (a < k)
-            weight -= static_cast<double>(k - a) / k;
-        if (a >= extent - k)
-            weight += static_cast<double>(k - (extent - 1 - a)) / k;
-        const int x = acrossColumns ? a : line;
-        const int y = acrossColumns ? line : a;
-        QRgb &p = reinterpret_cast<QRgb *>(bits + static_cast<std::ptrdiff_t>(y) * stride)[x];
-        p = qRgb(toComponent(qRed(p) + need[0] / 2 * weight), toComponent(qGreen(p) + need[1] / 2 * weight),
-                 toComponent(qBlue(p) + need[2] / 2 * weight));
-    };
-    // Visit pixels in memory order.
-    if (acrossColumns) {
-        for (int line = 0; line < lines; ++line)
-            for (int a : band)
-                apply(a, line);
-    } else {
-        for (int a : band)
-            for (int line = 0; line < lines; ++line)
-                apply(a, line);
-    }
-}
-
 } // namespace
 
 SeamScore seamScore(const QImage &picture)
@@ -201,19 +139,10 @@ void rollInto(const QImage &picture, int dx, int dy, QImage &out)
     }
 }
 
-int seamBand(int extent) { return std::max(2, extent / 8); }
-
-void makeSeamless(QImage &picture)
+QPoint wrappedPixel(QSize size, int x, int y)
 {
-    if (picture.isNull())
-        return;
-    if (picture.format() != QImage::Format_RGB32)
-        picture = picture.convertToFormat(QImage::Format_RGB32);
-    // Each pass disturbs the other seam in the corners a little; a few rounds settle both.
-    for (int round = 0; round < 2; ++round) {
-        repairAxis(picture, true);
-        repairAxis(picture, false);
-    }
+    const int w = size.width(), h = size.height();
+    return {((x % w) + w) % w, ((y % h) + h) % h};
 }
 
 } // namespace quill

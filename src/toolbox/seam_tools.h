@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 
 #include <vector>
 
@@ -15,6 +16,11 @@ struct SeamScore {
     double y = 1; // top/bottom seam
     double s = 1; // the worse of the two
 };
+
+// Where the pixel at (x, y), which may lie outside the picture, is found when
+// the picture repeats. Every look across an edge goes through here, so the
+// way the copies meet is decided in one place.
+QPoint wrappedPixel(QSize size, int x, int y);
 
 // Mean step across each wrap line against the mean step beside it, over the
 // four pixel pairs on each side (fewer on narrow pictures). About 1 is seamless.
@@ -36,9 +42,11 @@ void rollInto(const QImage &picture, int dx, int dy, QImage &out);
 // Band width of the repair for an extent: max(2, extent / 8).
 int seamBand(int extent);
 
-// Repairs both seams in place: the mismatch of each row (and column), smoothed
-// along the wrap line, is spread over the band on either side with a correction
-// that fades to zero at its inner edge. Pixels outside the bands keep their values.
+// Repairs both seams in place by adding a smooth correction to the band on
+// either side of each wrap line: the step across the seam becomes one of the
+// picture's own steps beside it, the mismatch's fine detail is settled within
+// a few pixels of the seam and its broad part fades out over the band. The
+// photo's own steps are kept. Pixels outside the bands keep their values.
 void makeSeamless(QImage &picture);
 
 } // namespace quill

@@ -1,12 +1,10 @@
 #include "support/fixtures.h"
 #include "toolbox/seam_tools.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
-#include <random>
 
 namespace quill {
 namespace {
@@ -17,23 +15,6 @@ QImage greyImage(int w, int h, const std::function<int(int, int)> &value)
         const int v = std::clamp(value(x, y), 0, 255);
         return qRgb(v, v, v);
     });
-}
-
-// Photo-like: ramps across the tile in every channel, fine noise and a few hard-edged blocks.
-QImage photoLikeTile(int w, int h, unsigned seed)
-{
-    std::mt19937 rng(seed);
-    const int slope = 60 + static_cast<int>(rng() % 120);
-    QImage image = testing::imageOf(w, h, [&](int x, int y) {
-        return qRgb(20 + slope * x / w + static_cast<int>(rng() % 7), 40 + 150 * y / h,
-                    30 + 100 * (x + y) / (w + h) + static_cast<int>(rng() % 5));
-    });
-    QPainter p(&image);
-    for (int i = 0; i < 3; ++i)
-        p.fillRect(QRect(static_cast<int>(rng() % w), static_cast<int>(rng() % h), static_cast<int>(rng() % w) / 3 + 2,
-                         static_cast<int>(rng() % h) / 3 + 2),
-                   QColor::fromRgb(rng() % 256, rng() % 256, rng() % 256));
-    return image;
 }
 
 TEST(SeamScore, HandComputedFourByFour)
@@ -139,26 +120,6 @@ TEST_P(RollTest, ShiftingByHalfAndBackRestoresThePicture)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RollTest, ::testing::Values(QSize(1, 1), QSize(7, 5), QSize(122, 122)));
-
-class MakeSeamlessTest : public ::testing::TestWithParam<unsigned> {};
-
-TEST_P(MakeSeamlessTest, RepairsTheSeamAndLeavesTheMiddleAlone)
-{
-    const unsigned seed = GetParam();
-    const int w = 64 + static_cast<int>(seed % 5) * 17, h = 64 + static_cast<int>(seed % 3) * 23;
-    const QImage original = photoLikeTile(w, h, seed);
-    QImage repaired = original;
-    makeSeamless(repaired);
-    const SeamScore after = seamScore(repaired);
-    EXPECT_GE(std::min(after.x, after.y), 0.5) << seamScore(original).s;
-    EXPECT_LE(after.s, 1.25);
-    const int kx = seamBand(w), ky = seamBand(h);
-    for (int y = ky; y < h - ky; ++y)
-        for (int x = kx; x < w - kx; ++x)
-            ASSERT_EQ(repaired.pixel(x, y), original.pixel(x, y)) << x << "," << y;
-}
-
-INSTANTIATE_TEST_SUITE_P(Tiles, MakeSeamlessTest, ::testing::Range(1u, 21u));
 
 TEST(MakeSeamless, TinyPicturesSurvive)
 {

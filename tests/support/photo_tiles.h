@@ -1,0 +1,21 @@
+// Photo stand-ins for the seam tests: bricks, grass, gravel, a face, food, a
+// micrograph and a star field, built from shapes, value noise, grain and
+// lighting. None of them repeats by itself, so each has seams like a photo.
+// Deterministic for a kind and size; never reads a file.
+#pragma once
+
+#include <QImage>
+
+#include <vector>
+
+namespace quill::testing {
+
+enum class Photo { Bricks, Grass, Gravel, Face, Food, Micrograph, StarField };
+
+inline const std::vector<Photo> kAllPhotos = {Photo::Bricks, Photo::Grass,      Photo::Gravel,   Photo::Face,
+                                              Photo::Food,   Photo::Micrograph, Photo::StarField};
+
+const char *photoName(Photo kind);
+QImage photoTile(Photo kind, int width, int height);
+
+} // namespace quill::testing
