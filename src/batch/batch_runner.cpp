@@ -3,11 +3,12 @@
 #include "batch/batch_host.h"
 #include "document/session.h"
 #include "surface/image_files.h"
+#include "toolbox/broad_light.h"
 #include "toolbox/button_table.h"
 #include "toolbox/merge_image.h"
 #include "toolbox/operation_registry.h"
 #include "toolbox/pattern_files.h"
-#include "toolbox/seam_tools.h"
+#include "toolbox/seam_commands.h"
 #include "toolbox/view_export.h"
 
 #include <QDir>
@@ -110,6 +111,16 @@ public:
                 pattern(value(arg));
             else if (arg == QLatin1String("--seam-score"))
                 printSeamScore();
+            else if (arg == QLatin1String("--repetition-score"))
+                out_ << repeatLabel(repetitionScore(session_.document.picture().Image())) << '\n';
+            else if (arg == QLatin1String("--wrap"))
+                wrap(value(arg));
+            else if (arg == QLatin1String("--offset-half"))
+                offsetByHalf(session_, seam_);
+            else if (arg == QLatin1String("--make-seamless"))
+                makeSeamlessCommand(session_);
+            else if (arg == QLatin1String("--even-lighting"))
+                evenLightingCommand(session_);
             else
                 throw UsageError{QStringLiteral("unknown argument: %1").arg(arg)};
         }
@@ -129,6 +140,13 @@ private:
         if (!c)
             throw UsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
         return *c;
+    }
+
+    void wrap(const QString &text)
+    {
+        if (text != QLatin1String("on") && text != QLatin1String("off"))
+            throw UsageError{QStringLiteral("--wrap: on or off, not %1").arg(text)};
+        setWrapAtEdges(session_, seam_, text == QLatin1String("on"));
     }
 
     void seed(const QString &text)
@@ -241,6 +259,7 @@ private:
     QTextStream &out_;
     BatchHost host_;
     Session session_{host_};
+    SeamState seam_;
 };
 
 } // namespace
@@ -350,7 +369,12 @@ QString batchUsage()
         "  --click NAME           presses a toolbox button by designer name or alias (repeatable)\n"
         "  --save FILE            writes the picture: .bmp, .png, .jpg/.jpeg (quality 75)\n"
         "  --save-tiled CxR FILE  writes the picture repeated C x R times\n"
+        "  --wrap on|off          strokes and Blur/Mosaic continue across the edges (off at start)\n"
+        "  --offset-half          shifts the picture by half its size with wrap-around; again shifts back\n"
+        "  --make-seamless        repairs a band on each side of both seams\n"
+        "  --even-lighting        evens out bright and dark patches, keeping the mean brightness\n"
         "  --seam-score           prints how visible the seams are: S_x, S_y and S (about 1 is seamless)\n"
+        "  --repetition-score     prints how much bright or dark patches repeat: Repeat R and its band\n"
         "  --list                 lists every toolbox button: name, alias, what it does\n"
         "  --help                 this text\n"
         "\n"

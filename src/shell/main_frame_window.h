@@ -6,7 +6,7 @@
 #pragma once
 
 #include "document/session.h"
-#include "shell/seam_commands.h"
+#include "toolbox/seam_commands.h"
 
 #include <QMainWindow>
 #include <QMap>

@@ -97,8 +97,10 @@ void repairSeam(const SeamSides &sides, int extent, int lines)
             const float r = field[0][l] * fade, g = field[1][l] * fade, b = field[2][l] * fade;
             const QPoint n = sides.near(a, line), f = sides.far(a, line);
             const QRgb pn = picture.pixel(n), pf = picture.pixel(f);
-            picture.setPixel(n, qRgb(toComponent(qRed(pn) + r), toComponent(qGreen(pn) + g), toComponent(qBlue(pn) + b)));
-            picture.setPixel(f, qRgb(toComponent(qRed(pf) - r), toComponent(qGreen(pf) - g), toComponent(qBlue(pf) - b)));
+            picture.setPixel(n,
+                             qRgb(toComponent(qRed(pn) + r), toComponent(qGreen(pn) + g), toComponent(qBlue(pn) + b)));
+            picture.setPixel(f,
+                             qRgb(toComponent(qRed(pf) - r), toComponent(qGreen(pf) - g), toComponent(qBlue(pf) - b)));
         }
     }
 }

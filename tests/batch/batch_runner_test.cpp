@@ -1,13 +1,18 @@
 #include "batch/batch_runner.h"
 #include "document/operation.h"
 #include "support/fixtures.h"
+#include "support/photo_tiles.h"
 #include "support/picture_files.h"
 #include "surface/image_files.h"
+#include "toolbox/broad_light.h"
+#include "toolbox/seam_tools.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quill {
 namespace {
@@ -57,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UsageCase{"unknown_argument", {"--new", "4x4", "--frobnicate"}, "--frobnicate"},
                       UsageCase{"unknown_button", {"--new", "4x4", "--click", "no-such-button"}, "no-such-button"},
                       UsageCase{"colour_out_of_range", {"--bg", "1,2,300"}, "--bg"},
-                      UsageCase{"bad_repeat", {"--new", "2x2", "--save-tiled", "0x3", "t.png"}, "--save-tiled"}),
+                      UsageCase{"bad_repeat", {"--new", "2x2", "--save-tiled", "0x3", "t.png"}, "--save-tiled"},
+                      UsageCase{"bad_wrap", {"--new", "2x2", "--wrap", "yes"}, "--wrap"}),
     [](const auto &info) { return std::string(info.param.label); });
 
 struct ReadCase {
@@ -169,6 +175,69 @@ TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], QStringLiteral("S_x 255.000  S_y 1.000  S 255.000"));
     EXPECT_EQ(lines[1], QStringLiteral("S_x 1.000  S_y 1.000  S 1.000"));
+}
+
+struct SeamFlagCase {
+    const char *label;
+    QStringList flags;
+    std::function<QImage(QImage)> expected; // what the same steps make of the picture
+};
+
+class BatchSeamFlagTest : public BatchTest, public ::testing::WithParamInterface<SeamFlagCase> {};
+
+TEST_P(BatchSeamFlagTest, RunsTheToolbarsSeamStepsOnThePicture)
+{
+    const QImage photo = testing::photoTile(testing::Photo::Gravel, 64, 45);
+    ASSERT_TRUE(savePng(photo, path("in.png")));
+    const BatchRun r =
+        batch(QStringList{"--open", path("in.png")} + GetParam().flags + QStringList{"--save", path("out.png")});
+    ASSERT_EQ(r.code, kBatchOk) << r.err.toStdString();
+    const auto out = loadPicture(path("out.png"));
+    ASSERT_TRUE(out.has_value());
+    const QImage expected = GetParam().expected(photo);
+    EXPECT_NE(expected, photo);
+    EXPECT_EQ(*out, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, BatchSeamFlagTest,
+    ::testing::Values(SeamFlagCase{"offset_half",
+                                   {"--offset-half"},
+                                   [](QImage p) {
+                                       QImage out;
+                                       rollInto(p, 32, 22, out);
+                                       return out;
+                                   }},
+                      // The second press shifts back, as on the toolbar; a seamless repair then comes out the same.
+                      SeamFlagCase{"offset_half_twice_then_seamless",
+                                   {"--offset-half", "--offset-half", "--make-seamless"},
+                                   [](QImage p) {
+                                       makeSeamless(p);
+                                       return p;
+                                   }},
+                      SeamFlagCase{"even_lighting",
+                                   {"--even-lighting"},
+                                   [](QImage p) {
+                                       evenOutLighting(p);
+                                       return p;
+                                   }}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+TEST_F(BatchTest, WrapOnLetsBlurReachAcrossTheEdgeAndScoresPrint)
+{
+    // White with a red left column: only with wrap on does the right edge see red.
+    const QImage picture =
+        testing::imageOf(8, 6, [](int x, int) { return x == 0 ? qRgb(255, 0, 0) : qRgb(255, 255, 255); });
+    ASSERT_TRUE(savePng(picture, path("in.png")));
+    const BatchRun r =
+        batch({"--open", path("in.png"), "--wrap", "on", "--click", "blur", "--save", path("on.png"), "--open",
+               path("in.png"), "--wrap", "off", "--click", "blur", "--save", path("off.png"), "--repetition-score"});
+    ASSERT_EQ(r.code, kBatchOk) << r.err.toStdString();
+    const auto on = loadPicture(path("on.png")), off = loadPicture(path("off.png"));
+    ASSERT_TRUE(on && off);
+    EXPECT_GT(qRed(on->pixel(7, 3)), qGreen(on->pixel(7, 3)));
+    EXPECT_EQ(qRed(off->pixel(7, 3)), qGreen(off->pixel(7, 3)));
+    EXPECT_EQ(r.out, repeatLabel(repetitionScore(*off)) + QLatin1Char('\n'));
 }
 
 TEST_F(BatchTest, AMergeImageAndColoursGiveTheBlendTheOperationsDefine)

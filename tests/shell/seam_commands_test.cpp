@@ -1,5 +1,5 @@
-#include "shell/seam_commands.h"
 #include "support/fixtures.h"
+#include "toolbox/seam_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // score, the dimmed copies on the canvas and the wrap flag across New, Open
 // and Undo.
 #include "shell/file_commands.h"
-#include "shell/seam_commands.h"
 #include "support/window_fixture.h"
+#include "toolbox/seam_commands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -155,7 +155,8 @@ QImage gravel(int w, int h, std::mt19937 &rng)
         }
         // Darker in the cracks between stones, rounded towards their middles.
         const float edge = std::min(1.0f, (second - best) / 4.0f);
-        return scaled(qRed(colour), qGreen(colour), qBlue(colour), (0.35f + 0.65f * edge) * (0.8f + 0.4f * speckle.at(x, y)));
+        return scaled(qRed(colour), qGreen(colour), qBlue(colour),
+                      (0.35f + 0.65f * edge) * (0.8f + 0.4f * speckle.at(x, y)));
     });
 }
 

@@ -1,7 +1,7 @@
-#include "shell/seam_commands.h"
 #include "support/fixtures.h"
 #include "toolbox/button_table.h"
 #include "toolbox/operation_registry.h"
+#include "toolbox/seam_commands.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

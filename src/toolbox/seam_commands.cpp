@@ -1,4 +1,6 @@
-#include "shell/seam_commands.h"
+#include "toolbox/seam_commands.h"
+
+#include "toolbox/broad_light.h"
 
 namespace quill {
 
@@ -21,15 +23,24 @@ void offsetByHalf(Session &session, SeamState &seam)
     seam.shiftedByHalf = !seam.shiftedByHalf;
 }
 
-void makeSeamlessCommand(Session &session)
+namespace {
+
+// One undo step that replaces the picture with `change` applied to a copy.
+void changePicture(Session &session, void (*change)(QImage &))
 {
     session.TakeUndoSnapshot();
     Document &doc = session.document;
     QImage result = doc.picture().Image().copy();
-    makeSeamless(result);
+    change(result);
     doc.picture().setPicture(result);
     doc.PropagateCentre();
 }
+
+} // namespace
+
+void makeSeamlessCommand(Session &session) { changePicture(session, makeSeamless); }
+
+void evenLightingCommand(Session &session) { changePicture(session, evenOutLighting); }
 
 SeamGrade seamGrade(double score)
 {

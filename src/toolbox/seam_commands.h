@@ -1,6 +1,7 @@
-// The toolbar's seam commands over the session: wrap at edges, offset by half
-// (and back), make seamless, dim copies, and the live seam score.
-// Called by the main frame (and tests); the pixel work lives in seam_tools.
+// The seam commands over the session: wrap at edges, offset by half (and
+// back), make seamless, even out lighting, and the seam score's label.
+// Called by the main frame's toolbar and by quillmar-batch, so both run the
+// same steps; the pixel work lives in seam_tools and broad_light. No widgets.
 #pragma once
 
 #include "document/session.h"
@@ -20,6 +21,8 @@ void setWrapAtEdges(Session &session, SeamState &seam, bool on);
 void offsetByHalf(Session &session, SeamState &seam);
 // Repairs both seams of the picture; takes a snapshot.
 void makeSeamlessCommand(Session &session);
+// Evens out the picture's broad light; takes a snapshot.
+void evenLightingCommand(Session &session);
 
 // "Seam 1.03" and the colour band it falls in.
 enum class SeamGrade { Good, Fair, Poor };

@@ -1,0 +1,118 @@
+// The repetition score, the patch mask and Even out lighting on noise tiles
+// with and without a soft bright blob, and the low-pass they share.
+#include "support/fixtures.h"
+#include "toolbox/broad_light.h"
+#include "toolbox/seam_tools.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace quill {
+namespace {
+
+// Grey noise around 110, plus a soft bright blob of `lift` levels centred at
+// `centre` (drawn with wrap-around, so the tile is seamless).
+QImage noiseWithBlob(QSize size, QPoint centre, double lift, unsigned seed = 5)
+{
+    std::mt19937 rng(seed);
+    const int w = size.width(), h = size.height();
+    const double radius = std::max(w, h) / 6.0;
+    return testing::imageOf(w, h, [&](int x, int y) {
+        const double dx = std::min(std::abs(x - centre.x()), w - std::abs(x - centre.x()));
+        const double dy = std::min(std::abs(y - centre.y()), h - std::abs(y - centre.y()));
+        const double blob = lift * std::exp(-(dx * dx + dy * dy) / (2 * radius * radius));
+        const int noise = static_cast<int>(rng() % 81) - 40;
+        const int v = std::clamp(static_cast<int>(std::lround(110 + blob)) + noise, 0, 255);
+        return qRgb(v, std::clamp(v + 10, 0, 255), std::clamp(v - 20, 0, 255));
+    });
+}
+
+double meanLuma(const QImage &image)
+{
+    double sum = 0;
+    for (float v : lumaOf(image))
+        sum += v;
+    return sum / (image.width() * image.height());
+}
+
+TEST(BroadLight, IsAGaussianOfAnEighthOfTheLongerSideThatWrapsAround)
+{
+    const QSize size(256, 96);
+    std::vector<float> impulse(static_cast<std::size_t>(size.width() * size.height()), 0.0f);
+    impulse[0] = 1000.0f;
+    const std::vector<float> light = broadLight(impulse, size);
+    double total = 0, varianceX = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const double v = light[static_cast<std::size_t>(y * size.width() + x)];
+            const int dx = x < size.width() / 2 ? x : x - size.width();
+            total += v;
+            varianceX += v * dx * dx;
+        }
+    EXPECT_NEAR(total, 1000.0, 0.1);
+    // sigma = 256 / 8 along the rows.
+    EXPECT_NEAR(std::sqrt(varianceX / total), 32.0, 1.0);
+    // What spreads left of column 0 lands at the right edge, as far as to the right.
+    EXPECT_FLOAT_EQ(light[static_cast<std::size_t>(size.width() - 5)], light[5]);
+    EXPECT_FLOAT_EQ(light[static_cast<std::size_t>((size.height() - 3) * size.width())],
+                    light[static_cast<std::size_t>(3 * size.width())]);
+}
+
+class EvenLightingTest : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(EvenLightingTest, ABlobTileGoesFromPatchyToEvenStaysSeamlessAndKeepsItsBrightness)
+{
+    const QSize size = GetParam();
+    const QImage even = noiseWithBlob(size, {0, 0}, 0);
+    EXPECT_LT(repetitionScore(even), 0.05);
+    EXPECT_TRUE(patchMask(even).empty());
+
+    const QPoint centre(size.width() / 3, size.height() / 2);
+    const QImage blob = noiseWithBlob(size, centre, 90);
+    const double before = repetitionScore(blob);
+    EXPECT_GT(before, 0.3);
+    const std::vector<bool> mask = patchMask(blob);
+    ASSERT_EQ(mask.size(), static_cast<std::size_t>(size.width() * size.height()));
+    EXPECT_TRUE(mask[static_cast<std::size_t>(centre.y() * size.width() + centre.x())]);
+    const QPoint opposite = wrappedPixel(size, centre.x() + size.width() / 2, centre.y() + size.height() / 2);
+    EXPECT_FALSE(mask[static_cast<std::size_t>(opposite.y() * size.width() + opposite.x())]);
+
+    QImage evened = blob;
+    evenOutLighting(evened);
+    const double after = repetitionScore(evened);
+    RecordProperty("R_before", std::to_string(before));
+    RecordProperty("R_after", std::to_string(after));
+    EXPECT_LT(after, 0.05);
+    EXPECT_LE(seamScore(evened).s, 1.25);
+    EXPECT_NEAR(meanLuma(evened), meanLuma(blob), 2.0);
+    // The fine texture stays: the noise is still there, pixel to pixel.
+    EXPECT_GT(std::abs(qRed(evened.pixel(10, 10)) - qRed(evened.pixel(11, 10))) +
+                  std::abs(qRed(evened.pixel(20, 10)) - qRed(evened.pixel(21, 10))),
+              0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, EvenLightingTest, ::testing::Values(QSize(256, 256), QSize(203, 171)));
+
+TEST(RepeatLabel, NamesTheBandsAtTheirEdges)
+{
+    EXPECT_EQ(repeatLabel(0.03), QStringLiteral("Repeat 0.03 even"));
+    EXPECT_EQ(repeatLabel(0.149), QStringLiteral("Repeat 0.15 even"));
+    EXPECT_EQ(repeatLabel(0.15), QStringLiteral("Repeat 0.15 uneven"));
+    EXPECT_EQ(repeatLabel(0.3), QStringLiteral("Repeat 0.30 patchy"));
+}
+
+TEST(EvenLighting, EmptyAndOnePixelPicturesSurvive)
+{
+    QImage empty;
+    evenOutLighting(empty);
+    EXPECT_TRUE(empty.isNull());
+    EXPECT_EQ(repetitionScore(empty), 0.0);
+    QImage one = testing::solidImage(1, 1, rgb(10, 20, 30));
+    evenOutLighting(one);
+    EXPECT_EQ(one.pixel(0, 0), qRgb(10, 20, 30));
+}
+
+} // namespace
+} // namespace quill
