@@ -229,6 +229,15 @@ QImage drawToolbarIcon(const QString &key, int size)
         tick.lineTo(s * 0.44, s * 0.7);
         tick.lineTo(s * 0.76, s * 0.3);
         p.drawPath(tick);
+    } else if (k == QLatin1String("s")) { // Even out lighting: a patchy half above an even one
+        paintTileFrame(p, s);
+        QRadialGradient patch(QPointF(s * 0.35, s * 0.3), s * 0.3);
+        patch.setColorAt(0, QColor(255, 240, 150));
+        patch.setColorAt(1, QColor(90, 110, 150));
+        p.fillRect(QRectF(s * 0.14, s * 0.14, s * 0.72, s * 0.34), patch);
+        p.fillRect(QRectF(s * 0.14, s * 0.52, s * 0.72, s * 0.34), QColor(170, 175, 150));
+        p.setPen(QPen(QColor(30, 150, 30), std::max(2.0, s / 12.0), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.14, s * 0.5), QPointF(s * 0.86, s * 0.5));
     } else if (k == QLatin1String("r")) { // Dim copies: the picture bright among eight grey copies
         p.end();
         QImage motif = drawNineTileMotif(size, size);

@@ -11,6 +11,7 @@
 #include "shell/view_window.h"
 #include "shell/zoom_window.h"
 #include "surface/numeric_rules.h"
+#include "toolbox/broad_light.h"
 #include "toolbox/toolbox_window.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace quill {
 
@@ -55,6 +58,7 @@ constexpr ToolbarButton kToolbar[] = {
     {"o", "Wrap at edges"},
     {"p", "Offset by half"},
     {"q", "Make seamless"},
+    {"s", "Even out lighting"},
     {"r", "Dim copies"},
 };
 
@@ -234,9 +238,9 @@ void MainFrame::toolbarClick(const QString &key)
     if (const QAction *action = buttons_.value(key); action && !action->isEnabled())
         return;
     session_.state.SkipCanvasMouse = -1;
-    // Keys are compared in the order a..r; the first match runs.
+    // Keys are compared in the order a..s; the first match runs.
     for (const char *candidate :
-         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r"}) {
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r", "s"}) {
         if (key == candidate) {
             if (const auto it = commands_.constFind(QString::fromLatin1(candidate)); it != commands_.constEnd())
                 (*it)();
@@ -253,6 +257,11 @@ void MainFrame::buildSeamScore()
     seamScore_->setToolTip(QStringLiteral("How visible the seam is where the picture meets its copy: "
                                           "about 1 is seamless"));
     statusBar()->addPermanentWidget(seamScore_);
+    repeatScore_ = new QLabel(this);
+    repeatScore_->setObjectName(QStringLiteral("RepeatScore"));
+    repeatScore_->setToolTip(QStringLiteral("How much bright or dark patches repeat across the wall: "
+                                            "about 0 is even"));
+    statusBar()->addPermanentWidget(repeatScore_);
     seamScoreTimer_.setSingleShot(true);
     seamScoreTimer_.setInterval(0);
     connect(&seamScoreTimer_, &QTimer::timeout, this, [this] { showSeamScore(); });
@@ -271,6 +280,7 @@ void MainFrame::registerSeamCommands()
     });
     registerCommand(QStringLiteral("p"), [this] { offsetByHalf(session_, seam_); });
     registerCommand(QStringLiteral("q"), [this] { makeSeamlessCommand(session_); });
+    registerCommand(QStringLiteral("s"), [this] { evenLightingCommand(session_); });
     registerCommand(QStringLiteral("r"), [this] {
         seam_.dimCopies = !seam_.dimCopies;
         buttons_.value(QStringLiteral("r"))->setChecked(seam_.dimCopies);
@@ -279,18 +289,27 @@ void MainFrame::registerSeamCommands()
     });
 }
 
+namespace {
+
+// Green, amber or red for the first, second or third band of a score.
+void showGraded(QLabel *label, const QString &text, int band)
+{
+    static const QColor colours[] = {QColor(0, 128, 0), QColor(200, 130, 0), QColor(200, 0, 0)};
+    label->setText(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colours[std::clamp(band, 0, 2)]);
+    label->setPalette(palette);
+}
+
+} // namespace
+
 void MainFrame::showSeamScore()
 {
-    const double score = seamScore(session_.document.picture().Image()).s;
-    seamScore_->setText(seamLabel(score));
-    QColor colour(0, 128, 0);
-    if (seamGrade(score) == SeamGrade::Fair)
-        colour = QColor(200, 130, 0);
-    else if (seamGrade(score) == SeamGrade::Poor)
-        colour = QColor(200, 0, 0);
-    QPalette palette = seamScore_->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    seamScore_->setPalette(palette);
+    const QImage &picture = session_.document.picture().Image();
+    const double seam = seamScore(picture).s;
+    showGraded(seamScore_, seamLabel(seam), static_cast<int>(seamGrade(seam)));
+    const double repeat = repetitionScore(picture);
+    showGraded(repeatScore_, repeatLabel(repeat), static_cast<int>(repeatGrade(repeat)));
 }
 
 CanvasWindow *MainFrame::canvas() const { return canvas_.data(); }

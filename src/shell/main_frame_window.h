@@ -1,6 +1,7 @@
 // The main frame "Quillmar": the toolbar (fourteen keys, then the seam tools'
-// four) with its shortcuts, the area that holds the child windows, the status
-// bar with the live seam score, and the load that brings them up in order.
+// five) with its shortcuts, the area that holds the child windows, the status
+// bar with the live seam and repetition scores, and the load that brings them
+// up in order.
 // Toolbar clicks set SkipCanvasMouse and run the command of their key;
 // commands are registered by the parts of the program that build them.
 #pragma once
@@ -68,8 +69,9 @@ public:
     int captureDelayMs = 250;
 
     const SeamState &seamState() const { return seam_; }
-    // "Seam 1.03" in the status bar, green, amber or red.
+    // "Seam 1.03" and beside it "Repeat 0.03 even" in the status bar, green, amber or red.
     QLabel *seamScoreLabel() const { return seamScore_; }
+    QLabel *repeatScoreLabel() const { return repeatScore_; }
 
 private:
     void buildToolbar();
@@ -104,6 +106,7 @@ private:
     QPointer<CaptureWindow> capture_;
     SeamState seam_;
     QLabel *seamScore_ = nullptr;
+    QLabel *repeatScore_ = nullptr;
     // Rescoring waits for the event loop, so a stroke's many changes cost one score.
     QTimer seamScoreTimer_;
     int pictureListener_ = 0;

@@ -18,20 +18,28 @@ ViewWindow::ViewWindow(const QImage &picture, Host &host, QWidget *parent)
     setWindowTitle(QStringLiteral("View picture"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QStringLiteral("Click to close; right-click for Show seams and Save view..."));
+    setToolTip(QStringLiteral("Click to close; right-click for Show seams, Show patches and Save view..."));
 
     // In a context menu, so nothing covers the mosaic.
-    showSeams_ = new QAction(QStringLiteral("Show seams"), this);
-    showSeams_->setObjectName(QStringLiteral("ShowSeams"));
-    showSeams_->setCheckable(true);
+    const auto check = [this](const char *text, const char *name) {
+        auto *action = new QAction(QString::fromLatin1(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        connect(action, &QAction::toggled, this, [this] {
+            tile_ = QPixmap::fromImage(shownTile());
+            update();
+        });
+        addAction(action);
+        return action;
+    };
+    showSeams_ = check("Show seams", "ShowSeams");
+    showPatches_ = check("Show patches", "ShowPatches");
     saveView_ = new QAction(QStringLiteral("Save view..."), this);
     saveView_->setObjectName(QStringLiteral("SaveView"));
     saveView_->setShortcut(QKeySequence::Save);
     saveView_->setShortcutContext(Qt::WidgetShortcut);
-    addAction(showSeams_);
     addAction(saveView_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(showSeams_, &QAction::toggled, this, [this](bool on) { setShowSeams(on); });
     connect(saveView_, &QAction::triggered, this, [this] { saveView(host_, shownTile(), kCopies); });
 
     // As large as the mosaic, within most of the screen; the rest is clipped.
@@ -43,12 +51,12 @@ ViewWindow::ViewWindow(const QImage &picture, Host &host, QWidget *parent)
 
 QRect ViewWindow::mosaicRect() const { return QRect(0, 0, tile_.width() * kCopies, tile_.height() * kCopies); }
 
-QImage ViewWindow::shownTile() const { return showSeams_->isChecked() ? markSeams(picture_) : picture_; }
-
-void ViewWindow::setShowSeams(bool on)
+QImage ViewWindow::shownTile() const
 {
-    tile_ = QPixmap::fromImage(on ? markSeams(picture_) : picture_);
-    update();
+    QImage shown = showSeams_->isChecked() ? markSeams(picture_) : picture_;
+    if (showPatches_->isChecked())
+        markPatches(picture_, shown);
+    return shown;
 }
 
 void ViewWindow::paintEvent(QPaintEvent *event)

@@ -2,7 +2,8 @@
 // and ten down from the window's top-left corner, painted from one raster as a
 // texture. Opened by the toolbar with a copy of the picture at that moment;
 // a left click on the mosaic closes it. Its context menu shows the seam marks
-// on every tile boundary and saves the repeat. It never changes the document.
+// on every tile boundary, outlines the bright and dark patches, and saves the
+// repeat. It never changes the document.
 #pragma once
 
 #include "surface/host.h"
@@ -24,10 +25,11 @@ public:
     // The area the ten-by-ten copies cover, in window pixels.
     QRect mosaicRect() const;
 
-    // The context menu's check box "Show seams" and its "Save view...".
+    // The context menu's check boxes "Show seams" and "Show patches" and its "Save view...".
     QAction *showSeamsAction() const { return showSeams_; }
+    QAction *showPatchesAction() const { return showPatches_; }
     QAction *saveViewAction() const { return saveView_; }
-    // The tile as the mosaic shows it (with the marks while "Show seams" is on).
+    // The tile as the mosaic shows it, with the marks that are switched on.
     QImage shownTile() const;
 
 protected:
@@ -35,12 +37,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void setShowSeams(bool on);
-
     Host &host_;
     QImage picture_;
     QPixmap tile_;
     QAction *showSeams_ = nullptr;
+    QAction *showPatches_ = nullptr;
     QAction *saveView_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"
+#include "toolbox/broad_light.h"
 #include "toolbox/seam_tools.h"
 
 #include <QFileInfo>
@@ -80,6 +81,26 @@ QImage markSeams(const QImage &tile)
             markOnce(x, h - 1);
         }
     return marked;
+}
+
+void markPatches(const QImage &tile, QImage &marked)
+{
+    const std::vector<bool> mask = patchMask(tile);
+    if (mask.empty() || marked.size() != tile.size())
+        return;
+    const QImage original = tile.convertToFormat(QImage::Format_RGB32);
+    const QSize size = tile.size();
+    const auto inside = [&](QPoint p) { return mask[static_cast<std::size_t>(p.y()) * size.width() + p.x()]; };
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            if (!inside({x, y}))
+                continue;
+            bool rim = false;
+            for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                rim = rim || !inside(wrappedPixel(size, x + d.x(), y + d.y()));
+            if (rim)
+                marked.setPixel(x, y, markColour(original.pixel(x, y)));
+        }
 }
 
 QImage repeatPicture(const QImage &tile, int columns, int rows)

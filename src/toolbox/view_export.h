@@ -1,5 +1,5 @@
 // What the "View picture" window shows, as a picture of its own: the seam
-// marks on a copy of the tile, the ten-by-ten repeat, and writing that repeat
+// marks and patch outlines on a copy of the tile, the ten-by-ten repeat, and writing that repeat
 // as PNG, BMP or JPEG to a file chosen through the host.
 // Called by the view window and tests. No widgets; a failed write never throws.
 #pragma once
@@ -21,6 +21,11 @@ inline constexpr qint64 kMaxViewBytes = qint64(1) << 30;
 // stands out from the pixel under it, on both sides of each wrap line, so every
 // tile boundary of a repeat shows them.
 QImage markSeams(const QImage &tile);
+
+// Outlines on `marked` (a copy of `tile`, maybe with seam marks) around the
+// bright and dark patches of `tile`'s broad light, in the same colours as the
+// seam marks; an outline that leaves one edge comes back at the other.
+void markPatches(const QImage &tile, QImage &marked);
 
 // The tile repeated `columns` times across and `rows` times down; null when
 // the memory cannot be had. Shared with quillmar-batch's --save-tiled.

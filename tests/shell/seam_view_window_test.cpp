@@ -1,8 +1,11 @@
 // The view window's seam marks and "Save view...": what is marked, what is
 // written, and what the user is told when it cannot be written.
 #include "shell/view_window.h"
+#include "support/photo_tiles.h"
 #include "support/picture_files.h"
 #include "support/window_fixture.h"
+#include "toolbox/broad_light.h"
+#include "toolbox/seam_tools.h"
 #include "toolbox/view_export.h"
 
 #include <QAction>
@@ -130,6 +133,49 @@ TEST_F(SeamViewTest, ShowSeamsMarksExactlyTheRowsOfASeamOnEveryTileBoundary)
     view->saveViewAction()->trigger();
     expectRepeat(path(QStringLiteral("marked.png")), view->shownTile());
     EXPECT_NE(view->shownTile(), picture);
+}
+
+TEST_F(SeamViewTest, ShowPatchesOutlinesTheBrightPatchOnEveryTileAndNothingOnAnEvenTile)
+{
+    const QSize size(60, 50);
+    const QPoint centre(20, 25);
+    const QImage blob = testing::blobTile(size, centre, 90);
+    ViewWindow *view = openView(blob);
+    ASSERT_NE(view, nullptr);
+    view->resize(view->mosaicRect().size());
+    view->showPatchesAction()->setChecked(true);
+    const QImage tile = view->shownTile();
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    // Changed pixels lie in the patch, on its rim: the middle and the far side stay.
+    const std::vector<bool> patch = patchMask(blob);
+    ASSERT_FALSE(patch.empty());
+    int marked = 0, outside = 0, wrong = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const bool changed = tile.pixel(x, y) != blob.pixel(x, y);
+            marked += changed;
+            outside += changed && !patch[static_cast<std::size_t>(y * size.width() + x)];
+            for (QPoint copy : {QPoint(0, 0), QPoint(3, 2), QPoint(9, 9)})
+                wrong += shown.pixel(copy.x() * size.width() + x, copy.y() * size.height() + y) != tile.pixel(x, y);
+        }
+    EXPECT_GT(marked, 20);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(tile.pixel(centre), blob.pixel(centre));
+    int left = 0, right = 0; // the outline crosses the row through the middle on both sides
+    for (int x = 0; x < size.width(); ++x)
+        if (tile.pixel(x, centre.y()) != blob.pixel(x, centre.y()))
+            (x < centre.x() ? left : right)++;
+    EXPECT_GT(left, 0);
+    EXPECT_GT(right, 0);
+
+    view->close();
+    testing::flushDeletes();
+    ViewWindow *even = openView(testing::blobTile(size, centre, 0));
+    ASSERT_NE(even, nullptr);
+    even->showPatchesAction()->setChecked(true);
+    EXPECT_EQ(even->shownTile(), doc.picture().Image());
 }
 
 } // namespace

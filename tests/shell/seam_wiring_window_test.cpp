@@ -2,7 +2,9 @@
 // score, the dimmed copies on the canvas and the wrap flag across New, Open
 // and Undo.
 #include "shell/file_commands.h"
+#include "support/photo_tiles.h"
 #include "support/window_fixture.h"
+#include "toolbox/broad_light.h"
 #include "toolbox/seam_commands.h"
 
 #include <QAction>
@@ -86,6 +88,28 @@ TEST_F(SeamWiringTest, ScoreTurnsRedForAHardSeamOnceTheEventLoopTurnsAndMakeSeam
     QApplication::processEvents();
     EXPECT_EQ(scoreLabel()->text(), seamLabel(seamScore(doc.picture().Image()).s));
     EXPECT_EQ(scoreColour(), QColor(0, 128, 0));
+}
+
+TEST_F(SeamWiringTest, EvenLightingKeyTurnsTheRepeatScoreFromRedToGreenInOneUndoStep)
+{
+    const QImage blob = testing::blobTile({120, 90}, {40, 45}, 90);
+    doc.replaceWith(blob);
+    QApplication::processEvents();
+    QLabel *repeat = frame->repeatScoreLabel();
+    EXPECT_EQ(repeat->text(), repeatLabel(repetitionScore(blob)));
+    EXPECT_TRUE(repeat->text().endsWith(QStringLiteral(" patchy"))) << repeat->text().toStdString();
+    EXPECT_EQ(repeat->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+
+    click("s");
+    QApplication::processEvents();
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    EXPECT_LT(repetitionScore(doc.picture().Image()), 0.05);
+    EXPECT_TRUE(repeat->text().endsWith(QStringLiteral(" even"))) << repeat->text().toStdString();
+    EXPECT_EQ(repeat->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(scoreColour(), QColor(0, 128, 0)); // still seamless
+
+    click("f");
+    EXPECT_EQ(doc.picture().Image(), blob);
 }
 
 TEST_F(SeamWiringTest, DimCopiesGreysTheEightCopiesOnScreenOnlyAndTheyStillTakeDrawing)

@@ -308,4 +308,18 @@ QImage photoTile(Photo kind, int width, int height)
     return image;
 }
 
+QImage blobTile(QSize size, QPoint centre, double lift, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    const int w = size.width(), h = size.height();
+    const double radius = std::max(w, h) / 6.0;
+    return shaded(w, h, [&](int x, int y) {
+        const double dx = std::min(std::abs(x - centre.x()), w - std::abs(x - centre.x()));
+        const double dy = std::min(std::abs(y - centre.y()), h - std::abs(y - centre.y()));
+        const double blob = lift * std::exp(-(dx * dx + dy * dy) / (2 * radius * radius));
+        const int v = std::clamp(static_cast<int>(std::lround(110 + blob)) + rand(rng, 81) - 40, 0, 255);
+        return qRgb(v, std::clamp(v + 10, 0, 255), std::clamp(v - 20, 0, 255));
+    });
+}
+
 } // namespace quill::testing

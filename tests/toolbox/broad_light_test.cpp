@@ -1,33 +1,16 @@
 // The repetition score, the patch mask and Even out lighting on noise tiles
 // with and without a soft bright blob, and the low-pass they share.
 #include "support/fixtures.h"
+#include "support/photo_tiles.h"
 #include "toolbox/broad_light.h"
 #include "toolbox/seam_tools.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 namespace quill {
 namespace {
-
-// Grey noise around 110, plus a soft bright blob of `lift` levels centred at
-// `centre` (drawn with wrap-around, so the tile is seamless).
-QImage noiseWithBlob(QSize size, QPoint centre, double lift, unsigned seed = 5)
-{
-    std::mt19937 rng(seed);
-    const int w = size.width(), h = size.height();
-    const double radius = std::max(w, h) / 6.0;
-    return testing::imageOf(w, h, [&](int x, int y) {
-        const double dx = std::min(std::abs(x - centre.x()), w - std::abs(x - centre.x()));
-        const double dy = std::min(std::abs(y - centre.y()), h - std::abs(y - centre.y()));
-        const double blob = lift * std::exp(-(dx * dx + dy * dy) / (2 * radius * radius));
-        const int noise = static_cast<int>(rng() % 81) - 40;
-        const int v = std::clamp(static_cast<int>(std::lround(110 + blob)) + noise, 0, 255);
-        return qRgb(v, std::clamp(v + 10, 0, 255), std::clamp(v - 20, 0, 255));
-    });
-}
 
 double meanLuma(const QImage &image)
 {
@@ -65,12 +48,12 @@ class EvenLightingTest : public ::testing::TestWithParam<QSize> {};
 TEST_P(EvenLightingTest, ABlobTileGoesFromPatchyToEvenStaysSeamlessAndKeepsItsBrightness)
 {
     const QSize size = GetParam();
-    const QImage even = noiseWithBlob(size, {0, 0}, 0);
+    const QImage even = testing::blobTile(size, {0, 0}, 0);
     EXPECT_LT(repetitionScore(even), 0.05);
     EXPECT_TRUE(patchMask(even).empty());
 
     const QPoint centre(size.width() / 3, size.height() / 2);
-    const QImage blob = noiseWithBlob(size, centre, 90);
+    const QImage blob = testing::blobTile(size, centre, 90);
     const double before = repetitionScore(blob);
     EXPECT_GT(before, 0.3);
     const std::vector<bool> mask = patchMask(blob);
