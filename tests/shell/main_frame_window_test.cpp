@@ -25,14 +25,13 @@ TEST_F(MainFrameTest, ToolbarHasItsKeysInOrderWithTheirTooltips)
             keys << a->data().toString();
             tips << a->toolTip();
         }
-    EXPECT_EQ(keys,
-              (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e", "o", "p", "q", "s", "r"}));
-    EXPECT_EQ(tips,
-              (QStringList{"New (Ctrl+N)", "Open (Ctrl+O)", "Save (Ctrl+S)", "Copy image (Ctrl+C)",
-                           "Paste image (Ctrl+V)", "Undo (Ctrl+Z)", "Redo (Ctrl+Y, Ctrl+Shift+Z)", "Toggle text window",
-                           "Toggle option windows", "Toglle zoom window", "Capturescreen", "View picture", "About...",
-                           "Quit (Ctrl+Q)", "Wrap at edges", "Offset by half", "Make seamless", "Even out lighting",
-                           "Dim copies"}));
+    EXPECT_EQ(keys, (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e", "o", "p", "q",
+                                 "s", "r"}));
+    EXPECT_EQ(tips, (QStringList{"New (Ctrl+N)", "Open (Ctrl+O)", "Save (Ctrl+S)", "Copy image (Ctrl+C)",
+                                 "Paste image (Ctrl+V)", "Undo (Ctrl+Z)", "Redo (Ctrl+Y, Ctrl+Shift+Z)",
+                                 "Toggle text window", "Toggle option windows", "Toglle zoom window", "Capturescreen",
+                                 "View picture", "About...", "Quit (Ctrl+Q)", "Wrap at edges", "Offset by half",
+                                 "Make seamless", "Even out lighting", "Dim copies"}));
 }
 
 TEST_F(MainFrameTest, QuitAnsweredNoChangesNothing)

@@ -252,59 +252,43 @@ QImage starField(int w, int h, std::mt19937 &rng)
 
 } // namespace
 
-const char *photoName(Photo kind)
+namespace {
+
+struct Recipe {
+    Photo kind;
+    const char *name;
+    QImage (*paint)(int, int, std::mt19937 &);
+    int grain;
+};
+
+const Recipe kRecipes[] = {
+    {Photo::Bricks, "bricks", bricks, 6},
+    {Photo::Grass, "grass", grass, 6},
+    {Photo::Gravel, "gravel", gravel, 6},
+    {Photo::Face, "face", face, 4},
+    {Photo::Food, "food", food, 6},
+    {Photo::Micrograph, "micrograph", micrograph, 8},
+    {Photo::StarField, "stars", starField, 3},
+};
+
+const Recipe &recipe(Photo kind)
 {
-    switch (kind) {
-    case Photo::Bricks:
-        return "bricks";
-    case Photo::Grass:
-        return "grass";
-    case Photo::Gravel:
-        return "gravel";
-    case Photo::Face:
-        return "face";
-    case Photo::Food:
-        return "food";
-    case Photo::Micrograph:
-        return "micrograph";
-    case Photo::StarField:
-        return "stars";
-    }
-    return "";
+    for (const Recipe &r : kRecipes)
+        if (r.kind == kind)
+            return r;
+    return kRecipes[0];
 }
+
+} // namespace
+
+const char *photoName(Photo kind) { return recipe(kind).name; }
 
 QImage photoTile(Photo kind, int width, int height)
 {
     std::mt19937 rng(static_cast<unsigned>(kind) * 7919u + static_cast<unsigned>(width * 31 + height));
-    QImage image;
-    int grain = 6;
-    switch (kind) {
-    case Photo::Bricks:
-        image = bricks(width, height, rng);
-        break;
-    case Photo::Grass:
-        image = grass(width, height, rng);
-        break;
-    case Photo::Gravel:
-        image = gravel(width, height, rng);
-        break;
-    case Photo::Face:
-        image = face(width, height, rng);
-        grain = 4;
-        break;
-    case Photo::Food:
-        image = food(width, height, rng);
-        break;
-    case Photo::Micrograph:
-        image = micrograph(width, height, rng);
-        grain = 8;
-        break;
-    case Photo::StarField:
-        image = starField(width, height, rng);
-        grain = 3;
-        break;
-    }
-    grainAndLight(image, rng, grain, 0.8f, 1.15f);
+    const Recipe &r = recipe(kind);
+    QImage image = r.paint(width, height, rng);
+    grainAndLight(image, rng, r.grain, 0.8f, 1.15f);
     return image;
 }
 
