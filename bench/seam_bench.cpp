@@ -1,9 +1,11 @@
-// The seam tools: the score after a change (1024 x 1024), a Draw stroke's
-// mouse move with wrap off and on (1024 x 1024, across the middle and along the
-// right edge, where every segment is drawn twice), making a picture seamless and
-// offsetting it by half (4096 x 4096), next to memcpy of the raster.
+// The seam tools: the seam and repetition scores after a change (1024 x 1024),
+// a Draw stroke's mouse move with wrap off and on (1024 x 1024, across the
+// middle and along the right edge, where every segment is drawn twice), making
+// a picture seamless, evening out its lighting and offsetting it by half
+// (4096 x 4096), next to memcpy of the raster.
 #include "canvas/canvas_controller.h"
 #include "surface/scripted_host.h"
+#include "toolbox/broad_light.h"
 #include "toolbox/seam_tools.h"
 
 #include "support/bench_support.h"
@@ -93,6 +95,26 @@ void BM_MakeSeamless(benchmark::State &state)
     }
 }
 BENCHMARK(BM_MakeSeamless)->Arg(4096)->Unit(benchmark::kMillisecond);
+
+// The status bar scores repetition after every change, beside the seam score.
+void BM_RepetitionScore(benchmark::State &state)
+{
+    const QImage image = quill::bench::noiseImage(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quill::repetitionScore(image));
+}
+BENCHMARK(BM_RepetitionScore)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+void BM_EvenLighting(benchmark::State &state)
+{
+    const QImage image = quill::bench::noiseImage(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        QImage copy = image.copy();
+        quill::evenOutLighting(copy);
+        benchmark::DoNotOptimize(copy.constBits());
+    }
+}
+BENCHMARK(BM_EvenLighting)->Arg(4096)->Unit(benchmark::kMillisecond);
 
 void BM_OffsetByHalf(benchmark::State &state)
 {

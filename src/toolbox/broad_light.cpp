@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 
 namespace quill {
 
@@ -89,32 +90,133 @@ std::vector<float> lumaOf(const QImage &picture)
     return luma;
 }
 
-std::vector<float> broadLight(const std::vector<float> &field, QSize size)
+namespace {
+
+std::vector<float> gaussian(const std::vector<float> &field, QSize size, double sigma)
 {
     std::vector<float> a = field, b(field.size());
     if (field.empty())
         return a;
     std::vector<double> sums;
-    for (int r : boxRadii(std::max(size.width(), size.height()) / 8.0)) {
+    for (int r : boxRadii(sigma)) {
         boxPass(a, b, size, r, true, sums);
         boxPass(b, a, size, r, false, sums);
     }
     return a;
 }
 
-Repetition repetition(const QImage &picture)
+// Pictures are brought down to about this many pixels a side before the
+// low-pass: it keeps nothing finer than an eighth of the side anyway, and
+// the status bar rescores after every change.
+constexpr int kCoarseSide = 256;
+
+// The low-pass on blocks of `block` pixels a side (1: on the pixels).
+struct CoarseLight {
+    std::vector<float> light;
+    QSize size;
+    int block = 1;
+};
+
+// Block means, blurred with the sigma left after the blocks and the
+// bilinear read back (a quarter of a block squared between them).
+CoarseLight coarseLight(const std::vector<float> &field, QSize size)
 {
+    const int w = size.width(), h = size.height();
+    const double sigma = std::max(w, h) / 8.0;
+    const int f = std::max(1, std::max(w, h) / kCoarseSide);
+    if (f == 1)
+        return {gaussian(field, size, sigma), size, 1};
+    const QSize coarse((w + f - 1) / f, (h + f - 1) / f);
+    const auto cw = static_cast<std::size_t>(coarse.width());
+    std::vector<float> blocks(cw * static_cast<std::size_t>(coarse.height()), 0.0f);
+    std::vector<float> counts(blocks.size(), 0.0f);
+    for (int y = 0; y < h; ++y) {
+        float *row = &blocks[static_cast<std::size_t>(y / f) * cw];
+        float *count = &counts[static_cast<std::size_t>(y / f) * cw];
+        const float *in = &field[static_cast<std::size_t>(y) * w];
+        for (int x = 0; x < w; ++x) {
+            row[x / f] += in[x];
+            count[x / f] += 1;
+        }
+    }
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        blocks[i] /= counts[i];
+    const double left = sigma / f;
+    return {gaussian(blocks, coarse, std::sqrt(std::max(0.25, left * left - 0.25))), coarse, f};
+}
+
+// One axis of the bilinear read back: the two coarse cells each pixel lies
+// between (across the edge where the repeat puts them) and the weight of the second.
+struct Taps {
+    std::vector<int> first, second;
+    std::vector<float> weight;
+};
+Taps taps(int extent, int block, const std::function<int(int)> &wrap)
+{
+    Taps t;
+    for (int i = 0; i < extent; ++i) {
+        const double u = (i + 0.5) / block - 0.5;
+        const int c = static_cast<int>(std::floor(u));
+        t.first.push_back(wrap(c));
+        t.second.push_back(wrap(c + 1));
+        t.weight.push_back(static_cast<float>(u - c));
+    }
+    return t;
+}
+
+std::vector<float> fullLight(CoarseLight coarse, QSize size)
+{
+    if (coarse.block == 1)
+        return std::move(coarse.light);
+    const int w = size.width(), h = size.height(), cw = coarse.size.width();
+    const Taps across = taps(w, coarse.block, [&](int c) { return wrappedPixel(coarse.size, c, 0).x(); });
+    const Taps down = taps(h, coarse.block, [&](int c) { return wrappedPixel(coarse.size, 0, c).y(); });
+    std::vector<float> out(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        const float *top = &coarse.light[static_cast<std::size_t>(down.first[static_cast<std::size_t>(y)]) * cw];
+        const float *bottom = &coarse.light[static_cast<std::size_t>(down.second[static_cast<std::size_t>(y)]) * cw];
+        const float ty = down.weight[static_cast<std::size_t>(y)];
+        float *row = &out[static_cast<std::size_t>(y) * w];
+        for (int x = 0; x < w; ++x) {
+            const auto i = static_cast<std::size_t>(x);
+            const float upper =
+                top[across.first[i]] + (top[across.second[i]] - top[across.first[i]]) * across.weight[i];
+            const float lower =
+                bottom[across.first[i]] + (bottom[across.second[i]] - bottom[across.first[i]]) * across.weight[i];
+            row[x] = upper + (lower - upper) * ty;
+        }
+    }
+    return out;
+}
+
+// The score and the coarse low-pass it came from.
+struct Measured {
     Repetition rep;
+    CoarseLight coarse;
+};
+
+Measured measure(const QImage &picture)
+{
+    Measured m;
     const std::vector<float> luma = lumaOf(picture);
     if (luma.empty())
-        return rep;
-    rep.light = broadLight(luma, picture.size());
-    rep.mean = meanOf(luma);
-    const double spread = stdOf(luma, rep.mean);
-    rep.spread = stdOf(rep.light, rep.mean);
-    rep.score = spread > 0 ? rep.spread / spread : 0;
-    return rep;
+        return m;
+    m.coarse = coarseLight(luma, picture.size());
+    m.rep.mean = meanOf(luma);
+    const double spread = stdOf(luma, m.rep.mean);
+    m.rep.spread = stdOf(m.coarse.light, meanOf(m.coarse.light));
+    m.rep.score = spread > 0 ? m.rep.spread / spread : 0;
+    return m;
 }
+
+} // namespace
+
+std::vector<float> broadLight(const std::vector<float> &field, QSize size)
+{
+    return fullLight(coarseLight(field, size), size);
+}
+
+Repetition repetition(const QImage &picture) { return measure(picture).rep; }
 
 RepeatGrade repeatGrade(double score)
 {
@@ -133,12 +235,13 @@ QString repeatLabel(double score)
 
 std::vector<bool> patchMask(const QImage &picture)
 {
-    const Repetition rep = repetition(picture);
-    if (repeatGrade(rep.score) == RepeatGrade::Even)
+    Measured m = measure(picture);
+    if (repeatGrade(m.rep.score) == RepeatGrade::Even)
         return {};
-    std::vector<bool> mask(rep.light.size());
+    const std::vector<float> light = fullLight(std::move(m.coarse), picture.size());
+    std::vector<bool> mask(light.size());
     for (std::size_t i = 0; i < mask.size(); ++i)
-        mask[i] = std::abs(rep.light[i] - rep.mean) > 1.5 * rep.spread;
+        mask[i] = std::abs(light[i] - m.rep.mean) > 1.5 * m.rep.spread;
     return mask;
 }
 
@@ -155,14 +258,15 @@ void evenOutLighting(QImage &picture)
     constexpr int kRounds = 4;
     constexpr double kFlat = 0.03;
     for (int round = 0; round < kRounds; ++round) {
-        const Repetition rep = repetition(picture);
-        if (rep.score < kFlat)
+        Measured m = measure(picture);
+        if (m.rep.score < kFlat)
             break;
+        const std::vector<float> light = fullLight(std::move(m.coarse), picture.size());
         for (int y = 0; y < h; ++y) {
             auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-            const float *light = &rep.light[static_cast<std::size_t>(y) * w];
+            const float *row = &light[static_cast<std::size_t>(y) * w];
             for (int x = 0; x < w; ++x) {
-                const float off = light[x] - static_cast<float>(rep.mean);
+                const float off = row[x] - static_cast<float>(m.rep.mean);
                 auto c = [off](int v) { return std::clamp(static_cast<int>(std::lround(v - off)), 0, 255); };
                 line[x] = qRgb(c(qRed(line[x])), c(qGreen(line[x])), c(qBlue(line[x])));
             }

@@ -15,7 +15,8 @@ namespace quill {
 std::vector<float> lumaOf(const QImage &picture);
 
 // Gaussian low-pass with sigma = max(w, h) / 8 over a picture-sized field,
-// taken with wrap-around (three box passes each way).
+// taken with wrap-around (three box passes each way; pictures larger than
+// 511 pixels a side go through block means, the field comes back bilinearly).
 std::vector<float> broadLight(const std::vector<float> &field, QSize size);
 
 struct Repetition {
