@@ -22,6 +22,8 @@ struct SeamSides {
     {
         return acrossColumns ? wrappedPixel(picture.size(), -1 - a, line) : wrappedPixel(picture.size(), line, -1 - a);
     }
+    // The pixel itself, without QImage's per-pixel checks: the band is most of a large picture's work.
+    QRgb &at(QPoint p) const { return reinterpret_cast<QRgb *>(picture.scanLine(p.y()))[p.x()]; }
 };
 
 using Channels = std::array<std::vector<float>, 3>;
@@ -52,8 +54,7 @@ void repairSeam(const SeamSides &sides, int extent, int lines)
     const int k = std::min(seamBand(extent), extent / 2);
     if (k < 1 || lines < 1)
         return;
-    QImage &picture = sides.picture;
-    const auto value = [&](QPoint p, int c) { return channel(picture.pixel(p), c); };
+    const auto value = [&](QPoint p, int c) { return channel(sides.at(p), c); };
 
     // Half the change of the step across the seam, per channel and line: the
     // step becomes as large as the photo's own steps beside the seam on that
@@ -96,11 +97,9 @@ void repairSeam(const SeamSides &sides, int extent, int lines)
             const auto l = static_cast<std::size_t>(line);
             const float r = field[0][l] * fade, g = field[1][l] * fade, b = field[2][l] * fade;
             const QPoint n = sides.near(a, line), f = sides.far(a, line);
-            const QRgb pn = picture.pixel(n), pf = picture.pixel(f);
-            picture.setPixel(n,
-                             qRgb(toComponent(qRed(pn) + r), toComponent(qGreen(pn) + g), toComponent(qBlue(pn) + b)));
-            picture.setPixel(f,
-                             qRgb(toComponent(qRed(pf) - r), toComponent(qGreen(pf) - g), toComponent(qBlue(pf) - b)));
+            QRgb &pn = sides.at(n), &pf = sides.at(f);
+            pn = qRgb(toComponent(qRed(pn) + r), toComponent(qGreen(pn) + g), toComponent(qBlue(pn) + b));
+            pf = qRgb(toComponent(qRed(pf) - r), toComponent(qGreen(pf) - g), toComponent(qBlue(pf) - b));
         }
     }
 }
