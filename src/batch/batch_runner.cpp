@@ -3,6 +3,7 @@
 #include "batch/batch_host.h"
 #include "document/session.h"
 #include "surface/image_files.h"
+#include "surface/jpeg_library.h"
 #include "toolbox/broad_light.h"
 #include "toolbox/button_table.h"
 #include "toolbox/merge_image.h"
@@ -264,46 +265,13 @@ private:
 
 } // namespace
 
-namespace {
-
-// Short names for the buttons that are not operations: the tools, the two
-// buttons without an action.
-QString toolAlias(const QString &name)
-{
-    static const QHash<QString, QString> aliases = {
-        {"Command1", "tool-draw"},
-        {"Command56", "tool-multi-polyline"},
-        {"Command2", "tool-point"},
-        {"Command13", "tool-get-colour"},
-        {"Command4", "tool-line"},
-        {"Command53", "tool-zoom"},
-        {"Command5", "tool-circle"},
-        {"Command6", "tool-filled-circle"},
-        {"Command16", "tool-text"},
-        {"Command7", "tool-rectangle"},
-        {"Command8", "tool-filled-rectangle"},
-        {"Command22", "tool-spray"},
-        {"Command70", "tool-circle-as-filled"},
-        {"Command81", "tool-gradient-brush"},
-        {"Command71", "no-action-71"},
-        {"Command80", "no-action-80"},
-    };
-    return aliases.value(name, name.toLower());
-}
-
-} // namespace
-
 const std::vector<BatchButton> &batchButtons()
 {
     static const std::vector<BatchButton> buttons = [] {
         std::vector<BatchButton> all;
         for (const ToolboxButton &row : toolboxButtons()) {
             const ButtonAction action = buttonAction(row);
-            BatchButton b{row.name, toolAlias(row.name), row.tooltip, action.summary, action.run, {}};
-            if (const Operation *op = findOperation(row.name)) {
-                b.alias = op->alias;
-                b.replacedBy = op->replacedInBatchBy;
-            }
+            BatchButton b{row.name, buttonAlias(row), row.tooltip, action.summary, action.run, row.batchReplacement};
             if (b.summary.isEmpty())
                 b.summary = row.kind == ButtonKind::Inert ? QStringLiteral("does nothing") : row.tooltip;
             if (row.kind == ButtonKind::Tool)
@@ -339,17 +307,9 @@ QString writePictureFile(const QImage &picture, const QString &path)
         return saveBitmap(picture, path) ? QString() : QStringLiteral("cannot write here");
     if (format == QLatin1String("png"))
         return savePng(picture, path) ? QString() : QStringLiteral("cannot write here");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(75);
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
-    if (!file.commit())
-        return file.errorString();
+    // The same encoder and quality as the program's Save.
+    if (jpeg::savePictureToJpg(path, picture, jpeg::kJpegQuality, jpeg::kSaveDefault) != 0)
+        return jpeg::lastErrorText();
     return {};
 }
 

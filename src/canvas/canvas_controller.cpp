@@ -44,8 +44,8 @@ void CanvasController::mouseMove(const MouseEvent &event)
         prepareLayers();
         if (const auto &move = toolHandlers(s.ToolMode).mouseMove)
             move(*this, event);
-        if (!s.ZoomPointSet && !s.ZoomWindowHidden && feedZoomWindow)
-            feedZoomWindow(event.X, event.Y);
+        if (!s.ZoomPointSet && !s.ZoomWindowHidden)
+            zoomPointMoved.notify(event.X, event.Y);
         LastX = event.X;
         LastY = static_cast<std::int32_t>(roundHalfEven(event.Y));
         if (event.Button != 0)

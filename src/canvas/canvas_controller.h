@@ -7,6 +7,7 @@
 
 #include "canvas/overlays.h"
 #include "document/session.h"
+#include "surface/listeners.h"
 
 #include <functional>
 
@@ -62,8 +63,15 @@ public:
 
     // Tells the window the overlays changed (repaint them, start or stop flashing).
     std::function<void()> onOverlaysChanged;
-    // Feeds the pointer position (twips) to the zoom window while no point is fixed.
-    std::function<void(double x, double y)> feedZoomWindow;
+    // Tells the pointer position (twips) to the zoom window while no point is fixed.
+    Listeners<double, double> zoomPointMoved;
+
+    // The text preview takes the colour just picked from the palette.
+    void showTextColour(Colour colour)
+    {
+        overlays.Label1.ForeColor = colour;
+        overlaysChanged();
+    }
 
     void overlaysChanged()
     {

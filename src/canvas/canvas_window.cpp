@@ -103,11 +103,11 @@ CanvasWindow::CanvasWindow(Session &session, QWidget *parent) : QWidget(parent),
     flashTimer_.setInterval(100);
     connect(&flashTimer_, &QTimer::timeout, this, [this] { controller_.RandomFlash(); });
     controller_.onOverlaysChanged = [this] { overlaysChanged(); };
-    session.document.onLayout = [this] { layOutTiles(); };
+    session.document.layoutChanged.add([this] { layOutTiles(); }, this);
     layOutTiles();
 }
 
-CanvasWindow::~CanvasWindow() { session_.document.onLayout = nullptr; }
+CanvasWindow::~CanvasWindow() = default;
 
 QSize CanvasWindow::gridSize() const
 {

@@ -5,11 +5,9 @@
 #pragma once
 
 #include "canvas/canvas_controller.h"
+#include "document/tool_codes.h"
 
 namespace quill {
-
-inline constexpr int kGetColourTool = 10;
-inline constexpr int kZoomTool = 18;
 
 void getColourMouseDown(CanvasController &canvas, const MouseEvent &event);
 void getColourMouseMove(CanvasController &canvas, const MouseEvent &event);

@@ -1,5 +1,6 @@
 #include "canvas/shape_tools.h"
 
+#include "document/tool_codes.h"
 #include "surface/numeric_rules.h"
 
 namespace quill {
@@ -60,7 +61,7 @@ void rectangleDown(CanvasController &canvas, const MouseEvent &event)
     canvas.overlays.Shape2.Visible = false;
     canvas.overlaysChanged();
     const Colour colour = canvas.buttonColour(event.Button);
-    const LineForm form = s.state.ToolMode == 8 ? LineForm::FilledBox : LineForm::Box;
+    const LineForm form = s.state.ToolMode == kFilledRectangleTool ? LineForm::FilledBox : LineForm::Box;
     s.document.forEachLayer(
         [&](Surface &layer) { layer.Line(event.X, event.Y, canvas.StartX, canvas.StartY, colour, form); });
     s.state.ClickStage = 0;
@@ -132,10 +133,10 @@ void circleMove(CanvasController &canvas, const MouseEvent &event)
 
 void addShapeTools(std::map<int, ToolHandlers> &table)
 {
-    table[3] = {lineDown, lineMove};
-    table[7] = {rectangleDown, rectangleMove};
-    table[8] = {rectangleDown, rectangleMove};
-    for (int code : {5, 6, 20})
+    table[kLineTool] = {lineDown, lineMove};
+    table[kRectangleTool] = {rectangleDown, rectangleMove};
+    table[kFilledRectangleTool] = {rectangleDown, rectangleMove};
+    for (int code : {kCircleTool, kFilledCircleTool, kCircleKeepingFillTool})
         table[code] = {circleDown, circleMove};
 }
 

@@ -1,5 +1,6 @@
 #include "canvas/stroke_tools.h"
 
+#include "document/tool_codes.h"
 #include "surface/numeric_rules.h"
 
 #include <utility>
@@ -124,11 +125,11 @@ void gradientBrush(CanvasController &canvas, const MouseEvent &event)
 
 void addStrokeTools(std::map<int, ToolHandlers> &table)
 {
-    table[1] = {drawStroke, drawStroke};
-    table[2] = {pointDown, {}};
-    table[13] = {spray, spray};
-    table[19] = {multiPolyline, multiPolyline};
-    table[22] = {gradientBrush, gradientBrush};
+    table[kDrawTool] = {drawStroke, drawStroke};
+    table[kPointTool] = {pointDown, {}};
+    table[kSprayTool] = {spray, spray};
+    table[kMultiPolylineTool] = {multiPolyline, multiPolyline};
+    table[kGradientBrushTool] = {gradientBrush, gradientBrush};
 }
 
 } // namespace quill

@@ -6,10 +6,10 @@
 #pragma once
 
 #include "canvas/canvas_controller.h"
+#include "document/tool_codes.h"
 
 namespace quill {
 
-inline constexpr int kTextTool = 11;
 // Font sizes a picture box accepts, in points.
 inline constexpr double kMaxFontSize = 2160;
 

@@ -1,25 +1,23 @@
 #include "canvas/tool_options.h"
 
+#include "document/tool_codes.h"
 #include "surface/numeric_rules.h"
 
 namespace quill {
 
 namespace {
 
-constexpr int kSprayTool = 13;
-constexpr int kMultiPolylineTool = 19;
-
 bool usesWidthOnly(int toolMode)
 {
     switch (toolMode) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 18:
+    case kDrawTool:
+    case kPointTool:
+    case kLineTool:
+    case kCircleTool:
+    case kFilledCircleTool:
+    case kRectangleTool:
+    case kFilledRectangleTool:
+    case kZoomTool:
         return true;
     default:
         return false;

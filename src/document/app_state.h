@@ -4,6 +4,7 @@
 // Holds values only: no drawing, no files, no windows.
 #pragma once
 
+#include "document/tool_codes.h"
 #include "surface/colour.h"
 
 #include <QString>
@@ -28,7 +29,7 @@ struct TextSettings {
 };
 
 struct AppState {
-    std::int16_t ToolMode = 1;
+    std::int16_t ToolMode = kDrawTool; // a ToolCode
     int ClickStage = 0;
     std::int16_t SkipCanvasMouse = 0;
 
@@ -68,8 +69,8 @@ struct AppState {
 
     AppState()
     {
-        ToolDrawWidth[1] = 10;
-        ToolDrawWidth[19] = 1;
+        ToolDrawWidth[kDrawTool] = 10;
+        ToolDrawWidth[kMultiPolylineTool] = 1;
     }
 };
 

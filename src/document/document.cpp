@@ -85,8 +85,7 @@ void Document::layOutGrid(double widthTwips, double heightTwips)
         s.setWidth(widthTwips);
     for (auto &s : layers_)
         s.setHeight(heightTwips);
-    if (onLayout)
-        onLayout();
+    layoutChanged.notify();
 }
 
 void Document::replaceWith(const QImage &picture)

@@ -5,6 +5,7 @@
 // Copies between layers share rasters; nothing here draws.
 #pragma once
 
+#include "surface/listeners.h"
 #include "surface/surface.h"
 
 #include <array>
@@ -59,8 +60,8 @@ public:
     // operations do not pay for fresh memory each time. Content is undefined.
     QImage takeScratchRaster();
 
-    // Called after the grid was laid out anew (the canvas re-places its tiles).
-    std::function<void()> onLayout;
+    // Told after the grid was laid out anew (the canvas re-places its tiles).
+    Listeners<> layoutChanged;
 
 private:
     std::array<Surface, kLayerCount> layers_;

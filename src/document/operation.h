@@ -19,8 +19,6 @@ struct Operation {
     QString summary;                    // one line: what a click does
     int snapshots = 1;                  // undo snapshots one click takes
     std::function<void(Session &)> run; // the whole click, snapshot included
-    // Set for buttons that need a dialog: the batch argument that replaces the click.
-    QString replacedInBatchBy = {};
 };
 
 } // namespace quill

@@ -1,33 +1,16 @@
 #include "document/session.h"
 
+#include "document/tool_codes.h"
 #include "surface/jpeg_library.h"
 
 #include <algorithm>
 
 namespace quill {
 
-void Session::addStateListener(std::function<void()> listener, const QObject *owner)
-{
-    stateListeners_.push_back({std::move(listener), owner != nullptr, owner});
-}
-
-void Session::stateChanged()
-{
-    std::erase_if(stateListeners_, [](const StateListener &l) { return l.owned && !l.owner; });
-    // By index and by copy: a listener may open a window that adds a listener,
-    // or close one whose listener comes later.
-    for (std::size_t i = 0; i < stateListeners_.size(); ++i) {
-        if (stateListeners_[i].owned && !stateListeners_[i].owner)
-            continue;
-        const std::function<void()> notify = stateListeners_[i].notify;
-        notify();
-    }
-}
-
 void loadStartState(Session &session)
 {
     AppState &s = session.state;
-    s.ToolMode = 1;
+    s.ToolMode = kDrawTool;
     s.PointCount = 2;
     jpeg::initLibrary();
 
@@ -45,10 +28,10 @@ void loadStartState(Session &session)
 void finishStartState(Session &session)
 {
     AppState &s = session.state;
-    s.ToolMode = 1;
+    s.ToolMode = kDrawTool;
     s.PointWidth = 3;
-    s.ToolDrawWidth[1] = 10;
-    s.ToolDrawWidth[19] = 1;
+    s.ToolDrawWidth[kDrawTool] = 10;
+    s.ToolDrawWidth[kMultiPolylineTool] = 1;
     s.SprayPointWidth = 2;
     s.SprayPointCount = 100;
     s.SprayWidth = 10;

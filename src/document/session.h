@@ -39,16 +39,14 @@ struct Session {
     // when it ends, so the rules hold without polling.
     // A listener given an owner is dropped once the owner is destroyed, so
     // windows that are closed and opened again leave nothing behind.
-    void addStateListener(std::function<void()> listener, const QObject *owner = nullptr);
-    void stateChanged();
+    void addStateListener(std::function<void()> listener, const QObject *owner = nullptr)
+    {
+        stateListeners_.add(std::move(listener), owner);
+    }
+    void stateChanged() { stateListeners_.notify(); }
 
 private:
-    struct StateListener {
-        std::function<void()> notify;
-        bool owned = false;
-        QPointer<const QObject> owner;
-    };
-    std::vector<StateListener> stateListeners_;
+    Listeners<> stateListeners_;
 };
 
 // The core steps of the main frame's load: tool defaults, the picture cleared

@@ -16,8 +16,7 @@ void UndoStore::setButtons(bool undo, bool redo)
         return;
     undoEnabled_ = undo;
     redoEnabled_ = redo;
-    if (onButtonsChanged)
-        onButtonsChanged();
+    buttonsChanged.notify();
 }
 
 void UndoStore::TakeUndoSnapshot(const Document &document)

@@ -5,6 +5,8 @@
 // that cannot be written or read simply leaves the picture as it is.
 #pragma once
 
+#include "surface/listeners.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -32,7 +34,7 @@ public:
     // Enabled state of the toolbar's "Undo" (f) and "Redo" (g) buttons.
     bool undoEnabled() const { return undoEnabled_; }
     bool redoEnabled() const { return redoEnabled_; }
-    std::function<void()> onButtonsChanged;
+    Listeners<> buttonsChanged;
 
     // Batch runs keep no history: snapshots become no-ops.
     bool recording = true;

@@ -84,7 +84,8 @@ void SaveJpeg(Session &session, const QString &fileName)
                         kProgramTitle);
         return;
     }
-    if (jpeg::saveRgbToJpg(fileName, rgb.data.get(), rgb.width, rgb.height, kJpegQuality, jpeg::kSaveDefault) != 0)
+    if (jpeg::saveRgbToJpg(fileName, rgb.data.get(), rgb.width, rgb.height, jpeg::kJpegQuality, jpeg::kSaveDefault) !=
+        0)
         host.messageBox(QStringLiteral("ImgDLLSaveRGBToJPG error: ") + QString::number(jpeg::lastErrorCode()),
                         MessageButtons::Ok, kProgramTitle);
     else

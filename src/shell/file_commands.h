@@ -21,7 +21,6 @@ inline const QString kSaveFilter =
     QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png");
 inline constexpr int kSaveFilterJpeg = 1;
 inline constexpr int kSaveFilterPng = 3;
-inline constexpr int kJpegQuality = 75;
 // Working files in the current directory, left on disk afterwards.
 inline const QString kTempBitmap = QStringLiteral("temp.bmp");
 inline const QString kClipBitmap = QStringLiteral("clip.bmp");

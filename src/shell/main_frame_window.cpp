@@ -3,6 +3,7 @@
 #include "canvas/canvas_window.h"
 #include "canvas/options_window.h"
 #include "canvas/text_window.h"
+#include "document/tool_codes.h"
 #include "shell/about_window.h"
 #include "shell/capture_window.h"
 #include "shell/file_commands.h"
@@ -118,7 +119,7 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     });
     registerCommand(QStringLiteral("j"),
                     [this] { toggleWindow(session_.state.ZoomWindowHidden, zoomWindow_, &MainFrame::showZoomWindow); });
-    session_.undo.onButtonsChanged = [this] { syncUndoButtons(); };
+    session_.undo.buttonsChanged.add([this] { syncUndoButtons(); }, this);
     syncUndoButtons();
     registerPictureCommands();
     buildSeamScore();
@@ -130,10 +131,6 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
 
 MainFrame::~MainFrame()
 {
-    session_.undo.onButtonsChanged = nullptr;
-    if (canvas_)
-        canvas_->controller().feedZoomWindow = nullptr;
-    session_.host.onTrayIconClicked = nullptr;
     session_.document.picture().removeChangeListener(pictureListener_);
     delete capture_.data();
 }
@@ -162,7 +159,7 @@ void MainFrame::registerPictureCommands()
         if (!raiseOpenWindow<AboutWindow>(this))
             (new AboutWindow(this))->show();
     });
-    session_.host.onTrayIconClicked = [this] { startCapture(); };
+    session_.host.trayIconClicked.add([this] { startCapture(); }, this);
 }
 
 CaptureWindow *MainFrame::captureWindow() const { return capture_.data(); }
@@ -363,10 +360,12 @@ void MainFrame::load()
     // In the area from the start (shown at its own step), so the windows placed
     // against it see its outer size.
     QMdiSubWindow *canvasFrame = addChild(canvas_, 0, 10);
-    canvas_->controller().feedZoomWindow = [this](double x, double y) {
-        if (zoomWindow_)
-            zoomWindow_->feed(x, y);
-    };
+    canvas_->controller().zoomPointMoved.add(
+        [this](double x, double y) {
+            if (zoomWindow_)
+                zoomWindow_->feed(x, y);
+        },
+        this);
     // Toolbox: top 100, right edge 300 twips in from the frame's.
     auto *toolbox = new ToolboxWindow(session_);
     QMdiSubWindow *toolboxFrame = addChild(toolbox, 0, 100);
@@ -374,15 +373,13 @@ void MainFrame::load()
     placeChild(toolbox, static_cast<float>(widthTwips() - toolboxFrame->frameGeometry().width() * kTwipsPerPixel - 300),
                100);
     toolbox->onForegroundPicked = [this](Colour c) {
-        if (canvas_) {
-            canvas_->controller().overlays.Label1.ForeColor = c;
-            canvas_->controller().overlaysChanged();
-        }
+        if (canvas_)
+            canvas_->controller().showTextColour(c);
     };
     showTextWindow();
     showOptionsWindow();
     showZoomWindow();
-    session_.state.ToolMode = 1;
+    session_.state.ToolMode = kDrawTool;
     canvasFrame->show();
     placeChild(canvas_, 0, 10);
     finishStartState(session_);

@@ -114,11 +114,7 @@ QRect QtHost::screenGeometry()
 
 QStringList QtHost::fontNames() { return QFontDatabase::families(); }
 
-void QtHost::clicked()
-{
-    if (onTrayIconClicked)
-        onTrayIconClicked();
-}
+void QtHost::clicked() { trayIconClicked.notify(); }
 
 void QtHost::setTrayIconVisible(bool visible)
 {

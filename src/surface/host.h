@@ -5,6 +5,7 @@
 #pragma once
 
 #include "surface/colour.h"
+#include "surface/listeners.h"
 
 #include <QImage>
 #include <QPoint>
@@ -50,8 +51,8 @@ public:
 
     virtual void setTrayIconVisible(bool visible) = 0;
     virtual bool trayIconVisible() const = 0;
-    // Called when the user clicks the tray icon.
-    std::function<void()> onTrayIconClicked;
+    // Told when the user clicks the tray icon.
+    Listeners<> trayIconClicked;
 
     virtual void setCursorPos(QPoint screenPixel) = 0;
 };

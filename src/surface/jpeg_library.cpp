@@ -380,6 +380,27 @@ int saveRgbToJpg(const QString &path, const unsigned char *rgb, int width, int h
     return 0;
 }
 
+int savePictureToJpg(const QString &path, const QImage &picture, int quality, int options)
+{
+    const int w = picture.width(), h = picture.height();
+    const auto rowBytes = static_cast<std::size_t>(w) * 3;
+    std::unique_ptr<unsigned char[]> rgb(new (std::nothrow) unsigned char[rowBytes * static_cast<std::size_t>(h)]);
+    if (!rgb)
+        return fail(kErrorTooLarge, QStringLiteral("Not enough memory for the JPEG pixels"), kErrorTooLarge);
+    const QImage rgb32 =
+        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(rgb32.constScanLine(y));
+        unsigned char *out = rgb.get() + rowBytes * static_cast<std::size_t>(y);
+        for (int x = 0; x < w; ++x) {
+            out[3 * x] = static_cast<unsigned char>(qRed(in[x]));
+            out[3 * x + 1] = static_cast<unsigned char>(qGreen(in[x]));
+            out[3 * x + 2] = static_cast<unsigned char>(qBlue(in[x]));
+        }
+    }
+    return saveRgbToJpg(path, rgb.get(), w, h, quality, options);
+}
+
 int lastErrorCode() { return state().code; }
 
 QString lastErrorText() { return state().text; }

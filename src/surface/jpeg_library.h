@@ -55,6 +55,12 @@ RgbPixels readRgbFromBmp(const QString &path);
 // Writes the RGB bytes as a JPEG of the given quality (1..100) through a
 // temporary file renamed into place. Returns 0 on success, else the error code.
 int saveRgbToJpg(const QString &path, const unsigned char *rgb, int width, int height, int quality, int options);
+// The same for an RGB32 picture: the one JPEG writer of Save, Save view and
+// quillmar-batch. Returns 0 on success, else the error code.
+int savePictureToJpg(const QString &path, const QImage &picture, int quality, int options);
+
+// The quality Save and quillmar-batch write JPEG files at.
+inline constexpr int kJpegQuality = 75;
 
 int lastErrorCode();
 QString lastErrorText();

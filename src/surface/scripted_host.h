@@ -51,11 +51,7 @@ public:
     void setCursorPos(QPoint screenPixel) override { cursorMoves.push_back(screenPixel); }
 
     // Simulates a click on the tray icon.
-    void clickTrayIcon()
-    {
-        if (onTrayIconClicked)
-            onTrayIconClicked();
-    }
+    void clickTrayIcon() { trayIconClicked.notify(); }
 
 private:
     bool trayVisible_ = false;

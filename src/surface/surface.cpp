@@ -240,14 +240,18 @@ std::vector<QPoint> Surface::wrapOffsets(const QRect &bounds) const
 
 void Surface::beginBatch()
 {
-    if (batch_)
+    if (batch_.painter)
         return;
-    batch_ = std::make_shared<QPainter>(&image_);
-    batch_->setRenderHint(QPainter::Antialiasing, false);
-    batch_->setRenderHint(QPainter::TextAntialiasing, false);
+    batch_.painter = std::make_unique<QPainter>(&image_);
+    batch_.painter->setRenderHint(QPainter::Antialiasing, false);
+    batch_.painter->setRenderHint(QPainter::TextAntialiasing, false);
 }
 
-void Surface::endBatch() { batch_.reset(); }
+void Surface::endBatch() { batch_.painter.reset(); }
+
+Surface::BatchPainter::BatchPainter() = default;
+Surface::BatchPainter::BatchPainter(const BatchPainter &) {}
+Surface::BatchPainter::~BatchPainter() = default;
 
 void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRect &bounds)
 {
@@ -258,12 +262,12 @@ void Surface::paintShape(const std::function<void(QPainter &)> &draw, const QRec
     if (touched.isEmpty())
         return;
     std::optional<QPainter> own;
-    if (!batch_) {
+    if (!batch_.painter) {
         own.emplace(&image_);
         own->setRenderHint(QPainter::Antialiasing, false);
         own->setRenderHint(QPainter::TextAntialiasing, false);
     }
-    QPainter &painter = batch_ ? *batch_ : *own;
+    QPainter &painter = batch_.painter ? *batch_.painter : *own;
     for (const QPoint &o : offsets) {
         if (clipped(bounds.translated(o)).isEmpty())
             continue;

@@ -172,7 +172,16 @@ private:
     bool wrapEdges_ = false;
     QFont font_;
     double fontSize_ = 8.25;
-    std::shared_ptr<QPainter> batch_;
+    // The painter open between beginBatch and endBatch paints this surface's
+    // own raster: a copy starts without one (and the copy's raster detaches on
+    // its first write instead of being painted through the original's painter).
+    struct BatchPainter {
+        std::unique_ptr<QPainter> painter;
+        BatchPainter();
+        BatchPainter(const BatchPainter &);
+        BatchPainter &operator=(const BatchPainter &) { return *this; }
+        ~BatchPainter();
+    } batch_;
 };
 
 // A batch for the length of a scope.

@@ -1,6 +1,7 @@
 #include "toolbox/button_faces.h"
 
 #include "document/random_source.h"
+#include "document/tool_codes.h"
 #include "surface/scripted_host.h"
 #include "toolbox/operation_registry.h"
 
@@ -57,35 +58,35 @@ QImage toolFace(int toolMode, int size)
     };
     const double pen = std::max(1.0, at(2, size));
     switch (toolMode) {
-    case 1: // Draw: a freehand stroke
+    case kDrawTool: // Draw: a freehand stroke
         s.setDrawWidth(pen);
         wave(s, size, 0, kInk);
         break;
-    case 2: // Point: single dots
+    case kPointTool: // Point: single dots
         s.setDrawWidth(std::max(1.0, at(3, size)));
         for (const auto &[x, y] : {std::pair{5, 6}, {14, 4}, {9, 11}, {16, 15}, {5, 16}})
             s.PSet(at(x, size), at(y, size), kInk);
         break;
-    case 3: // Line
+    case kLineTool: // Line
         s.setDrawWidth(pen);
         line(3, 17, 17, 3, kInk);
         break;
-    case 5: // Circle
-    case 6: // Filled circle
-        s.FillStyle = toolMode == 6 ? 0 : 1;
+    case kCircleTool:       // Circle
+    case kFilledCircleTool: // Filled circle
+        s.FillStyle = toolMode == kFilledCircleTool ? 0 : 1;
         s.FillColor = kAccent;
         s.setDrawWidth(std::max(1.0, at(1.5, size)));
         s.Circle(at(10, size), at(10, size), at(7, size), kInk);
         break;
-    case 7: // Rectangle
+    case kRectangleTool: // Rectangle
         s.setDrawWidth(std::max(1.0, at(1.5, size)));
         line(3, 5, 17, 15, kInk, LineForm::Box);
         break;
-    case 8: // Filled rectangle
+    case kFilledRectangleTool: // Filled rectangle
         line(3, 5, 17, 15, kAccent, LineForm::FilledBox);
         line(3, 5, 17, 15, kInk, LineForm::Box);
         break;
-    case 10: // Getcolor: a pipette dripping a colour
+    case kGetColourTool: // Getcolor: a pipette dripping a colour
         s.setDrawWidth(std::max(1.0, at(3, size)));
         line(7, 13, 14, 6, kInk);
         s.FillStyle = 0;
@@ -95,7 +96,7 @@ QImage toolFace(int toolMode, int size)
         s.setDrawWidth(std::max(1.0, at(3, size)));
         s.PSet(at(4, size), at(17, size), kAccent);
         break;
-    case 11: { // Text
+    case kTextTool: { // Text
         s.ForeColor = kInk;
         s.setFontName(QStringLiteral("DejaVu Sans"));
         s.setFontBold(true);
@@ -106,7 +107,7 @@ QImage toolFace(int toolMode, int size)
         s.Print(QStringLiteral("A"));
         break;
     }
-    case 13: { // Spray: a cloud of dots
+    case kSprayTool: { // Spray: a cloud of dots
         RandomSource random(13);
         for (int i = 0; i < 70; ++i) {
             const double a = random.next() * 2 * M_PI, r = std::sqrt(random.next()) * 8;
@@ -114,26 +115,26 @@ QImage toolFace(int toolMode, int size)
         }
         break;
     }
-    case 18: // Zoom: a magnifier
+    case kZoomTool: // Zoom: a magnifier
         s.setDrawWidth(std::max(1.0, at(3, size)));
         line(12, 12, 17, 17, kInk);
         s.setDrawWidth(pen);
         s.Circle(at(8, size), at(8, size), at(5, size), kInk);
         break;
-    case 19: // Multi polyline: parallel lines in the two colours
+    case kMultiPolylineTool: // Multi polyline: parallel lines in the two colours
         s.setDrawWidth(std::max(1.0, at(1, size)));
         wave(s, size, -3, kInk);
         wave(s, size, 0, kAccent);
         wave(s, size, 3, kInk);
         break;
-    case 20: // Circle that keeps the current fill: outline around a filled core
+    case kCircleKeepingFillTool: // Circle that keeps the current fill: outline around a filled core
         s.setDrawWidth(std::max(1.0, at(1.5, size)));
         s.Circle(at(10, size), at(10, size), at(7, size), kInk);
         s.FillStyle = 0;
         s.FillColor = kAccent;
         s.Circle(at(10, size), at(10, size), at(3, size), kAccent);
         break;
-    case 22: // Gradient brush: a band from one colour to the other
+    case kGradientBrushTool: // Gradient brush: a band from one colour to the other
         s.setDrawWidth(pen);
         for (int i = 0; i < 7; ++i) {
             const int t = i * 255 / 6;
@@ -204,6 +205,7 @@ const QImage &buttonFace(const ToolboxButton &button)
             face = plainFace();
         break;
     case ButtonKind::Check:
+    case ButtonKind::Dialog:
     case ButtonKind::Inert:
         face = plainFace();
         break;

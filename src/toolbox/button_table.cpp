@@ -1,5 +1,6 @@
 #include "toolbox/button_table.h"
 
+#include "document/tool_codes.h"
 #include "toolbox/operation_registry.h"
 #include "toolbox/tool_buttons.h"
 
@@ -7,11 +8,12 @@ namespace quill {
 
 namespace {
 
-ToolboxButton tool(const char *name, int x, int y, const char *tooltip, int toolMode,
+ToolboxButton tool(const char *name, const char *alias, int x, int y, const char *tooltip, ToolCode toolMode,
                    int fillStyle = kFillStyleUnchanged, bool locked = true)
 {
     ToolboxButton b;
     b.name = QString::fromLatin1(name);
+    b.alias = QString::fromLatin1(alias);
     b.tooltip = QString::fromLatin1(tooltip);
     b.pos = {x, y};
     b.region = ToolboxRegion::Tools;
@@ -32,10 +34,24 @@ ToolboxButton operation(const char *name, int x, int y, ToolboxRegion region, co
     return b;
 }
 
-ToolboxButton inert(const char *name, int x, int y, ToolboxRegion region, const char *tooltip = "")
+ToolboxButton inert(const char *name, const char *alias, int x, int y, ToolboxRegion region, const char *tooltip = "")
 {
     ToolboxButton b = operation(name, x, y, region, tooltip);
+    b.alias = QString::fromLatin1(alias);
     b.kind = ButtonKind::Inert;
+    return b;
+}
+
+ToolboxButton dialog(const char *name, const char *alias, int x, int y, ToolboxDialog which, const char *summary,
+                     const char *batchReplacement)
+{
+    ToolboxButton b = operation(name, x, y, ToolboxRegion::PatternPanel);
+    b.alias = QString::fromLatin1(alias);
+    b.kind = ButtonKind::Dialog;
+    b.dialog = which;
+    b.batchReplacement = QString::fromLatin1(batchReplacement);
+    // A dialog row explains itself through its summary, like an operation without a tooltip.
+    b.summary = QString::fromLatin1(summary);
     return b;
 }
 
@@ -55,21 +71,23 @@ std::vector<ToolboxButton> buildTable()
 
     // Frame "Tools": three columns, five rows. The bottom row does not follow
     // ClickStage, and its middle button never had an action.
-    t.push_back(tool("Command1", 80, 24, "Draw", 1));
-    t.push_back(tool("Command56", 104, 24, "Multi polyline", 19));
-    t.push_back(tool("Command2", 128, 24, "Point", 2));
-    t.push_back(tool("Command13", 80, 48, "Getcolor", 10));
-    t.push_back(tool("Command4", 104, 48, "Line", 3));
-    t.push_back(tool("Command53", 128, 48, "Zoom", 18));
-    t.push_back(tool("Command5", 80, 72, "Circle", 5, 1));
-    t.push_back(tool("Command6", 104, 72, "Filled circle", 6, 0));
-    t.push_back(tool("Command16", 128, 72, "Text", 11));
-    t.push_back(tool("Command7", 80, 96, "Rectangle", 7, 1));
-    t.push_back(tool("Command8", 104, 96, "Filled rectangle", 8));
-    t.push_back(tool("Command22", 128, 96, "Spray", 13));
-    t.push_back(tool("Command70", 80, 120, "Rectangle", 20, kFillStyleUnchanged, false));
-    t.push_back(inert("Command71", 104, 120, R::Tools, "Filled rectangle"));
-    t.push_back(tool("Command81", 128, 120, "Draw ", 22, kFillStyleUnchanged, false));
+    t.push_back(tool("Command1", "tool-draw", 80, 24, "Draw", kDrawTool));
+    t.push_back(tool("Command56", "tool-multi-polyline", 104, 24, "Multi polyline", kMultiPolylineTool));
+    t.push_back(tool("Command2", "tool-point", 128, 24, "Point", kPointTool));
+    t.push_back(tool("Command13", "tool-get-colour", 80, 48, "Getcolor", kGetColourTool));
+    t.push_back(tool("Command4", "tool-line", 104, 48, "Line", kLineTool));
+    t.push_back(tool("Command53", "tool-zoom", 128, 48, "Zoom", kZoomTool));
+    t.push_back(tool("Command5", "tool-circle", 80, 72, "Circle", kCircleTool, 1));
+    t.push_back(tool("Command6", "tool-filled-circle", 104, 72, "Filled circle", kFilledCircleTool, 0));
+    t.push_back(tool("Command16", "tool-text", 128, 72, "Text", kTextTool));
+    t.push_back(tool("Command7", "tool-rectangle", 80, 96, "Rectangle", kRectangleTool, 1));
+    t.push_back(tool("Command8", "tool-filled-rectangle", 104, 96, "Filled rectangle", kFilledRectangleTool));
+    t.push_back(tool("Command22", "tool-spray", 128, 96, "Spray", kSprayTool));
+    t.push_back(tool("Command70", "tool-circle-as-filled", 80, 120, "Rectangle", kCircleKeepingFillTool,
+                     kFillStyleUnchanged, false));
+    t.push_back(inert("Command71", "no-action-71", 104, 120, R::Tools, "Filled rectangle"));
+    t.push_back(
+        tool("Command81", "tool-gradient-brush", 128, 120, "Draw ", kGradientBrushTool, kFillStyleUnchanged, false));
 
     // Frame "Backgrounds": generators in the six left columns, column by column.
     const int rows[] = {24, 48, 72, 96, 120};
@@ -129,7 +147,7 @@ std::vector<ToolboxButton> buildTable()
     t.push_back(operation("Command62", 504, 48, R::Rotation));
     t.push_back(operation("Command63", 480, 72, R::Rotation, "Mirror V"));
     t.push_back(operation("Command61", 504, 72, R::Rotation, "Mirror H"));
-    t.push_back(inert("Command80", 504, 96, R::Rotation));
+    t.push_back(inert("Command80", "no-action-80", 504, 96, R::Rotation));
     t.push_back(operation("Command54", 456, 128, R::Loose, "Blur"));
 
     // Merge panel: open and the two plain merges down the left edge, the tinted
@@ -160,8 +178,11 @@ std::vector<ToolboxButton> buildTable()
     t.push_back(operation("Command99", 480, 264, R::PatternPanel, "Mirror V"));
     t.push_back(operation("Command100", 456, 288, R::PatternPanel));
     t.push_back(operation("Command101", 480, 288, R::PatternPanel));
-    t.push_back(operation("Command72", 456, 312, R::PatternPanel));
-    t.push_back(operation("Command73", 480, 312, R::PatternPanel));
+    t.push_back(dialog("Command72", "pattern-open", 456, 312, ToolboxDialog::OpenPattern,
+                       "opens a saved pattern (dialog \"Open pattern\")", "--pattern FILE"));
+    t.push_back(dialog("Command73", "pattern-save", 480, 312, ToolboxDialog::SavePattern,
+                       "saves the pattern under a name (dialog \"Save pattern\")",
+                       "nothing: saving a pattern is not available in batch runs"));
 
     // The lone shrink button carries its designer name as its caption.
     ToolboxButton shrink = operation("Command39", 512, 352, R::Loose);
@@ -227,7 +248,7 @@ ButtonAction buttonAction(const ToolboxButton &button)
 {
     switch (button.kind) {
     case ButtonKind::Tool: {
-        const int toolMode = button.toolMode;
+        const ToolCode toolMode = button.toolMode;
         const int fillStyle = button.fillStyle;
         return {[toolMode, fillStyle](Session &s) { selectTool(s, toolMode, fillStyle); }, 0, button.tooltip};
     }
@@ -236,10 +257,21 @@ ButtonAction buttonAction(const ToolboxButton &button)
         if (const Operation *op = findOperation(button.name))
             return {op->run, op->snapshots, op->summary};
         break;
+    case ButtonKind::Dialog:
+        return {{}, 0, button.summary};
     case ButtonKind::Inert:
         break;
     }
     return {};
+}
+
+QString buttonAlias(const ToolboxButton &button)
+{
+    if (!button.alias.isEmpty())
+        return button.alias;
+    if (const Operation *op = findOperation(button.name))
+        return op->alias;
+    return button.name.toLower();
 }
 
 } // namespace quill

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "document/session.h"
+#include "document/tool_codes.h"
 
 #include <QPoint>
 #include <QRect>
@@ -33,8 +34,12 @@ enum class ButtonKind {
     Tool,      // sets ToolMode (and maybe the layers' fill style)
     Operation, // runs the operation registered under its designer name
     Check,     // a check box of the pattern editor, run like an operation
+    Dialog,    // opens one of the toolbox's dialogs, which only the window can show
     Inert,     // has no action at all
 };
+
+// The dialogs a Dialog row opens.
+enum class ToolboxDialog { None, OpenPattern, SavePattern };
 
 inline constexpr int kFillStyleUnchanged = -1;
 
@@ -45,9 +50,13 @@ struct ToolboxButton {
     QPoint pos;      // top-left corner in client pixels
     ToolboxRegion region = ToolboxRegion::Loose;
     ButtonKind kind = ButtonKind::Operation;
-    int toolMode = 0;                    // tool buttons only
-    int fillStyle = kFillStyleUnchanged; // tool buttons: FillStyle for the nine layers
-    bool lockedBetweenClicks = false;    // disabled while ClickStage is 1
+    QString alias;                              // batch name of a row that is no operation; operations carry their own
+    ToolCode toolMode = kDrawTool;              // tool buttons only
+    int fillStyle = kFillStyleUnchanged;        // tool buttons: FillStyle for the nine layers
+    bool lockedBetweenClicks = false;           // disabled while ClickStage is 1
+    ToolboxDialog dialog = ToolboxDialog::None; // Dialog rows
+    QString summary;                            // Dialog rows: one line for what a click does
+    QString batchReplacement;                   // Dialog rows: what a batch run uses instead
 
     QRect rect() const;
 };
@@ -74,5 +83,7 @@ struct ButtonAction {
     QString summary; // one line for a button without a tooltip
 };
 ButtonAction buttonAction(const ToolboxButton &button);
+// The short lower-case name quillmar-batch and the tests know the row by.
+QString buttonAlias(const ToolboxButton &button);
 
 } // namespace quill

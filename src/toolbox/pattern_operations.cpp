@@ -85,17 +85,6 @@ void appendPatternOperations(std::vector<Operation> &operations)
     operations.push_back(
         tintCommand("Command79", "pattern-grey", "pattern: coloured cells to grey by grey level", PatternTint::Grey));
 
-    // The two file buttons open dialogs, which the toolbox window shows; a click
-    // through the core does nothing.
-    Operation open{QStringLiteral("Command72"), QStringLiteral("pattern-open"),
-                   QStringLiteral("opens a saved pattern (dialog \"Open pattern\")"), 0, [](Session &) {}};
-    open.replacedInBatchBy = QStringLiteral("--pattern FILE");
-    operations.push_back(std::move(open));
-    Operation save{QStringLiteral("Command73"), QStringLiteral("pattern-save"),
-                   QStringLiteral("saves the pattern under a name (dialog \"Save pattern\")"), 0, [](Session &) {}};
-    save.replacedInBatchBy = QStringLiteral("nothing: saving a pattern is not available in batch runs");
-    operations.push_back(std::move(save));
-
     operations.push_back(
         tilingCommand("Command67", "draw-pattern", "tiles the pattern over the picture", PatternTiling::Draw));
     operations.push_back(tilingCommand("Command68", "merge-pattern",

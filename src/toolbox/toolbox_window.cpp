@@ -200,7 +200,7 @@ void ToolboxWindow::buildButtons()
         // A button without a tooltip of its own explains itself by what its operation does.
         widget->setToolTip(!b.tooltip.isEmpty() ? b.tooltip : row.action.summary);
         // A button whose operation is not part of the program cannot be clicked.
-        widget->setEnabled(row.action.run || b.kind == ButtonKind::Inert);
+        widget->setEnabled(row.action.run || b.kind == ButtonKind::Inert || b.kind == ButtonKind::Dialog);
         const QString name = b.name;
         connect(widget, &QAbstractButton::clicked, this, [this, name] { click(name); });
         row.widget = widget;
@@ -222,13 +222,19 @@ void ToolboxWindow::click(const QString &name)
     const auto it = rows_.find(name);
     if (it == rows_.end() || !it->second.widget->isEnabled())
         return;
-    // The pattern file buttons open the program's own dialogs.
-    if (name == QLatin1String("Command72"))
+    switch (it->second.button->dialog) {
+    case ToolboxDialog::OpenPattern:
         openPatternDialog(session_, this);
-    else if (name == QLatin1String("Command73"))
+        break;
+    case ToolboxDialog::SavePattern:
         savePatternDialog(session_, this);
-    else if (it->second.action.run)
-        it->second.action.run(session_);
+        break;
+    case ToolboxDialog::None:
+        if (it->second.action.run)
+            it->second.action.run(session_);
+        break;
+    }
+    it->second.action.run(session_);
     finishHandler();
 }
 

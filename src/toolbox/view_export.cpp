@@ -35,25 +35,6 @@ ViewFormat formatOf(const QString &suffix)
     return ViewFormat::Unknown;
 }
 
-bool writeJpeg(const QImage &picture, const QString &fileName)
-{
-    const int w = picture.width(), h = picture.height();
-    const auto rowBytes = static_cast<std::size_t>(w) * 3;
-    std::unique_ptr<unsigned char[]> rgb(new (std::nothrow) unsigned char[rowBytes * static_cast<std::size_t>(h)]);
-    if (!rgb)
-        return false;
-    for (int y = 0; y < h; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        unsigned char *out = rgb.get() + rowBytes * static_cast<std::size_t>(y);
-        for (int x = 0; x < w; ++x) {
-            out[3 * x] = static_cast<unsigned char>(qRed(in[x]));
-            out[3 * x + 1] = static_cast<unsigned char>(qGreen(in[x]));
-            out[3 * x + 2] = static_cast<unsigned char>(qBlue(in[x]));
-        }
-    }
-    return jpeg::saveRgbToJpg(fileName, rgb.get(), w, h, kViewJpegQuality, jpeg::kSaveFullChroma) == 0;
-}
-
 } // namespace
 
 QImage markSeams(const QImage &tile)
@@ -150,7 +131,7 @@ QString writeViewFile(const QImage &picture, const QString &fileName, int filter
             written = saveBitmap(rgb, name);
             break;
         case ViewFormat::Jpeg:
-            written = writeJpeg(rgb, name);
+            written = jpeg::savePictureToJpg(name, rgb, kViewJpegQuality, jpeg::kSaveFullChroma) == 0;
             break;
         case ViewFormat::Unknown:
             break;

@@ -1,5 +1,6 @@
 #include "batch/batch_runner.h"
 #include "document/operation.h"
+#include "shell/file_commands.h"
 #include "support/fixtures.h"
 #include "support/photo_tiles.h"
 #include "support/picture_files.h"
@@ -121,6 +122,22 @@ TEST_F(BatchTest, SavesBitIdenticalBitmapsAndPngsAndCloseJpegs)
         else
             EXPECT_EQ(*back, source) << name;
     }
+}
+
+// One encoder for the program and the batch: the same picture gives the same
+// JPEG bytes from Save and from --save.
+TEST_F(BatchTest, JpegsAreTheBytesTheProgramsSaveWrites)
+{
+    const QImage source = testing::randomImage(37, 23, 5);
+    ASSERT_TRUE(saveBitmap(source, path("in.bmp")));
+    ASSERT_EQ(batch({"--open", path("in.bmp"), "--save", path("batch.jpg")}).code, kBatchOk);
+    ScriptedHost host;
+    Session session{host};
+    session.document.replaceWith(source);
+    SaveJpeg(session, path("window.jpg"));
+    const QByteArray fromWindow = readFile(QStringLiteral("window.jpg"));
+    ASSERT_FALSE(fromWindow.isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("batch.jpg")), fromWindow);
 }
 
 TEST_F(BatchTest, NewMakesAWhitePictureOfThatSizeAndSaveTiledRepeatsIt)

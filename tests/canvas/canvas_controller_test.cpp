@@ -42,7 +42,7 @@ TEST_F(CanvasControllerTest, SkipSwallowsExactlyOneEventAndEveryEventTellsTheLis
 TEST_F(CanvasControllerTest, MovesPlaceTheMarkerAndFeedTheZoomWindowWhileNoPointIsFixed)
 {
     std::vector<std::pair<double, double>> fed;
-    canvas.feedZoomWindow = [&](double x, double y) { fed.emplace_back(x, y); };
+    canvas.zoomPointMoved.add([&](double x, double y) { fed.emplace_back(x, y); });
     canvas.mouseMove(at(100.4, 200.6, 0));
     EXPECT_EQ(canvas.LastY, 201);
     const OverlayShape &marker = canvas.overlays.Shape3;

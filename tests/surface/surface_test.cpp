@@ -238,6 +238,20 @@ TEST(SurfaceBatch, SamePixelsAsSeparateCallsAndAPictureChangeEndsIt)
     EXPECT_EQ(batched.Point(0, 9), kRed);
 }
 
+// A copy taken inside a batch draws on its own raster, never through the
+// original's open painter.
+TEST(SurfaceBatch, ACopyTakenInsideABatchDrawsOnlyOnItself)
+{
+    Surface original = pixelSurface(20, 10);
+    SurfaceBatch batch(original);
+    original.setDrawWidth(3);
+    Surface copy = original;
+    copy.Line(0, 5, 19, 5, kRed);
+    EXPECT_EQ(copy.Point(10, 5), kRed);
+    EXPECT_EQ(original.Point(10, 5), kWhite);
+    EXPECT_EQ(testing::countPixels(original.Image(), kRed), 0);
+}
+
 TEST(SurfaceWrap, ShapesAcrossAnEdgeContinueOnTheOtherSide)
 {
     Surface s = pixelSurface(40, 30);

@@ -30,7 +30,7 @@ TEST_F(ToolboxWindowTest, EveryRowIsAControlWithItsTooltipEnabledOnlyWhenItDoesS
             EXPECT_EQ(w->toolTip(), b.tooltip) << b.name.toStdString();
         }
         const bool hasAction = b.kind == ButtonKind::Tool || b.kind == ButtonKind::Inert ||
-                               b.kind == ButtonKind::Check || findOperation(b.name);
+                               b.kind == ButtonKind::Check || b.kind == ButtonKind::Dialog || findOperation(b.name);
         EXPECT_EQ(w->isEnabled(), hasAction) << b.name.toStdString();
     }
 }
