@@ -70,8 +70,7 @@ void CaptureWindow::capture()
 {
     captureInto(session_, screen_, shape1_.topLeft());
     session_.stateChanged();
-    if (onCaptured)
-        onCaptured();
+    emit captured();
     close();
 }
 

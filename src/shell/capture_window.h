@@ -25,8 +25,9 @@ public:
     QRect frameRect() const { return shape1_; }
     const QImage &screenPicture() const { return screen_; }
 
-    // Called after the framed part was copied into the picture.
-    std::function<void()> onCaptured;
+signals:
+    // The framed part was copied into the picture.
+    void captured();
 
 private:
     friend class CapturePicture;

@@ -173,7 +173,7 @@ void MainFrame::startCapture()
         if (capture_)
             return;
         capture_ = new CaptureWindow(session_);
-        capture_->onCaptured = [this] { showMaximized(); };
+        connect(capture_, &CaptureWindow::captured, this, [this] { showMaximized(); });
         capture_->show();
     };
     if (captureDelayMs <= 0)
@@ -372,10 +372,10 @@ void MainFrame::load()
     toolboxFrame->show();
     placeChild(toolbox, static_cast<float>(widthTwips() - toolboxFrame->frameGeometry().width() * kTwipsPerPixel - 300),
                100);
-    toolbox->onForegroundPicked = [this](Colour c) {
+    connect(toolbox, &ToolboxWindow::foregroundPicked, this, [this](Colour c) {
         if (canvas_)
             canvas_->controller().showTextColour(c);
-    };
+    });
     showTextWindow();
     showOptionsWindow();
     showZoomWindow();

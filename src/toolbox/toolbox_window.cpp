@@ -240,8 +240,8 @@ void ToolboxWindow::click(const QString &name)
 
 void ToolboxWindow::paletteMouse(int image, int button, double x, double y)
 {
-    if (const auto picked = colours_.paletteMouse(image, button, x, y); picked && onForegroundPicked)
-        onForegroundPicked(*picked);
+    if (const auto picked = colours_.paletteMouse(image, button, x, y))
+        emit foregroundPicked(*picked);
     finishHandler();
 }
 

@@ -36,13 +36,14 @@ public:
     QWidget *patternGridArea() const { return patternGrid_; }
     PictureBox *paletteBox() const { return palette_; }
 
-    // Told when a left pick on the palette changed the foreground colour.
-    std::function<void(Colour)> onForegroundPicked;
-
     // Palette image 1 or 2, as its mouse handlers call it.
     void paletteMouse(int image, int button, double x, double y);
     // Swatch clicks: Picture2, Picture3 (colour dialog) and Picture5 (swap).
     void swatchClick(const QString &name);
+
+signals:
+    // A left pick on the palette changed the foreground colour.
+    void foregroundPicked(Colour colour);
 
 private:
     void buildFrames();
