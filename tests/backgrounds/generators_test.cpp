@@ -112,6 +112,10 @@ TEST_F(GeneratorPixelTest, ShortVerticalGradientBandsTouchAndStepByTheRemainingD
     EXPECT_EQ(std::vector<Colour>(column.begin(), column.begin() + 6),
               (std::vector<Colour>{grey(0), grey(3), grey(6), grey(9), grey(11), grey(13)}));
     EXPECT_EQ(testing::countPixels(image, testing::kOldPicture), 0);
+    // Bands run while p is at most H, so the 99th, at p = 99, is drawn too:
+    // steps of 3 up to 9, of 2 up to 107 (after 52 steps), then of 1: 153.
+    EXPECT_EQ(column.size(), 99u);
+    EXPECT_EQ(column.back(), grey(153));
 }
 
 // Groups of four one-pixel lines: two foreground, two background; rows 10 and
@@ -133,6 +137,28 @@ TEST_F(GeneratorPixelTest, StripesAndLinesComeInGroupsOfFour)
                     << alias << " at " << x << "," << y;
             }
     }
+}
+
+// The diagonal stripes reach the opposite corner when the picture is at most
+// three times as high as wide: with one colour for both, they fill it.
+TEST_F(GeneratorPixelTest, DiagonalStripesCoverATallPicture)
+{
+    for (const char *alias : {"stripes-rise", "stripes-fall"}) {
+        const QImage &image = run(alias, 12, 36, rgb(7, 77, 177), rgb(7, 77, 177));
+        EXPECT_EQ(testing::countPixels(image, rgb(7, 77, 177)), 12 * 36) << alias;
+    }
+}
+
+// 120 points square: cells of 15 points (20 pixels), discs of radius 7.5
+// points (10 pixels) centred 10 points left of their cells' middles, at
+// x = 20c - 3.3 pixels. Along the discs' middle row each disc is covered from
+// x = 20c + 6.7 on by the next one, so the row changes colour there.
+TEST_F(GeneratorPixelTest, CheckerDiscsSitTenPointsLeftOfTheirCells)
+{
+    const Colour a = rgb(200, 30, 90), b = rgb(10, 220, 90);
+    const QImage &image = run("checker-discs", 160, 160, a, b);
+    for (auto [x, c] : {std::pair{2, b}, {10, a}, {20, a}, {30, b}, {40, b}, {50, a}, {60, a}, {70, b}, {150, b}})
+        EXPECT_EQ(testing::pixelAt(image, x, 10), c) << x;
 }
 
 // 180 points square: cells of 22.5 points, 30 pixels; the top-left cell and
