@@ -65,13 +65,7 @@ TEST_P(BadPngTest, IsRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadPngTest,
-                         ::testing::Values(BadPng{"cut_in_header", [] { return validPng().left(20); }},
-                                           BadPng{"cut_in_pixel_data",
-                                                  [] {
-                                                      const QByteArray png = validPng();
-                                                      return png.left(chunkAt(png, "IDAT") + 40);
-                                                  }},
-                                           BadPng{"pixel_byte_flipped",
+                         ::testing::Values(BadPng{"pixel_byte_flipped",
                                                   [] {
                                                       QByteArray png = validPng();
                                                       png[chunkAt(png, "IDAT") + 20] =
