@@ -1,9 +1,11 @@
 // The cost of a freehand stroke on a 1024 x 1024 picture: a 200-point Draw
 // drag through the canvas dispatcher, each mouse move drawing its segment and
 // bringing the nine tiles into step. Reported per mouse move, next to a plain
-// memcpy of the same raster.
+// memcpy of the same raster. Also a line whose ends lie far outside a small
+// picture, which must cost no more than its visible part.
 #include "canvas/canvas_controller.h"
 #include "surface/scripted_host.h"
+#include "surface/surface.h"
 
 #include "support/bench_support.h"
 
@@ -42,6 +44,18 @@ void BM_DrawStroke(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kMoves);
 }
 BENCHMARK(BM_DrawStroke)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+void BM_LineWithFarEnds(benchmark::State &state)
+{
+    quill::Surface picture(50, 50);
+    picture.setScaleMode(quill::ScaleMode::Pixels);
+    int i = 0;
+    for (auto _ : state) {
+        picture.Line(-1e9, 10, 1e9, 10 + i++ % 3, quill::rgb(255, 0, 0));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_LineWithFarEnds)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(quill::bench::memcpyYardstick)->Arg(1024)->Unit(benchmark::kMillisecond);
 
