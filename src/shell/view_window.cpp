@@ -40,7 +40,8 @@ ViewWindow::ViewWindow(const QImage &picture, Host &host, QWidget *parent)
     saveView_->setShortcutContext(Qt::WidgetShortcut);
     addAction(saveView_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(saveView_, &QAction::triggered, this, [this] { saveView(host_, shownTile(), kCopies); });
+    // The marks and outlines are a help on screen only: the file holds the clean repeat.
+    connect(saveView_, &QAction::triggered, this, [this] { saveView(host_, picture_, kCopies); });
 
     // As large as the mosaic, within most of the screen; the rest is clipped.
     QSize size = mosaicRect().size();

@@ -3,7 +3,7 @@
 // texture. Opened by the toolbar with a copy of the picture at that moment;
 // a left click on the mosaic closes it. Its context menu shows the seam marks
 // on every tile boundary, outlines the bright and dark patches, and saves the
-// repeat. It never changes the document.
+// repeat, always without the marks. It never changes the document.
 #pragma once
 
 #include "surface/host.h"

@@ -51,6 +51,28 @@ SeamGrade seamGrade(double score)
     return SeamGrade::Poor;
 }
 
-QString seamLabel(double score) { return QStringLiteral("Seam %1").arg(score, 0, 'f', 2); }
+QString seamWords(double score)
+{
+    // Far below 1 the band across the seam is flatter than the picture around it:
+    // a repair that smeared it, which shows as a soft stripe.
+    if (score < 0.75)
+        return QStringLiteral("smoothed");
+    switch (seamGrade(score)) {
+    case SeamGrade::Good:
+        return QStringLiteral("seamless");
+    case SeamGrade::Fair:
+        return QStringLiteral("faint seam");
+    case SeamGrade::Poor:
+        break;
+    }
+    return QStringLiteral("visible seam");
+}
+
+QString seamLabel(double score)
+{
+    // Two decimals matter near 1; a big score reads better whole.
+    const int decimals = score >= 10 ? 0 : 2;
+    return QStringLiteral("Seam %1 %2").arg(score, 0, 'f', decimals).arg(seamWords(score));
+}
 
 } // namespace quill

@@ -24,9 +24,11 @@ void makeSeamlessCommand(Session &session);
 // Evens out the picture's broad light; takes a snapshot.
 void evenLightingCommand(Session &session);
 
-// "Seam 1.03" and the colour band it falls in.
+// "Seam 1.03 seamless" and the colour band it falls in.
 enum class SeamGrade { Good, Fair, Poor };
 SeamGrade seamGrade(double score);
+// The score in words: smoothed, seamless, faint seam or visible seam.
+QString seamWords(double score);
 QString seamLabel(double score);
 
 } // namespace quill

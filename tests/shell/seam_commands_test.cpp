@@ -34,10 +34,14 @@ TEST_P(SeamGradeTest, GreenAmberRed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, SeamGradeTest,
-                         ::testing::Values(GradeCase{1.25, SeamGrade::Good, "Seam 1.25"},
-                                           GradeCase{1.26, SeamGrade::Fair, "Seam 1.26"},
-                                           GradeCase{2.0, SeamGrade::Fair, "Seam 2.00"},
-                                           GradeCase{255, SeamGrade::Poor, "Seam 255.00"}));
+                         ::testing::Values(GradeCase{0.4, SeamGrade::Good, "Seam 0.40 smoothed"},
+                                           GradeCase{0.75, SeamGrade::Good, "Seam 0.75 seamless"},
+                                           GradeCase{1.02, SeamGrade::Good, "Seam 1.02 seamless"},
+                                           GradeCase{1.25, SeamGrade::Good, "Seam 1.25 seamless"},
+                                           GradeCase{1.26, SeamGrade::Fair, "Seam 1.26 faint seam"},
+                                           GradeCase{2.0, SeamGrade::Fair, "Seam 2.00 faint seam"},
+                                           GradeCase{9.5, SeamGrade::Poor, "Seam 9.50 visible seam"},
+                                           GradeCase{36.2, SeamGrade::Poor, "Seam 36 visible seam"}));
 
 } // namespace
 } // namespace quill

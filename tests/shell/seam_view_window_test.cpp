@@ -128,11 +128,14 @@ TEST_F(SeamViewTest, ShowSeamsMarksExactlyTheRowsOfASeamOnEveryTileBoundary)
         }
     EXPECT_EQ(wrong, 0);
 
-    // Saved while shown, the repeat carries the marks.
-    host.saveAnswers.push_back({path(QStringLiteral("marked.png")), 1});
+    // Saved while the marks, the patch outlines and the dimmed copies show, the file is the clean repeat.
+    view->showPatchesAction()->setChecked(true);
+    frame->toolbarClick(QStringLiteral("r"));
+    ASSERT_TRUE(frame->seamState().dimCopies);
+    host.saveAnswers.push_back({path(QStringLiteral("clean.png")), 1});
     view->saveViewAction()->trigger();
-    expectRepeat(path(QStringLiteral("marked.png")), view->shownTile());
     EXPECT_NE(view->shownTile(), picture);
+    expectRepeat(path(QStringLiteral("clean.png")), picture);
 }
 
 TEST_F(SeamViewTest, ShowPatchesOutlinesTheBrightPatchOnEveryTileAndNothingOnAnEvenTile)

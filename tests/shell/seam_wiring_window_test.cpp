@@ -72,12 +72,12 @@ TEST_F(SeamWiringTest, OffsetKeyShiftsByHalfEnablesUndoAndTheSecondPressShiftsBa
 TEST_F(SeamWiringTest, ScoreTurnsRedForAHardSeamOnceTheEventLoopTurnsAndMakeSeamlessBringsItBack)
 {
     QApplication::processEvents();
-    EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00"));
+    EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00 seamless"));
     EXPECT_EQ(scoreColour(), QColor(0, 128, 0));
 
     strokeDown(1); // touches the left edge only: black meets white across the seam
     // One score for the whole stroke, after it: nothing is scored while it runs.
-    EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00"));
+    EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00 seamless"));
     QApplication::processEvents();
     const double hard = seamScore(doc.picture().Image()).s;
     EXPECT_GT(hard, 2.0);
