@@ -45,8 +45,6 @@ QCursor tileCursor()
 
 QPointF twipsToPixels(double x, double y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
 
-int twipsToPixel(int twips) { return static_cast<int>(roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel)); }
-
 QColor qcolour(Colour c) { return QColor::fromRgb(toQRgb(c)); }
 
 QRect scaled(const QRect &r, int scale) { return {r.topLeft() * scale, r.size() * scale}; }
@@ -109,15 +107,9 @@ CanvasWindow::CanvasWindow(Session &session, QWidget *parent) : QWidget(parent),
 
 CanvasWindow::~CanvasWindow() = default;
 
-QSize CanvasWindow::gridSize() const
-{
-    QSize size;
-    for (int i = 0; i < kLayerCount; ++i) {
-        const Surface &s = session_.document.layer(i);
-        size = size.expandedTo(QSize(twipsToPixel(s.Left()) + s.pixelWidth(), twipsToPixel(s.Top()) + s.pixelHeight()));
-    }
-    return size;
-}
+QSize CanvasWindow::gridSize() const { return tileSize() * 3; }
+
+QSize CanvasWindow::tileSize() const { return {session_.document.pixelWidth(), session_.document.pixelHeight()}; }
 
 int CanvasWindow::barHeight() const { return bar_->sizeHint().height(); }
 
@@ -125,14 +117,17 @@ QSize CanvasWindow::sizeHint() const { return wanted_.isValid() ? wanted_ : QWid
 
 void CanvasWindow::layOutTiles()
 {
+    // The copies go by whole tiles in screen pixels, not by their places in
+    // twips: twips rounded to pixels would leave a copy a pixel off, and a gap
+    // or an overlap there looks like a seam the picture does not have.
+    const QSize cell = tileSize() * zoom_;
     for (int i = 0; i < kLayerCount; ++i) {
-        const Surface &s = session_.document.layer(i);
         PictureBox *tile = tiles_[static_cast<std::size_t>(i)];
         tile->setScale(zoom_);
-        tile->move(twipsToPixel(s.Left()) * zoom_, twipsToPixel(s.Top()) * zoom_);
+        const QPoint at = gridCell(i);
+        tile->move(at.x() * cell.width(), at.y() * cell.height());
         tile->fitToSurface();
     }
-    tiles_[0]->raise(); // the picture itself stays whole where design-time tiles overlap
     grid_->resize(gridSize() * zoom_);
     fitWindow();
     update();
@@ -144,42 +139,53 @@ void CanvasWindow::setDimCopies(bool on)
         tiles_[static_cast<std::size_t>(i)]->setDimmed(on);
 }
 
+void CanvasWindow::keepClearOf(QWidget *window)
+{
+    keepClear_ = window;
+    fitWindow();
+}
+
 QSize CanvasWindow::roomForClient() const
 {
-    if (const auto *sub = qobject_cast<const QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea()) {
+    // Before the frame shows, its area has no size of its own yet to fit into.
+    if (const auto *sub = qobject_cast<const QMdiSubWindow *>(parentWidget());
+        sub && sub->mdiArea() && sub->mdiArea()->isVisible()) {
         const QSize area = sub->mdiArea()->viewport()->size();
         const QSize frame = (sub->size() - size()).expandedTo(QSize(0, 0)); // title bar and borders
-        return {std::max(1, area.width() - std::max(0, sub->x()) - frame.width()),
+        int right = area.width();
+        // A window that must stay in sight to the right (the toolbox) ends the room there.
+        if (keepClear_ && keepClear_->isVisible() && keepClear_->x() > sub->x())
+            right = std::min(right, keepClear_->x());
+        return {std::max(1, right - std::max(0, sub->x()) - frame.width()),
                 std::max(1, area.height() - std::max(0, sub->y()) - frame.height())};
     }
-    if (!parentWidget() && screen())
+    if (!parentWidget() && screen() && isVisible())
         return screen()->availableGeometry().size() * 9 / 10;
     return {};
 }
 
 void CanvasWindow::fitWindow()
 {
-    const QSize grid = gridSize();
-    const QSize natural(grid.width(), grid.height() + barHeight());
-    if (zoom_ == 1) {
-        // The whole grid, never smaller: the window as it always was, with the bar on top.
-        wanted_ = natural;
-        setMinimumSize(natural);
-    } else {
-        // Grow with the scale until the frame's area is full; scroll beyond, and
-        // let the user make the window as small as the bar.
-        QSize want(grid.width() * zoom_, grid.height() * zoom_ + barHeight());
-        if (const QSize room = roomForClient(); room.isValid())
-            want = want.boundedTo(room);
-        wanted_ = want;
-        setMinimumSize(QSize(bar_->minimumSizeHint().width(), barHeight() + 32).boundedTo(want));
-    }
+    // As large as the magnified grid until the free part of the frame is full,
+    // scrolling beyond, at every scale: a big picture at 1x must not run off
+    // the frame with no way to reach its far side.
+    const QSize grid = gridSize() * zoom_;
+    QSize want(grid.width(), grid.height() + barHeight());
+    if (const QSize room = roomForClient(); room.isValid())
+        want = want.boundedTo(room);
+    wanted_ = want;
+    // The user may make the window as small as the bar.
+    setMinimumSize(QSize(bar_->minimumSizeHint().width(), barHeight() + 32).boundedTo(want));
     auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (sub && (sub->isMaximized() || sub->isMinimized()))
         return;
     resize(wanted_);
-    if (sub)
+    if (sub) {
         sub->adjustSize();
+        // The title bar stays where it can be grabbed.
+        if (sub->y() < 0 || sub->x() < 0)
+            sub->move(std::max(0, sub->x()), std::max(0, sub->y()));
+    }
 }
 
 void CanvasWindow::resizeEvent(QResizeEvent *event)

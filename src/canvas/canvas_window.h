@@ -7,6 +7,7 @@
 
 #include "canvas/canvas_controller.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,12 +30,16 @@ public:
     PictureBox *tile(int index) { return tiles_[static_cast<std::size_t>(index)]; }
     QTimer &flashTimer() { return flashTimer_; }
 
-    // Places the nine tiles where the document's layers say and fits the window.
+    // Places the nine tiles edge to edge, the picture in the centre, and fits the window.
     void layOutTiles();
     // Client size the grid needs at 1x, pixels.
     QSize gridSize() const;
+    // One tile at 1x, pixels.
+    QSize tileSize() const;
     // Shows the eight copies around the picture dimmed, so the picture itself stands out.
     void setDimCopies(bool on);
+    // The window does not grow to the right over this one (the toolbox), so it stays in sight.
+    void keepClearOf(QWidget *window);
 
     // View scale, one of kCanvasScales; tools keep working in picture pixels.
     int zoom() const { return zoom_; }
@@ -53,7 +58,7 @@ protected:
 private:
     void paintOverlays(QPainter &p);
     void overlaysChanged();
-    // Grows or shrinks the window to the scaled grid, within the main frame's area.
+    // Grows or shrinks the window to the scaled grid, within the free part of the main frame's area.
     void fitWindow();
     // Largest client size the window may take where it stands, or empty for no limit.
     QSize roomForClient() const;
@@ -68,6 +73,7 @@ private:
     QWidget *grid_ = nullptr;
     int zoom_ = 1;
     QSize wanted_; // the size the last fit chose, offered to the frame as the hint
+    QPointer<QWidget> keepClear_;
     // Picture pixels the overlays covered at their last paint, to clear them when they move.
     QRect overlayArea_;
 };

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 
 namespace quill {
@@ -113,7 +114,21 @@ void TextWindow::showFont()
     font.setItalic(t.FontItalic);
     font.setUnderline(t.FontUnderline);
     text1_->setFont(font);
+    fitToFont();
     session_.stateChanged();
+}
+
+void TextWindow::fitToFont()
+{
+    // The field is a sample of the print: a big size must not be cut off, so
+    // the window grows (and shrinks back) with the field.
+    text1_->updateGeometry();
+    if (QLayout *grid = layout())
+        grid->activate();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->adjustSize();
+    else
+        adjustSize();
 }
 
 void TextWindow::followState() { text1_->setEnabled(session_.state.ClickStage != 1); }

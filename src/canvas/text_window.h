@@ -35,6 +35,7 @@ public:
 private:
     // Text1 shows the chosen font, as a sample of what will be printed.
     void showFont();
+    void fitToFont();
     // Text1 is locked while a text is being placed on the canvas.
     void followState();
 

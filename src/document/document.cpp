@@ -38,6 +38,14 @@ constexpr std::array<Place, kLayerCount> kGridCells = {{
 
 } // namespace
 
+QPoint gridCell(int layer)
+{
+    if (layer < 0 || layer >= kLayerCount)
+        return {};
+    const Place &cell = kGridCells[static_cast<std::size_t>(layer)];
+    return {cell.left, cell.top};
+}
+
 Document::Document()
 {
     for (int i = 0; i < kLayerCount; ++i) {

@@ -8,6 +8,8 @@
 #include "surface/listeners.h"
 #include "surface/surface.h"
 
+#include <QPoint>
+
 #include <array>
 #include <functional>
 
@@ -16,6 +18,9 @@ namespace quill {
 inline constexpr int kLayerCount = 9;
 // The picture starts 1837 twips square.
 inline constexpr int kStartSizeTwips = 1837;
+
+// Column and row (0..2) of a layer in the 3 x 3 grid; the picture is the centre.
+QPoint gridCell(int layer);
 
 class Document {
 public:

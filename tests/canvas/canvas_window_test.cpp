@@ -3,9 +3,11 @@
 #include "canvas/text_window.h"
 #include "support/window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -16,17 +18,49 @@ namespace {
 
 using testing::WindowTest;
 
-TEST_F(WindowTest, TilesSurroundThePictureAndFollowANewLayout)
+struct AbutCase {
+    const char *name;
+    QSize picture; // empty: the start-up picture in its start-up layout
+    int scale;
+};
+
+class TileAbutTest : public WindowTest, public ::testing::WithParamInterface<AbutCase> {};
+
+// A grab of the whole grid is the picture repeated three times each way: a
+// copy a pixel late would show the window's grey or hide a row of the picture.
+TEST_P(TileAbutTest, TheNineCopiesAbutWithNoGapAndNoOverlap)
 {
-    const QPoint places[kLayerCount] = {{121, 120}, {0, 0},   {121, 0},   {242, 0},  {0, 120},
-                                        {242, 120}, {0, 240}, {121, 240}, {242, 240}};
-    for (int i = 0; i < kLayerCount; ++i) {
-        EXPECT_EQ(tile(i)->geometry(), QRect(places[i], QSize(122, 122))) << i;
+    const AbutCase c = GetParam();
+    if (c.picture.isEmpty()) {
+        ASSERT_EQ(doc.picture().Image().size(), QSize(122, 122));
+        doc.picture().setPicture(testing::randomImage(122, 122, 5));
+        doc.SyncLayers(0);
+    } else {
+        doc.replaceWith(testing::randomImage(c.picture.width(), c.picture.height(), 5));
     }
-    doc.layOutGrid(1000, 500);
-    EXPECT_EQ(tile(8)->geometry(), QRect(133, 67, 67, 33));
-    EXPECT_EQ(canvas().gridSize(), QSize(200, 100));
+    canvas().setZoom(c.scale);
+    const QImage picture = doc.picture().Image();
+    const int w = picture.width(), h = picture.height();
+    auto *grid = canvas().findChild<QWidget *>(QStringLiteral("CanvasGrid"));
+    ASSERT_NE(grid, nullptr);
+    const QImage shown = grid->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), picture.size() * 3 * c.scale);
+    int wrong = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+        const auto *source = reinterpret_cast<const QRgb *>(picture.constScanLine(y / c.scale % h));
+        for (int x = 0; x < shown.width(); ++x)
+            wrong += row[x] != source[x / c.scale % w];
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(tile(8)->geometry(), QRect(QPoint(2 * w, 2 * h) * c.scale, picture.size() * c.scale));
 }
+
+INSTANTIATE_TEST_SUITE_P(SizesAndScales, TileAbutTest,
+                         ::testing::Values(AbutCase{"StartUp", {}, 1}, AbutCase{"StartUpAt3x", {}, 3},
+                                           AbutCase{"Odd", {37, 53}, 2}, AbutCase{"Wide", {67, 33}, 1},
+                                           AbutCase{"SmallAt8x", {50, 31}, 8}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, EventsArriveInTwipsAndTheFlashTimerRunsOnlyWhileABandShows)
 {
@@ -83,6 +117,30 @@ TEST_F(WindowTest, TextBoxIsLockedWhileATextIsPlacedThenPrintedOnEveryTile)
     EXPECT_TRUE(text.text1()->isEnabled());
     EXPECT_GT(testing::countPixels(doc.picture().Image(), rgb(0, 0, 200)), 20);
 }
+
+class TextFieldSizeTest : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+// The field shows the sample whole: its dark pixels span the letters' full height.
+TEST_P(TextFieldSizeTest, TheFieldGrowsWithTheFontSoTheSampleIsNotCutOff)
+{
+    TextWindow &text = *frame->textWindow();
+    text.text1()->setText(QStringLiteral("Ag"));
+    text.chooseSize(QString::number(GetParam()));
+    QApplication::processEvents();
+    const QImage shown = text.text1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect dark;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (qGray(shown.pixel(x, y)) < 60)
+                dark |= QRect(x, y, 1, 1);
+    const QRect letters = QFontMetrics(text.text1()->font()).tightBoundingRect(QStringLiteral("Ag"));
+    EXPECT_GE(dark.height(), letters.height() - 2) << "field " << shown.height() << " px high";
+    // The window holds the whole field.
+    EXPECT_TRUE(text.rect().contains(text.text1()->geometry()));
+    EXPECT_TRUE(text.parentWidget()->rect().contains(text.geometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, TextFieldSizeTest, ::testing::Values(24, 48));
 
 // ---- The options window ----
 
