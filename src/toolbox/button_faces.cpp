@@ -2,7 +2,7 @@
 
 #include "document/random_source.h"
 #include "document/tool_codes.h"
-#include "surface/scripted_host.h"
+#include "toolbox/operation_faces.h"
 #include "toolbox/operation_registry.h"
 
 #include <QPainter>
@@ -169,25 +169,6 @@ QImage faceSample(int size)
     return image;
 }
 
-QImage operationFace(const Operation &operation, int size)
-{
-    if (!operation.run)
-        return plainFace(size);
-    // A private session: nothing reaches the user's picture, the undo files or a dialog.
-    ScriptedHost host;
-    Session preview(host);
-    preview.undo.recording = false;
-    preview.random.seed(1);
-    preview.state.LeftColour = kInk;
-    preview.state.RightColour = rgb(250, 210, 60);
-    preview.document.replaceWith(faceSample(size));
-    operation.run(preview);
-    const QImage &result = preview.document.picture().Image();
-    if (result.size() != QSize(size, size))
-        return result.scaled(size, size);
-    return result.copy();
-}
-
 const QImage &buttonFace(const ToolboxButton &button)
 {
     static std::map<QString, QImage> cache;
@@ -200,12 +181,14 @@ const QImage &buttonFace(const ToolboxButton &button)
         break;
     case ButtonKind::Operation:
         if (const Operation *op = findOperation(button.name))
-            face = operationFace(*op);
+            face = operationButtonFace(*op, kButtonFaceSize);
         else
             face = plainFace();
         break;
-    case ButtonKind::Check:
     case ButtonKind::Dialog:
+        face = dialogButtonFace(true, button.dialog == ToolboxDialog::SavePattern, kButtonFaceSize);
+        break;
+    case ButtonKind::Check:
     case ButtonKind::Inert:
         face = plainFace();
         break;

@@ -1,7 +1,7 @@
 // The pictures on the toolbox buttons, painted by the program itself: a small
-// drawing of each canvas tool, and for each operation a preview made by running
-// it on a small sample picture in a private session (no snapshot files, no
-// dialogs). Core: paints QImages only and never touches the user's document.
+// drawing of each canvas tool, and for each operation a preview of it at work
+// (operation_faces.h). Core: paints QImages only and never touches the user's
+// document.
 #pragma once
 
 #include "document/operation.h"
@@ -17,8 +17,6 @@ inline constexpr int kButtonFaceSize = 21;
 QImage faceSample(int size = kButtonFaceSize);
 // A drawing of the tool of this code; a plain face for a code without one.
 QImage toolFace(int toolMode, int size = kButtonFaceSize);
-// The operation applied once to the sample picture.
-QImage operationFace(const Operation &operation, int size = kButtonFaceSize);
 // A blank face for a button without an action.
 QImage plainFace(int size = kButtonFaceSize);
 // The face of a table row, computed once per row and kept.

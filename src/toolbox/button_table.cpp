@@ -275,3 +275,49 @@ QString buttonAlias(const ToolboxButton &button)
 }
 
 } // namespace quill
+
+namespace quill {
+
+QString buttonStatusText(const ToolboxButton &button)
+{
+    switch (button.kind) {
+    case ButtonKind::Tool: {
+        // The tooltips are the buttons' own and some mislead ("Rectangle" draws circles).
+        static const std::pair<ToolCode, const char *> tools[] = {
+            {kDrawTool, "Draw freehand"},
+            {kPointTool, "Point: one dot per click"},
+            {kLineTool, "Line between two clicks"},
+            {kCircleTool, "Circle outline"},
+            {kFilledCircleTool, "Filled circle"},
+            {kRectangleTool, "Rectangle outline"},
+            {kFilledRectangleTool, "Filled rectangle"},
+            {kGetColourTool, "Get a colour from the picture"},
+            {kTextTool, "Text: place it, then print it"},
+            {kSprayTool, "Spray"},
+            {kZoomTool, "Zoom: fix the point the zoom window magnifies"},
+            {kMultiPolylineTool, "Multi polyline: parallel lines between clicks"},
+            {kCircleKeepingFillTool, "Circle with the fill the last circle button chose"},
+            {kGradientBrushTool, "Gradient brush"},
+        };
+        for (const auto &[mode, text] : tools)
+            if (mode == button.toolMode)
+                return QString::fromLatin1(text);
+        break;
+    }
+    case ButtonKind::Operation:
+    case ButtonKind::Check:
+    case ButtonKind::Dialog: {
+        const Operation *op = findOperation(button.name);
+        QString text = op ? op->summary : button.summary;
+        if (text.isEmpty())
+            break;
+        text[0] = text[0].toUpper();
+        return text;
+    }
+    case ButtonKind::Inert:
+        return QStringLiteral("This button does nothing");
+    }
+    return button.tooltip;
+}
+
+} // namespace quill

@@ -85,5 +85,8 @@ struct ButtonAction {
 ButtonAction buttonAction(const ToolboxButton &button);
 // The short lower-case name quillmar-batch and the tests know the row by.
 QString buttonAlias(const ToolboxButton &button);
+// What the button does in plain words, for the status bar while the pointer
+// is over it ("Increase red by 20 where it has room", "Gradient brush").
+QString buttonStatusText(const ToolboxButton &button);
 
 } // namespace quill

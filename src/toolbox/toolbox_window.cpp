@@ -199,6 +199,7 @@ void ToolboxWindow::buildButtons()
         widget->setText(b.caption);
         // A button without a tooltip of its own explains itself by what its operation does.
         widget->setToolTip(!b.tooltip.isEmpty() ? b.tooltip : row.action.summary);
+        widget->setStatusTip(buttonStatusText(b));
         // A button whose operation is not part of the program cannot be clicked.
         widget->setEnabled(row.action.run || b.kind == ButtonKind::Inert || b.kind == ButtonKind::Dialog);
         const QString name = b.name;
@@ -234,8 +235,9 @@ void ToolboxWindow::click(const QString &name)
             it->second.action.run(session_);
         break;
     }
-    it->second.action.run(session_);
     finishHandler();
+    if (it->second.button->kind == ButtonKind::Tool)
+        emit toolPicked();
 }
 
 void ToolboxWindow::paletteMouse(int image, int button, double x, double y)

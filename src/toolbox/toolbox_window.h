@@ -44,6 +44,8 @@ public:
 signals:
     // A left pick on the palette changed the foreground colour.
     void foregroundPicked(Colour colour);
+    // A tool button was clicked, so the canvas can take the keys back.
+    void toolPicked();
 
 private:
     void buildFrames();
