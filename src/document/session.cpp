@@ -37,10 +37,4 @@ void finishStartState(Session &session)
     s.SprayWidth = 10;
 }
 
-bool confirmQuit(Host &host)
-{
-    return host.messageBox(QStringLiteral("Are you sure you want to quit?"), MessageButtons::YesNo,
-                           QStringLiteral("Quillmar")) == kAnswerYes;
-}
-
 } // namespace quill

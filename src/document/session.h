@@ -33,6 +33,21 @@ struct Session {
 
     void TakeUndoSnapshot() { undo.TakeUndoSnapshot(document); }
 
+    // A line for the status bar: why a command did nothing (a file refused, an
+    // empty clipboard). Never a dialog, so nothing waits on it; the main frame
+    // shows it, elsewhere it goes nowhere unless someone listens.
+    std::function<void(const QString &)> onReport;
+    void report(const QString &text)
+    {
+        if (onReport)
+            onReport(text);
+    }
+
+    // The file the picture was last opened from or saved to (empty: never),
+    // and whether it changed since then or since New.
+    QString fileName;
+    bool modified = false;
+
     // Windows whose look follows the shared state (tool buttons disabled while
     // ClickStage is 1, the Options layout of the current tool, the zoom buttons)
     // listen here. Every handler that may change the state calls stateChanged()
@@ -55,8 +70,5 @@ private:
 void loadStartState(Session &session);
 // Closing settings of the load (after the windows are placed).
 void finishStartState(Session &session);
-
-// Asks "Are you sure you want to quit?"; true when the answer is Yes.
-bool confirmQuit(Host &host);
 
 } // namespace quill

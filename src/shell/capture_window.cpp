@@ -2,6 +2,7 @@
 
 #include "shell/file_commands.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -55,6 +56,22 @@ CaptureWindow::CaptureWindow(Session &session, QWidget *parent)
     picture1_ = new CapturePicture(*this);
     picture1_->setGeometry(0, 0, screenArea.width(), screenArea.height());
     shape1_ = QRect(QPoint(0, 0), session.document.picture().Image().size());
+    setFocusPolicy(Qt::StrongFocus); // for Esc
+}
+
+void CaptureWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        cancel();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void CaptureWindow::cancel()
+{
+    session_.report(QStringLiteral("Capture cancelled: the picture is unchanged"));
+    emit cancelled();
+    close();
 }
 
 void CaptureWindow::moveFrame(QPoint topLeft)

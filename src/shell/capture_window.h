@@ -1,6 +1,7 @@
 // The capture window (Form13): the whole screen, grabbed before the window
 // shows, under a frame of the picture's size that follows the pointer; a press
-// copies the framed part into the picture and closes the window.
+// copies the framed part into the picture and closes the window; Esc closes
+// it without copying.
 // Opened by the main frame when the tray icon is clicked; it draws nothing else.
 #pragma once
 
@@ -25,9 +26,17 @@ public:
     QRect frameRect() const { return shape1_; }
     const QImage &screenPicture() const { return screen_; }
 
+    // Esc: closes without copying and says so on the status line.
+    void cancel();
+
 signals:
     // The framed part was copied into the picture.
     void captured();
+    // Esc closed the window and the picture is as it was.
+    void cancelled();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     friend class CapturePicture;

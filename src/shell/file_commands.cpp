@@ -3,9 +3,12 @@
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace quill {
@@ -45,68 +48,103 @@ constexpr UnitScale kUnitScales[] = {
     {1, 1}, {20, 20}, {15, 15}, {120, 240}, {1440, 1440}, {1440 / 25.4, 1440 / 25.4}, {1440 / 2.54, 1440 / 2.54},
 };
 
-// A side longer than this would be a picture nobody paints pixel by pixel and
-// more memory than the nine tiles should take.
 constexpr double kNewMaximumPixels = 8192;
 
-std::optional<double> numberInRange(const QString &text)
+const UnitScale &unitScale(int unitIndex)
 {
+    return kUnitScales[unitIndex >= 0 && unitIndex < static_cast<int>(std::size(kUnitScales))
+                           ? static_cast<std::size_t>(unitIndex)
+                           : 0];
+}
+
+// Why one typed side is refused, or empty.
+QString sideProblem(const QString &side, const QString &text, double maximum)
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return QStringLiteral("Type a number for the %1.").arg(side);
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !(value >= kNewMinimum && value <= kNewMaximum))
-        return std::nullopt;
-    return value;
+    const double value = typed.toDouble(&ok);
+    // The whole text must be a number: "60abc" is a typing slip, not 60.
+    if (!ok || !std::isfinite(value))
+        return QStringLiteral("The %1 \"%2\" is not a number.").arg(side, typed);
+    if (value < kNewMinimum)
+        return QStringLiteral("The %1 %2 is too small: the smallest is %3.").arg(side, typed).arg(kNewMinimum);
+    if (value > maximum)
+        return QStringLiteral("The %1 %2 is too large: the largest is %3.")
+            .arg(side, typed, QString::number(maximum, 'g', 6));
+    return {};
 }
 
 } // namespace
 
-void OpenPicture(Session &session)
+bool OpenPicture(Session &session)
 {
     const FileChoice choice = session.host.openFileDialog(kOpenFilter, QStringLiteral("Open"));
     if (choice.fileName.isEmpty())
-        return;
+        return false;
     Document &doc = session.document;
-    const auto picture = loadPicture(choice.fileName);
-    if (picture)
-        doc.replaceWith(*picture);
-    else
+    QString whyNot;
+    const auto picture = loadPicture(choice.fileName, &whyNot);
+    if (!picture) {
         doc.SyncLayers(0);
+        // The picture stays as it was; the status bar says why, without a box to click away.
+        session.report(QFileInfo(choice.fileName).fileName() + QStringLiteral(": ") + whyNot);
+        return false;
+    }
+    doc.replaceWith(*picture);
+    session.fileName = choice.fileName;
+    session.modified = false;
+    return true;
 }
 
-void SaveJpeg(Session &session, const QString &fileName)
+bool SaveJpeg(Session &session, const QString &fileName)
 {
     Host &host = session.host;
     if (!saveBitmap(session.document.picture().Image(), kTempBitmap))
-        return; // the temporary file could not be written: nothing to encode
+        return false; // the temporary file could not be written: nothing to encode
     const jpeg::RgbPixels rgb = jpeg::readRgbFromBmp(kTempBitmap);
     if (!rgb) {
         host.messageBox(QStringLiteral("Error: ") + QString::number(jpeg::lastErrorCode()), MessageButtons::Ok,
                         kProgramTitle);
-        return;
+        return false;
     }
     if (jpeg::saveRgbToJpg(fileName, rgb.data.get(), rgb.width, rgb.height, jpeg::kJpegQuality, jpeg::kSaveDefault) !=
-        0)
+        0) {
         host.messageBox(QStringLiteral("ImgDLLSaveRGBToJPG error: ") + QString::number(jpeg::lastErrorCode()),
                         MessageButtons::Ok, kProgramTitle);
-    else
-        host.messageBox(QStringLiteral("Created ") + fileName, MessageButtons::Ok, kProgramTitle);
+        return false;
+    }
+    host.messageBox(QStringLiteral("Created ") + fileName, MessageButtons::Ok, kProgramTitle);
+    return true;
 }
 
-void SavePicture(Session &session)
+bool SavePicture(Session &session)
 {
     const FileChoice choice = session.host.saveFileDialog(kSaveFilter, QStringLiteral("Save"));
     if (choice.fileName.isEmpty())
-        return;
-    if (choice.filterIndex == kSaveFilterJpeg) {
-        SaveJpeg(session, choice.fileName);
-        return;
+        return false;
+    // The name's own extension wins over the entry, as users expect; a bare name
+    // takes the entry's.
+    const PictureType chosen = choice.filterIndex == kSaveFilterJpeg  ? PictureType::Jpeg
+                               : choice.filterIndex == kSaveFilterPng ? PictureType::Png
+                                                                      : PictureType::Bmp;
+    PictureType type = chosen;
+    const QString name = nameForType(choice.fileName, chosen, type);
+    bool written = false;
+    if (type == PictureType::Jpeg) {
+        written = SaveJpeg(session, name);
+    } else {
+        const QImage &picture = session.document.picture().Image();
+        written = type == PictureType::Png ? savePng(picture, name) : saveBitmap(picture, name);
+        if (!written)
+            session.host.messageBox(QStringLiteral("Cannot write ") + name, MessageButtons::Ok, kProgramTitle);
     }
-    // Whatever the extension, the entry decides the format.
-    const QImage &picture = session.document.picture().Image();
-    const bool written =
-        choice.filterIndex == kSaveFilterPng ? savePng(picture, choice.fileName) : saveBitmap(picture, choice.fileName);
-    if (!written)
-        session.host.messageBox(QStringLiteral("Cannot write ") + choice.fileName, MessageButtons::Ok, kProgramTitle);
+    if (written) {
+        session.fileName = name;
+        session.modified = false;
+    }
+    return written;
 }
 
 void CopyImage(Session &session)
@@ -123,13 +161,16 @@ void PasteImage(Session &session)
 {
     Document &doc = session.document;
     const QImage clip = session.host.clipboardImage();
-    if (clip.isNull() || static_cast<qint64>(clip.width()) * clip.height() * 4 > maxPictureBytes()) {
+    if (clip.isNull()) {
         doc.SyncLayers(0);
+        session.report(QStringLiteral("Paste: the clipboard holds no picture"));
         return;
     }
-    const QImage picture = opaque(clip);
+    const QImage picture =
+        static_cast<qint64>(clip.width()) * clip.height() * 4 > maxPictureBytes() ? QImage() : opaque(clip);
     if (picture.isNull()) {
         doc.SyncLayers(0);
+        session.report(QStringLiteral("Paste: the picture on the clipboard is too large"));
         return;
     }
     doc.replaceWith(picture);
@@ -143,19 +184,32 @@ const QStringList &newPictureUnits()
     return units;
 }
 
+NewRange newPictureRange(int unitIndex)
+{
+    // Beyond 8192 pixels a side would be a picture nobody paints pixel by pixel
+    // and more memory than the nine tiles should take; the cap is shown rounded down.
+    const UnitScale &scale = unitScale(unitIndex);
+    const auto cap = [](double twipsPerUnit) {
+        return std::min(kNewMaximum, std::floor(kNewMaximumPixels * kTwipsPerPixel / twipsPerUnit * 100) / 100);
+    };
+    return {kNewMinimum, cap(scale.x), cap(scale.y)};
+}
+
+QString newPictureProblem(const QString &widthText, const QString &heightText, int unitIndex)
+{
+    const NewRange range = newPictureRange(unitIndex);
+    QString problem = sideProblem(QStringLiteral("width"), widthText, range.maxWidth);
+    if (problem.isEmpty())
+        problem = sideProblem(QStringLiteral("height"), heightText, range.maxHeight);
+    return problem;
+}
+
 std::optional<TwipSize> newPictureSize(const QString &widthText, const QString &heightText, int unitIndex)
 {
-    const auto width = numberInRange(widthText);
-    const auto height = numberInRange(heightText);
-    if (!width || !height)
+    if (!newPictureProblem(widthText, heightText, unitIndex).isEmpty())
         return std::nullopt;
-    const UnitScale scale = kUnitScales[unitIndex >= 0 && unitIndex < static_cast<int>(std::size(kUnitScales))
-                                            ? static_cast<std::size_t>(unitIndex)
-                                            : 0];
-    const TwipSize size{*width * scale.x, *height * scale.y};
-    if (size.width / kTwipsPerPixel > kNewMaximumPixels || size.height / kTwipsPerPixel > kNewMaximumPixels)
-        return std::nullopt;
-    return size;
+    const UnitScale &scale = unitScale(unitIndex);
+    return TwipSize{widthText.trimmed().toDouble() * scale.x, heightText.trimmed().toDouble() * scale.y};
 }
 
 bool applyNewPicture(Session &session, const QString &widthText, const QString &heightText, int unitIndex)
@@ -167,6 +221,8 @@ bool applyNewPicture(Session &session, const QString &widthText, const QString &
     doc.forEachLayer([](Surface &layer) { layer.Cls(); });
     doc.layOutGrid(size->width, size->height);
     doc.SyncLayers(0);
+    session.fileName.clear();
+    session.modified = false;
     return true;
 }
 

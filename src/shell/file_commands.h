@@ -29,19 +29,21 @@ inline const QString kCapturePrompt =
     QStringLiteral("If you are ready to capture press the capture icon in the traybar");
 
 // Asks for a file and replaces the picture with it; the document takes the
-// picture's size. Cancel or an unreadable file leaves the picture as it was.
-void OpenPicture(Session &session);
-// Asks for a name and writes the picture as JPEG (quality 75), bitmap or PNG
-// by the chosen entry whatever the name's extension, reporting the JPEG result
-// and any failure to write.
-void SavePicture(Session &session);
+// picture's size. Cancel or an unreadable file leaves the picture as it was;
+// a refused file is reported on the status line with the reason. True when opened.
+bool OpenPicture(Session &session);
+// Asks for a name and writes the picture as JPEG (quality 75), bitmap or PNG:
+// a name ending in one of those types' extensions is written as that type, a
+// name without one takes the chosen entry's type and extension. Reports the
+// JPEG result and any failure to write. True when the file was written.
+bool SavePicture(Session &session);
 // The JPEG path of Save on its own, for a name already chosen.
-void SaveJpeg(Session &session, const QString &fileName);
+bool SaveJpeg(Session &session, const QString &fileName);
 
 // Puts the picture on the clipboard through clip.bmp.
 void CopyImage(Session &session);
-// Replaces the picture with the clipboard's, taking its size; nothing happens
-// when the clipboard holds no picture.
+// Replaces the picture with the clipboard's, taking its size; with no picture
+// there nothing changes and the status line says so.
 void PasteImage(Session &session);
 
 // "New": the unit list, and the check and conversion of the two typed sizes.
@@ -52,8 +54,19 @@ struct TwipSize {
     double width = 0;
     double height = 0;
 };
-// Both numbers must read as numbers within 50..3000 in the chosen unit (0 =
-// twips); the result is in twips, or empty when refused.
+// What each side may be in a unit of the list: 50 up to 3000, or less where
+// 3000 of the unit would be more than 8192 pixels.
+struct NewRange {
+    double minimum = kNewMinimum;
+    double maxWidth = kNewMaximum;
+    double maxHeight = kNewMaximum;
+};
+NewRange newPictureRange(int unitIndex);
+// Why Ok refuses the typed sizes in this unit, as one sentence ("The width
+// \"60abc\" is not a number."); empty when both are accepted.
+QString newPictureProblem(const QString &widthText, const QString &heightText, int unitIndex);
+// Both texts must be whole numbers within the unit's range (0 = twips); the
+// result is in twips, or empty when refused.
 std::optional<TwipSize> newPictureSize(const QString &widthText, const QString &heightText, int unitIndex);
 // Clears the nine layers, gives them the new size and lays out the grid.
 // False (and nothing changes) when the sizes are refused.

@@ -9,9 +9,11 @@
 #include "shell/file_commands.h"
 #include "shell/icons.h"
 #include "shell/new_picture_dialog.h"
+#include "shell/unsaved_changes.h"
 #include "shell/view_window.h"
 #include "shell/zoom_window.h"
 #include "surface/numeric_rules.h"
+#include "surface/picture_box_window.h"
 #include "toolbox/broad_light.h"
 #include "toolbox/toolbox_window.h"
 
@@ -96,6 +98,8 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Quillmar"));
     setWindowIcon(QIcon(QPixmap::fromImage(drawNineTileMotif(48, 48))));
+    // Tooltips show on hover even before the frame was clicked into.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     resize(1100, 760);
 
     mdi_ = new QMdiArea(this);
@@ -109,7 +113,7 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     registerCommand(QStringLiteral("f"), [this] { session_.undo.Undo(session_.document); });
     registerCommand(QStringLiteral("g"), [this] { session_.undo.Redo(session_.document); });
     registerCommand(QStringLiteral("e"), [this] {
-        if (confirmQuit(session_.host))
+        if (mayQuit(session_))
             endProgram();
     });
     registerCommand(QStringLiteral("h"),
@@ -127,12 +131,43 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
 
     load();
     showSeamScore();
+    trackChanges();
 }
 
 MainFrame::~MainFrame()
 {
     session_.document.picture().removeChangeListener(pictureListener_);
+    session_.document.picture().removeChangeListener(changesListener_);
+    session_.onReport = nullptr;
     delete capture_.data();
+}
+
+void MainFrame::giveKeysToCanvas()
+{
+    // After a tool is picked, +, - and Esc go to the canvas at once: the click
+    // that would otherwise be needed to focus it would draw.
+    if (!canvas_)
+        return;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(canvas_->parentWidget()))
+        mdi_->setActiveSubWindow(sub);
+    canvas_->tile(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainFrame::trackChanges()
+{
+    // Everything that changes the picture goes through layer 0; Open, Save and
+    // New clear the mark again when they end.
+    changesListener_ = session_.document.picture().addChangeListener([this](const QRect &) {
+        if (!session_.modified) {
+            session_.modified = true;
+            setWindowTitle(frameTitle(session_));
+        }
+    });
+    session_.addStateListener([this] { setWindowTitle(frameTitle(session_)); }, this);
+    // Why a command did nothing shows where the user looks, without a box to click away.
+    session_.onReport = [this](const QString &text) { statusBar()->showMessage(text, kReportMs); };
+    session_.modified = false; // the load's white picture is no change
+    setWindowTitle(frameTitle(session_));
 }
 
 // New, Open, Save, Copy, Paste, capture, View and About.
@@ -174,6 +209,7 @@ void MainFrame::startCapture()
             return;
         capture_ = new CaptureWindow(session_);
         connect(capture_, &CaptureWindow::captured, this, [this] { showMaximized(); });
+        connect(capture_, &CaptureWindow::cancelled, this, [this] { showMaximized(); });
         capture_->show();
     };
     if (captureDelayMs <= 0)
@@ -343,8 +379,13 @@ void MainFrame::placeChild(QWidget *child, double leftTwips, double topTwips)
 
 QMdiSubWindow *MainFrame::addChild(QWidget *child, double leftTwips, double topTwips)
 {
-    QMdiSubWindow *sub = mdi_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint |
-                                                       Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    // The toolbox and the small tool windows stay above the canvas, however
+    // large it grows or however often it is clicked.
+    if (child != canvas_)
+        flags |= Qt::WindowStaysOnTopHint;
+    QMdiSubWindow *sub = mdi_->addSubWindow(child, flags);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowIcon(windowIcon());
     sub->adjustSize();
@@ -372,6 +413,8 @@ void MainFrame::load()
     toolboxFrame->show();
     placeChild(toolbox, static_cast<float>(widthTwips() - toolboxFrame->frameGeometry().width() * kTwipsPerPixel - 300),
                100);
+    canvas_->keepClearOf(toolboxFrame);
+    connect(toolbox, &ToolboxWindow::toolPicked, this, [this] { giveKeysToCanvas(); });
     connect(toolbox, &ToolboxWindow::foregroundPicked, this, [this](Colour c) {
         if (canvas_)
             canvas_->controller().showTextColour(c);
@@ -382,6 +425,7 @@ void MainFrame::load()
     session_.state.ToolMode = kDrawTool;
     canvasFrame->show();
     placeChild(canvas_, 0, 10);
+    canvas_->layOutTiles(); // fitted to the room the placed windows leave
     finishStartState(session_);
 }
 

@@ -69,7 +69,7 @@ public:
     int captureDelayMs = 250;
 
     const SeamState &seamState() const { return seam_; }
-    // "Seam 1.03" and beside it "Repeat 0.03 even" in the status bar, green, amber or red.
+    // "Seam 1.03 seamless" and beside it "Repeat 0.03 even" in the status bar, green, amber or red.
     QLabel *seamScoreLabel() const { return seamScore_; }
     QLabel *repeatScoreLabel() const { return repeatScore_; }
 
@@ -91,6 +91,9 @@ private:
     void buildSeamScore();
     void registerSeamCommands();
     void showSeamScore();
+    // The "*" in the title and the status line's reports.
+    void trackChanges();
+    void giveKeysToCanvas();
 
     Session &session_;
     QToolBar *toolbar_ = nullptr;
@@ -110,6 +113,8 @@ private:
     // Rescoring waits for the event loop, so a stroke's many changes cost one score.
     QTimer seamScoreTimer_;
     int pictureListener_ = 0;
+    int changesListener_ = 0;
+    static constexpr int kReportMs = 15000;
 };
 
 } // namespace quill

@@ -32,6 +32,12 @@ int QtHost::messageBox(const QString &text, MessageButtons buttons, const QStrin
         const auto answer = QMessageBox::question(dialogParent_, title, text, QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
     }
+    if (buttons == MessageButtons::SaveDiscardCancel) {
+        const auto answer =
+            QMessageBox::question(dialogParent_, title, text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        return answer == QMessageBox::Save ? kAnswerYes : answer == QMessageBox::Discard ? kAnswerNo : kAnswerCancel;
+    }
     QMessageBox::information(dialogParent_, title, text);
     return kAnswerOk;
 }

@@ -19,8 +19,10 @@
 namespace quill {
 
 // Message box buttons and answers, with the classic codes callers compare against.
-enum class MessageButtons { Ok = 0, YesNo = 4 };
+// SaveDiscardCancel answers Yes for Save and No for Discard.
+enum class MessageButtons { Ok = 0, SaveDiscardCancel = 3, YesNo = 4 };
 inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
 

@@ -91,31 +91,60 @@ std::uint32_t crc32(const uchar *data, std::size_t length)
     return c ^ 0xffffffffu;
 }
 
+const QString kEndsEarly = QStringLiteral("the file ends before its pixels do");
+const QString kDamaged = QStringLiteral("the file is damaged");
+const QString kTooLarge = QStringLiteral("the picture is too large to open");
+
 // Walks the chunks of a PNG: IHDR first, at least one IDAT, every checksum
 // right, and IEND reached before the file ends. Qt's reader would show a PNG
 // cut off in its pixel data half drawn; this refuses it, as for bitmaps.
-bool pngComplete(const uchar *p, qint64 size)
+// Returns why it is refused, or an empty string.
+QString pngProblem(const uchar *p, qint64 size)
 {
     qint64 pos = 8;
     bool first = true, sawData = false;
     while (pos + 12 <= size) {
         const std::uint32_t length = readBE32(p + pos);
-        if (length > 0x7fffffffu || qint64(length) > size - pos - 12)
-            return false;
+        if (length > 0x7fffffffu)
+            return kDamaged;
+        if (qint64(length) > size - pos - 12)
+            return kEndsEarly;
         const uchar *type = p + pos + 4;
         if (readBE32(p + pos + 8 + length) != crc32(type, std::size_t(length) + 4))
-            return false;
+            return QStringLiteral("the file is damaged (a checksum does not match)");
         const bool header = std::memcmp(type, "IHDR", 4) == 0;
         if (first != header)
-            return false;
+            return kDamaged;
         first = false;
         if (std::memcmp(type, "IDAT", 4) == 0)
             sawData = true;
         if (std::memcmp(type, "IEND", 4) == 0)
-            return sawData;
+            return sawData ? QString() : QStringLiteral("the file holds no pixels");
         pos += 12 + qint64(length);
     }
-    return false;
+    return kEndsEarly;
+}
+
+// The image library's last failure in the words the status bar uses.
+QString decoderProblem()
+{
+    switch (jpeg::lastErrorCode()) {
+    case jpeg::kErrorTruncated:
+        return kEndsEarly;
+    case jpeg::kErrorTooLarge:
+        return kTooLarge;
+    case jpeg::kErrorUnsupported:
+        return QStringLiteral("this kind of bitmap is not read");
+    default:
+        return kDamaged;
+    }
+}
+
+std::optional<QImage> refuse(QString *whyNot, const QString &reason)
+{
+    if (whyNot)
+        *whyNot = reason;
+    return std::nullopt;
 }
 
 } // namespace
@@ -189,16 +218,58 @@ bool saveBitmap(const QImage &picture, const QString &path)
     return out.commit();
 }
 
-std::optional<QImage> loadPicture(const QString &path)
+PictureType pictureTypeOf(const QString &fileName)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return std::nullopt;
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return PictureType::Bmp;
+    if (suffix == QLatin1String("png"))
+        return PictureType::Png;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return PictureType::Jpeg;
+    return PictureType::Unknown;
+}
+
+QString extensionOf(PictureType type)
+{
+    switch (type) {
+    case PictureType::Bmp:
+        return QStringLiteral(".bmp");
+    case PictureType::Png:
+        return QStringLiteral(".png");
+    case PictureType::Jpeg:
+        return QStringLiteral(".jpg");
+    case PictureType::Unknown:
+        break;
+    }
+    return {};
+}
+
+QString nameForType(const QString &fileName, PictureType chosen, PictureType &type)
+{
+    type = pictureTypeOf(fileName);
+    if (type != PictureType::Unknown)
+        return fileName;
+    type = chosen;
+    return fileName + extensionOf(chosen);
+}
+
+std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
+{
+    if (whyNot)
+        whyNot->clear();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return refuse(whyNot, QStringLiteral("there is no such file"));
+    if (!QFileInfo(path).isFile())
+        return refuse(whyNot, QStringLiteral("it is not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return refuse(whyNot, QStringLiteral("the file cannot be read"));
     qint64 length = file.size();
+    if (length == 0)
+        return refuse(whyNot, QStringLiteral("the file is empty"));
     QByteArray copy;
-    const uchar *bytes = length > 0 ? file.map(0, length) : nullptr;
+    const uchar *bytes = file.map(0, length);
     if (!bytes) {
         copy = file.readAll();
         bytes = reinterpret_cast<const uchar *>(copy.constData());
@@ -211,14 +282,23 @@ std::optional<QImage> loadPicture(const QString &path)
     // is refused instead of opening half grey.
     if (length >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
         auto image = jpeg::decodeBitmap(bytes, length, maxBytes);
-        if (image || jpeg::lastErrorCode() != jpeg::kErrorUnsupported)
+        if (image)
             return image;
+        if (jpeg::lastErrorCode() != jpeg::kErrorUnsupported)
+            return refuse(whyNot, decoderProblem());
     } else if (length >= 2 && bytes[0] == 0xff && bytes[1] == 0xd8) {
-        return jpeg::decodeJpeg(bytes, length, maxBytes);
+        auto image = jpeg::decodeJpeg(bytes, length, maxBytes);
+        if (image)
+            return image;
+        // Without its end marker the decoder stops short of the last pixels.
+        const bool ended = length >= 4 && bytes[length - 2] == 0xff && bytes[length - 1] == 0xd9;
+        const QString problem = decoderProblem();
+        return refuse(whyNot, ended || problem == kTooLarge ? problem : kEndsEarly);
     } else if (length >= 4 && std::memcmp(bytes, "GIF8", 4) == 0 && !gifFirstImageComplete(bytes, length)) {
-        return std::nullopt;
-    } else if (length >= 8 && std::memcmp(bytes, kPngSignature, 8) == 0 && !pngComplete(bytes, length)) {
-        return std::nullopt;
+        return refuse(whyNot, kEndsEarly);
+    } else if (length >= 8 && std::memcmp(bytes, kPngSignature, 8) == 0) {
+        if (const QString problem = pngProblem(bytes, length); !problem.isEmpty())
+            return refuse(whyNot, problem);
     }
 
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), length);
@@ -226,13 +306,18 @@ std::optional<QImage> loadPicture(const QString &path)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() * 4 > maxBytes)
+        return refuse(whyNot, kTooLarge);
     QImage image = reader.read();
     if (image.isNull())
-        return std::nullopt;
+        return refuse(whyNot,
+                      format.isEmpty() ? QStringLiteral("it is not a BMP, GIF, JPEG or PNG picture") : kDamaged);
     if (image.hasAlphaChannel()) {
         QImage flat(image.size(), QImage::Format_RGB32);
         if (flat.isNull())
-            return std::nullopt;
+            return refuse(whyNot, kTooLarge);
         flat.fill(Qt::white);
         QPainter p(&flat);
         p.drawImage(0, 0, image);
@@ -241,7 +326,7 @@ std::optional<QImage> loadPicture(const QString &path)
     }
     image = image.convertToFormat(QImage::Format_RGB32);
     if (image.isNull())
-        return std::nullopt;
+        return refuse(whyNot, kTooLarge);
     return image;
 }
 

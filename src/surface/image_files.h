@@ -17,9 +17,21 @@ bool saveBitmap(const QImage &picture, const QString &path);
 // Writes the picture as a 24-bit PNG (lossless), the same way.
 bool savePng(const QImage &picture, const QString &path);
 
+// The types the program writes, as a file name's extension names them
+// (.bmp, .png, .jpg or .jpeg, any case); Unknown for any other name.
+enum class PictureType { Unknown, Bmp, Png, Jpeg };
+PictureType pictureTypeOf(const QString &fileName);
+// ".bmp", ".png" or ".jpg"; empty for Unknown.
+QString extensionOf(PictureType type);
+// The name a file of this type is written under: a name whose extension names
+// one of the types keeps it (and that type wins), any other gets `chosen`'s
+// extension added. Returns the name and sets `type` to the type to write.
+QString nameForType(const QString &fileName, PictureType chosen, PictureType &type);
+
 // Loads BMP, GIF, JPEG and PNG into an RGB32 raster; transparent areas show
 // white. Empty when the file is missing, unreadable, not a picture, cut short,
-// damaged (a PNG chunk whose checksum fails) or too large.
-std::optional<QImage> loadPicture(const QString &path);
+// damaged (a PNG chunk whose checksum fails) or too large; then `whyNot`, when
+// given, says which in words for the user ("the file ends before its pixels do").
+std::optional<QImage> loadPicture(const QString &path, QString *whyNot = nullptr);
 
 } // namespace quill

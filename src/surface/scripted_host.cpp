@@ -18,7 +18,10 @@ template <typename T> T takeFront(std::deque<T> &queue, T fallback)
 int ScriptedHost::messageBox(const QString &text, MessageButtons buttons, const QString &title)
 {
     messages.push_back({text, buttons, title});
-    return takeFront(messageAnswers, buttons == MessageButtons::YesNo ? kAnswerNo : kAnswerOk);
+    const int unanswered = buttons == MessageButtons::YesNo               ? kAnswerNo
+                           : buttons == MessageButtons::SaveDiscardCancel ? kAnswerCancel
+                                                                          : kAnswerOk;
+    return takeFront(messageAnswers, unanswered);
 }
 
 QString ScriptedHost::inputBox(const QString &prompt, const QString &, const QString &)

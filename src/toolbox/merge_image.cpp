@@ -4,6 +4,8 @@
 #include "document/pixel_framework.h"
 #include "surface/image_files.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace quill {
@@ -16,8 +18,10 @@ void openMergeImage(Session &session)
         merge.fileName = choice.fileName;
     if (merge.fileName.isEmpty())
         merge.setPicture(QImage());
-    else if (const auto picture = loadPicture(merge.fileName))
+    else if (QString whyNot; const auto picture = loadPicture(merge.fileName, &whyNot))
         merge.setPicture(*picture);
+    else
+        session.report(QFileInfo(merge.fileName).fileName() + QStringLiteral(": ") + whyNot);
     session.state.SkipCanvasMouse = -1;
 }
 

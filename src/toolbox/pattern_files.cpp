@@ -140,7 +140,8 @@ bool loadPatternFile(Session &session, const QString &path)
 {
     const PatternRead read = readPatternFile(path);
     if (!read.values) {
-        session.host.messageBox(read.error, MessageButtons::Ok, kOpenPatternTitle);
+        // The dialog shows the reason beside the list; the status line keeps it after.
+        session.report(read.error);
         return false;
     }
     for (int k = 0; k < kPatternCells; ++k)

@@ -42,7 +42,7 @@ inline const QString kOverwriteQuestion = QStringLiteral("This file already exis
 inline const QString kOverwriteTitle = QStringLiteral("File Error");
 
 // Opens a pattern file into the pattern and the toolbox grid. A bad or missing
-// file is reported through a message box and changes nothing. True on success.
+// file is reported on the status line and changes nothing. True on success.
 bool loadPatternFile(Session &session, const QString &path);
 
 // The open dialog's preview: a valid file's values go into the cells (the

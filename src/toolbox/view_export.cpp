@@ -5,8 +5,6 @@
 #include "toolbox/broad_light.h"
 #include "toolbox/seam_tools.h"
 
-#include <QFileInfo>
-
 #include <cstring>
 #include <memory>
 
@@ -20,20 +18,6 @@ constexpr int kViewJpegQuality = 90;
 // Magenta over anything green, bright green elsewhere: the two differ by at
 // least half the range in the green channel, so a mark never blends in.
 QRgb markColour(QRgb under) { return qGreen(under) > 127 ? qRgb(255, 0, 255) : qRgb(0, 255, 0); }
-
-enum class ViewFormat { Png, Bmp, Jpeg, Unknown };
-
-ViewFormat formatOf(const QString &suffix)
-{
-    const QString s = suffix.toLower();
-    if (s == QLatin1String("png"))
-        return ViewFormat::Png;
-    if (s == QLatin1String("bmp"))
-        return ViewFormat::Bmp;
-    if (s == QLatin1String("jpg") || s == QLatin1String("jpeg"))
-        return ViewFormat::Jpeg;
-    return ViewFormat::Unknown;
-}
 
 } // namespace
 
@@ -112,28 +96,24 @@ QImage repeatTile(const QImage &tile, int copies)
 
 QString writeViewFile(const QImage &picture, const QString &fileName, int filterIndex, QString &error)
 {
-    QString name = fileName;
-    ViewFormat format = formatOf(QFileInfo(name).suffix());
-    if (format == ViewFormat::Unknown) {
-        static const char *const extensions[] = {".png", ".bmp", ".jpg"};
-        const int entry = filterIndex >= 1 && filterIndex <= 3 ? filterIndex - 1 : 0;
-        name += QLatin1String(extensions[entry]);
-        format = formatOf(QFileInfo(name).suffix());
-    }
+    static const PictureType entries[] = {PictureType::Png, PictureType::Bmp, PictureType::Jpeg};
+    const PictureType chosen = entries[filterIndex >= 1 && filterIndex <= 3 ? filterIndex - 1 : 0];
+    PictureType type = PictureType::Unknown;
+    const QString name = nameForType(fileName, chosen, type);
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     bool written = false;
     if (!rgb.isNull()) {
-        switch (format) {
-        case ViewFormat::Png:
+        switch (type) {
+        case PictureType::Png:
             written = savePng(rgb, name);
             break;
-        case ViewFormat::Bmp:
+        case PictureType::Bmp:
             written = saveBitmap(rgb, name);
             break;
-        case ViewFormat::Jpeg:
+        case PictureType::Jpeg:
             written = jpeg::savePictureToJpg(name, rgb, kViewJpegQuality, jpeg::kSaveFullChroma) == 0;
             break;
-        case ViewFormat::Unknown:
+        case PictureType::Unknown:
             break;
         }
     }

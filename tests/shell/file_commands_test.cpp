@@ -3,9 +3,12 @@
 #include "support/picture_files.h"
 #include "surface/image_files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quill {
 namespace {
@@ -121,8 +124,8 @@ struct NewCase {
     const char *width;
     const char *height;
     int unit;
-    bool accepted;
-    QSize pixels; // of the picture afterwards
+    const char *problem; // what the dialog says; empty when accepted
+    QSize pixels = {};   // of the picture afterwards
 };
 
 class NewPictureTest : public FileCommandTest, public ::testing::WithParamInterface<NewCase> {};
@@ -132,8 +135,11 @@ TEST_P(NewPictureTest, AcceptsOnlySizesInRange)
     const NewCase &c = GetParam();
     setPicture(testing::randomImage(12, 12, 5));
     const QImage before = picture();
-    EXPECT_EQ(applyNewPicture(session, QString::fromUtf8(c.width), QString::fromUtf8(c.height), c.unit), c.accepted);
-    if (!c.accepted) {
+    const bool accepted = !*c.problem;
+    EXPECT_EQ(newPictureProblem(QString::fromUtf8(c.width), QString::fromUtf8(c.height), c.unit),
+              QString::fromUtf8(c.problem));
+    EXPECT_EQ(applyNewPicture(session, QString::fromUtf8(c.width), QString::fromUtf8(c.height), c.unit), accepted);
+    if (!accepted) {
         EXPECT_EQ(picture(), before);
         return;
     }
@@ -143,16 +149,124 @@ TEST_P(NewPictureTest, AcceptsOnlySizesInRange)
     EXPECT_EQ(session.undo.UndoCount, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, NewPictureTest,
-                         ::testing::Values(NewCase{"lower_limit", "50", "50", 0, true, {3, 3}},
-                                           NewCase{"upper_limit", "50", "3000", 0, true, {3, 200}},
-                                           NewCase{"width_49", "49", "100", 0, false, {}},
-                                           NewCase{"height_3001", "100", "3001", 0, false, {}},
-                                           NewCase{"number_then_letters", "100", "120px", 0, false, {}},
-                                           NewCase{"blanks_around", " 150 ", "\t300", 0, true, {10, 20}},
-                                           NewCase{"centimetres", "50", "60", 6, true, {1890, 2268}},
-                                           NewCase{"inches_too_large", "3000", "50", 4, false, {}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, NewPictureTest,
+    ::testing::Values(
+        NewCase{"lower_limit", "50", "50", 0, "", {3, 3}}, NewCase{"upper_limit", "50", "3000", 0, "", {3, 200}},
+        NewCase{"blanks_around", " 150 ", "\t300", 0, "", {10, 20}},
+        NewCase{"centimetres", "50", "60", 6, "", {1890, 2268}},
+        NewCase{"width_49", "49", "100", 0, "The width 49 is too small: the smallest is 50."},
+        NewCase{"zero", "0", "100", 0, "The width 0 is too small: the smallest is 50."},
+        NewCase{"negative", "100", "-60", 0, "The height -60 is too small: the smallest is 50."},
+        NewCase{"height_3001", "100", "3001", 0, "The height 3001 is too large: the largest is 3000."},
+        NewCase{"letters_after", "60abc", "100", 0, "The width \"60abc\" is not a number."},
+        NewCase{"unit_after", "100", "120px", 0, "The height \"120px\" is not a number."},
+        NewCase{"empty", "", "100", 0, "Type a number for the width."},
+        NewCase{"inches_too_large", "3000", "50", 4, "The width 3000 is too large: the largest is 85.33."},
+        NewCase{"characters_are_taller", "600", "600", 3, "The height 600 is too large: the largest is 512."}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct RangeCase {
+    int unit;
+    double maxWidth;
+    double maxHeight;
+};
+
+class NewRangeTest : public ::testing::TestWithParam<RangeCase> {};
+
+// The cap is what 8192 pixels measure in the unit, where that is below 3000.
+TEST_P(NewRangeTest, TheRangeInEachUnit)
+{
+    const NewRange range = newPictureRange(GetParam().unit);
+    EXPECT_EQ(range.minimum, 50);
+    EXPECT_DOUBLE_EQ(range.maxWidth, GetParam().maxWidth);
+    EXPECT_DOUBLE_EQ(range.maxHeight, GetParam().maxHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, NewRangeTest,
+                         ::testing::Values(RangeCase{0, 3000, 3000}, RangeCase{2, 3000, 3000}, RangeCase{3, 1024, 512},
+                                           RangeCase{4, 85.33, 85.33}, RangeCase{5, 2167.46, 2167.46},
+                                           RangeCase{6, 216.74, 216.74}));
+
+struct SaveNameCase {
+    const char *typed;
+    int filter; // 1 JPEG, 2 BMP, 3 PNG
+    const char *written;
+    const char *magic; // the first bytes of the file written
+};
+
+class SaveNameTest : public FileCommandTest, public ::testing::WithParamInterface<SaveNameCase> {};
+
+// A name's own extension decides the type; a bare name takes the entry's type and extension.
+TEST_P(SaveNameTest, TheFileGetsTheTypeItsNameSays)
+{
+    const SaveNameCase &c = GetParam();
+    setPicture(testing::randomImage(12, 8, 2));
+    answerSave(QString::fromLatin1(c.typed), c.filter);
+    EXPECT_TRUE(SavePicture(session));
+    const QString written = path(QString::fromLatin1(c.written));
+    EXPECT_TRUE(testing::readFile(written).startsWith(QByteArray(c.magic))) << c.written;
+    EXPECT_EQ(session.fileName, written);
+    EXPECT_FALSE(session.modified);
+    QStringList files = QDir(dir_.path()).entryList(QDir::Files);
+    files.removeAll(QStringLiteral("temp.bmp")); // the JPEG path's working file
+    EXPECT_EQ(files, QStringList{QString::fromLatin1(c.written)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SaveNameTest,
+    ::testing::Values(SaveNameCase{"bare", 2, "bare.bmp", "BM"}, SaveNameCase{"bare", 3, "bare.png", "\x89PNG"},
+                      SaveNameCase{"bare", 1, "bare.jpg", "\xff\xd8"}, SaveNameCase{"b.png", 2, "b.png", "\x89PNG"},
+                      SaveNameCase{"c.BMP", 3, "c.BMP", "BM"}, SaveNameCase{"d.jpeg", 2, "d.jpeg", "\xff\xd8"},
+                      SaveNameCase{"e.v2", 3, "e.v2.png", "\x89PNG"}));
+
+struct RefusedOpenCase {
+    const char *name;
+    std::function<QByteArray()> bytes; // empty: no such file
+    const char *status;
+};
+
+class RefusedOpenTest : public FileCommandTest, public ::testing::WithParamInterface<RefusedOpenCase> {};
+
+TEST_P(RefusedOpenTest, KeepsThePictureAndSaysWhyOnTheStatusLine)
+{
+    const RefusedOpenCase &c = GetParam();
+    if (c.bytes)
+        ASSERT_TRUE(testing::writeFile(path(QString::fromLatin1(c.name)), c.bytes()));
+    const QImage before = testing::randomImage(14, 9, 6);
+    setPicture(before);
+    answerOpen(QString::fromLatin1(c.name));
+    EXPECT_FALSE(OpenPicture(session));
+    EXPECT_EQ(picture(), before);
+    EXPECT_TRUE(allLayersEqual(doc));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(reports, std::vector<QString>{QString::fromLatin1(c.status)});
+}
+
+QByteArray cutPng()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    testing::randomImage(40, 30, 2).save(&buffer, "png");
+    return buffer.data().left(buffer.data().size() * 2 / 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedOpenTest,
+    ::testing::Values(RefusedOpenCase{"tile.png", cutPng, "tile.png: the file ends before its pixels do"},
+                      RefusedOpenCase{"notes.txt", [] { return QByteArray("shopping list"); },
+                                      "notes.txt: it is not a BMP, GIF, JPEG or PNG picture"},
+                      RefusedOpenCase{"gone.bmp", nullptr, "gone.bmp: there is no such file"}),
+    [](const auto &info) { return QString::fromLatin1(info.param.name).remove(QLatin1Char('.')).toStdString(); });
+
+TEST_F(FileCommandTest, PasteWithNoPictureOnTheClipboardSaysSoAndKeepsThePicture)
+{
+    const QImage before = testing::randomImage(10, 6, 1);
+    setPicture(before);
+    PasteImage(session);
+    EXPECT_EQ(picture(), before);
+    EXPECT_EQ(reports, std::vector<QString>{QStringLiteral("Paste: the clipboard holds no picture")});
+}
 
 TEST_F(FileCommandTest, ArmingAsksAndShowsTheTrayIcon)
 {

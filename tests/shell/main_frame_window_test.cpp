@@ -34,20 +34,6 @@ TEST_F(MainFrameTest, ToolbarHasItsKeysInOrderWithTheirTooltips)
                                  "Make seamless", "Even out lighting", "Dim copies"}));
 }
 
-TEST_F(MainFrameTest, QuitAnsweredNoChangesNothing)
-{
-    host.messageAnswers.push_back(kAnswerNo);
-    frame->toolbarClick(QStringLiteral("e"));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("Are you sure you want to quit?"));
-    EXPECT_EQ(host.messages[0].title, QStringLiteral("Quillmar"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_FALSE(ended);
-    host.messageAnswers.push_back(kAnswerYes);
-    frame->toolbarClick(QStringLiteral("e"));
-    EXPECT_TRUE(ended);
-}
-
 TEST_F(MainFrameTest, UndoAndRedoButtonsFollowTheStoreAndADisabledOneCannotBeClicked)
 {
     EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());

@@ -23,27 +23,27 @@ protected:
 
 class PngRoundTripTest : public PngCommandTest, public ::testing::WithParamInterface<QSize> {};
 
-// Saved through the PNG entry (whatever the name) and opened again: the same
-// pixels, the same size, on every tile.
+// Saved through the PNG entry and opened again: the same pixels, the same
+// size, on every tile.
 TEST_P(PngRoundTripTest, ReopensBitForBit)
 {
     const QSize size = GetParam();
     const QImage original = testing::randomImage(size.width(), size.height(), 7);
     doc.replaceWith(original);
-    savePngAs(QStringLiteral("looks_like.bmp"));
+    savePngAs(QStringLiteral("round"));
     SavePicture(session);
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(testing::readFile(path("looks_like.bmp")).startsWith("\x89PNG"));
+    EXPECT_TRUE(testing::readFile(path("round.png")).startsWith("\x89PNG"));
 
     doc.replaceWith(testing::solidImage(10, 10, kBlack));
-    open(QStringLiteral("looks_like.bmp"));
+    open(QStringLiteral("round.png"));
     EXPECT_EQ(doc.picture().Image(), original);
     EXPECT_TRUE(allLayersEqual(doc));
 }
 
 INSTANTIATE_TEST_SUITE_P(OddSizes, PngRoundTripTest, ::testing::Values(QSize(1, 1), QSize(45, 19), QSize(255, 3)));
 
-TEST_F(PngCommandTest, ATruncatedPngLeavesThePictureAsItWasAndSaysNothing)
+TEST_F(PngCommandTest, ATruncatedPngLeavesThePictureAsItWas)
 {
     ASSERT_TRUE(savePng(testing::randomImage(40, 30, 2), path("whole.png")));
     const QByteArray whole = testing::readFile(path("whole.png"));
@@ -54,6 +54,7 @@ TEST_F(PngCommandTest, ATruncatedPngLeavesThePictureAsItWasAndSaysNothing)
     EXPECT_EQ(doc.picture().Image(), before);
     EXPECT_TRUE(allLayersEqual(doc));
     EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(reports, std::vector<QString>{QStringLiteral("cut.png: the file ends before its pixels do")});
 }
 
 TEST_F(PngCommandTest, TheMergeImageCanBeAPng)

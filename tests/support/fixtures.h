@@ -34,9 +34,15 @@ private:
 
 class CoreTest : public TempDirTest {
 protected:
+    CoreTest()
+    {
+        session.onReport = [this](const QString &text) { reports.push_back(text); };
+    }
     ScriptedHost host;
     Session session{host};
     Document &doc = session.document;
+    // What the session put on the status line.
+    std::vector<QString> reports;
 };
 
 QImage solidImage(int width, int height, Colour colour);

@@ -201,10 +201,16 @@ QByteArray setBytes(QByteArray b, std::initializer_list<std::pair<qsizetype, int
     return b;
 }
 
+const char *const kEndsEarly = "the file ends before its pixels do";
+const char *const kDamaged = "the file is damaged";
+const char *const kTooLarge = "the picture is too large to open";
+const char *const kNotAPicture = "it is not a BMP, GIF, JPEG or PNG picture";
+
 struct BadFile {
     const char *name;
     const char *fileName;
     std::function<QByteArray()> bytes;
+    const char *reason; // what the status line tells the user
     int bitmapCode = 0; // for bitmaps: the reason the library gives
 };
 
@@ -214,7 +220,9 @@ TEST_P(BadFileTest, IsRefusedByTheLoaderWithTheLibrarysReason)
 {
     const QString file = path(QString::fromLatin1(GetParam().fileName));
     ASSERT_TRUE(testing::writeFile(file, GetParam().bytes()));
-    EXPECT_FALSE(loadPicture(file));
+    QString whyNot;
+    EXPECT_FALSE(loadPicture(file, &whyNot));
+    EXPECT_EQ(whyNot, QString::fromLatin1(GetParam().reason));
     if (GetParam().bitmapCode) {
         EXPECT_FALSE(readRgbFromBmp(file));
         EXPECT_EQ(lastErrorCode(), GetParam().bitmapCode);
@@ -228,15 +236,18 @@ QByteArray jpg() { return testing::jpegBytes(testing::gradientImage(48, 32)); }
 INSTANTIATE_TEST_SUITE_P(
     Files, BadFileTest,
     ::testing::Values(
-        BadFile{"bmp_text", "bad.bmp", [] { return QByteArray("just some words\n"); }, kErrorNotBitmap},
+        BadFile{"bmp_text", "bad.bmp", [] { return QByteArray("just some words\n"); }, kNotAPicture, kErrorNotBitmap},
         BadFile{"bmp_pixels_cut", "bad.bmp",
                 [] {
                     return buildBmp({"", 24, 40, false}).chopped(7);
                 },
-                kErrorTruncated},
-        BadFile{"bmp_huge_header_no_data", "bad.bmp", [] { return withHeader(30000, 30000, 24); }, kErrorTooLarge},
-        BadFile{"bmp_run_length", "bad.bmp", [] { return withHeader(4, 4, 8, 1); }, kErrorUnsupported},
-        BadFile{"bmp_zero_width", "bad.bmp", [] { return withHeader(0, 4, 24); }, kErrorNotBitmap},
+                kEndsEarly, kErrorTruncated},
+        BadFile{"bmp_huge_header_no_data", "bad.bmp", [] { return withHeader(30000, 30000, 24); }, kTooLarge,
+                kErrorTooLarge},
+        BadFile{"bmp_run_length", "bad.bmp", [] { return withHeader(4, 4, 8, 1); }, kDamaged, kErrorUnsupported},
+        BadFile{"bmp_zero_width", "bad.bmp", [] { return withHeader(0, 4, 24); }, kDamaged, kErrorNotBitmap},
+        BadFile{"gif_cut_half", "a.gif", [] { return gif().left(gif().size() * 6 / 10); }, kEndsEarly},
+        BadFile{"jpeg_cut_end_marker", "a.jpg", [] { return jpg().chopped(2); }, kEndsEarly},
         // Headers claiming 30000 x 30000 pixels (0x7530), little or nothing after them.
         BadFile{"huge_jpeg_header", "huge.jpg",
                 [] {
@@ -244,14 +255,16 @@ INSTANTIATE_TEST_SUITE_P(
                     const qsizetype sof = b.indexOf("\xff\xc0");
                     return setBytes(b, {{sof + 5, 0x75}, {sof + 6, 0x30}, {sof + 7, 0x75}, {sof + 8, 0x30}})
                         .left(b.indexOf("\xff\xda") + 20);
-                }},
+                },
+                kTooLarge},
         BadFile{
             "huge_gif_header", "huge.gif",
             [] {
                 return setBytes(
                     gif().left(791),
                     {{6, 0x30}, {7, 0x75}, {8, 0x30}, {9, 0x75}, {786, 0x30}, {787, 0x75}, {788, 0x30}, {789, 0x75}});
-            }}),
+            },
+            kEndsEarly}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- JPEG writing and reading ----
