@@ -67,37 +67,38 @@ TEST_P(BadPngTest, IsRefused)
     EXPECT_EQ(whyNot, QString::fromLatin1(GetParam().reason));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, BadPngTest,
-    ::testing::Values(BadPng{"pixel_byte_flipped",
-                             [] {
-                                 QByteArray png = validPng();
-                                 png[chunkAt(png, "IDAT") + 20] =
-                                     static_cast<char>(png[chunkAt(png, "IDAT") + 20] ^ 0x5a);
-                                 return png;
-                             },
-                             "the file is damaged (a checksum does not match)"},
-                      // Pixels intact, only a checksum wrong: nothing but the
-                      // checksum tells the file was damaged.
-                      BadPng{"data_checksum_wrong",
-                             [] {
-                                 QByteArray png = validPng();
-                                 const qsizetype idat = chunkAt(png, "IDAT");
-                                 const qsizetype crc = idat + 8 + qFromBigEndian<quint32>(png.constData() + idat);
-                                 png[crc] = static_cast<char>(png[crc] ^ 0x01);
-                                 return png;
-                             },
-                             "the file is damaged (a checksum does not match)"},
-                      BadPng{"text_checksum_wrong",
-                             [] {
-                                 QByteArray png = validPng();
-                                 const QByteArray text("\0\0\0\x07tEXtA\0quill\0\0\0\0", 19);
-                                 return png.insert(chunkAt(png, "IDAT"), text);
-                             },
-                             "the file is damaged (a checksum does not match)"},
-                      BadPng{"huge_claimed_size", [] { return resizedHeader(validPng(), 40000, 40000); },
-                             "the picture is too large to open"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, BadPngTest,
+                         ::testing::Values(BadPng{"pixel_byte_flipped",
+                                                  [] {
+                                                      QByteArray png = validPng();
+                                                      png[chunkAt(png, "IDAT") + 20] =
+                                                          static_cast<char>(png[chunkAt(png, "IDAT") + 20] ^ 0x5a);
+                                                      return png;
+                                                  },
+                                                  "the file is damaged (a checksum does not match)"},
+                                           // Pixels intact, only a checksum wrong: nothing but the
+                                           // checksum tells the file was damaged.
+                                           BadPng{"data_checksum_wrong",
+                                                  [] {
+                                                      QByteArray png = validPng();
+                                                      const qsizetype idat = chunkAt(png, "IDAT");
+                                                      const qsizetype crc =
+                                                          idat + 8 + qFromBigEndian<quint32>(png.constData() + idat);
+                                                      png[crc] = static_cast<char>(png[crc] ^ 0x01);
+                                                      return png;
+                                                  },
+                                                  "the file is damaged (a checksum does not match)"},
+                                           BadPng{"text_checksum_wrong",
+                                                  [] {
+                                                      QByteArray png = validPng();
+                                                      const QByteArray text("\0\0\0\x07tEXtA\0quill\0\0\0\0", 19);
+                                                      return png.insert(chunkAt(png, "IDAT"), text);
+                                                  },
+                                                  "the file is damaged (a checksum does not match)"},
+                                           BadPng{"huge_claimed_size",
+                                                  [] { return resizedHeader(validPng(), 40000, 40000); },
+                                                  "the picture is too large to open"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TempDirTest, AWholePngFromAnotherWriterOpens)
 {
