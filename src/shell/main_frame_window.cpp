@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
@@ -140,6 +141,14 @@ MainFrame::~MainFrame()
     session_.document.picture().removeChangeListener(changesListener_);
     session_.onReport = nullptr;
     delete capture_.data();
+}
+
+void MainFrame::closeEvent(QCloseEvent *event)
+{
+    if (mayQuit(session_))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainFrame::giveKeysToCanvas()

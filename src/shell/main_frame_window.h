@@ -73,6 +73,10 @@ public:
     QLabel *seamScoreLabel() const { return seamScore_; }
     QLabel *repeatScoreLabel() const { return repeatScore_; }
 
+protected:
+    // The close box asks what Quit asks: unsaved changes are never lost by it.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildToolbar();
     void registerCommand(const QString &key, std::function<void()> command);

@@ -70,5 +70,17 @@ INSTANTIATE_TEST_SUITE_P(Answers, QuitTest,
                                            QuitCase{"SaveDialogCancelled", true, {kAnswerYes}, nullptr, false, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(WindowTest, TheCloseBoxAsksWhatQuitAsks)
+{
+    press(0, {2, 2});
+    host.messageAnswers.push_back(kAnswerCancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Save changes to Untitled?"));
+    host.messageAnswers.push_back(kAnswerNo);
+    EXPECT_TRUE(frame->close());
+}
+
 } // namespace
 } // namespace quill
