@@ -21,7 +21,7 @@ void BM_SeamScore(benchmark::State &state)
 {
     const QImage image = quill::bench::noiseImage(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(quill::seamScore(image));
+        benchmark::DoNotOptimize(quill::seamScore(image, quill::Lattice::Grid));
 }
 BENCHMARK(BM_SeamScore)->Arg(1024)->Unit(benchmark::kMicrosecond);
 
@@ -80,7 +80,7 @@ void BM_SeamScoreAfterStroke(benchmark::State &state)
         rig.canvas.mouseMove(event);
     for (auto _ : state) {
         rig.canvas.mouseMove(rig.path[static_cast<std::size_t>(state.iterations()) % rig.path.size()]);
-        benchmark::DoNotOptimize(quill::seamScore(rig.session.document.picture().Image()));
+        benchmark::DoNotOptimize(quill::seamScore(rig.session.document.picture().Image(), quill::Lattice::Grid));
     }
 }
 BENCHMARK(BM_SeamScoreAfterStroke)->Arg(1024)->Unit(benchmark::kMicrosecond);
@@ -90,7 +90,7 @@ void BM_MakeSeamless(benchmark::State &state)
     const QImage image = quill::bench::noiseImage(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         QImage copy = image.copy();
-        quill::makeSeamless(copy);
+        quill::makeSeamless(copy, quill::Lattice::Grid);
         benchmark::DoNotOptimize(copy.constBits());
     }
 }
@@ -122,7 +122,7 @@ void BM_OffsetByHalf(benchmark::State &state)
     const QImage image = quill::bench::noiseImage(size);
     QImage out(image.size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        quill::rollInto(image, size / 2, size / 2, out);
+        quill::rollOnLattice(image, size / 2, size / 2, out, quill::Lattice::Grid);
         benchmark::ClobberMemory();
     }
 }

@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmar"));
+    // Where QSettings keeps the window layout and the lattice.
+    QApplication::setOrganizationName(QStringLiteral("Quillmar"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMAR_VERSION));
 
     quill::QtHost host;

@@ -113,9 +113,12 @@ public:
             else if (arg == QLatin1String("--seam-score"))
                 printSeamScore();
             else if (arg == QLatin1String("--repetition-score"))
-                out_ << repeatLabel(repetitionScore(session_.document.picture().Image())) << '\n';
+                out_ << repeatLabel(repetitionScore(session_.document.picture().Image(), session_.document.lattice()))
+                     << '\n';
             else if (arg == QLatin1String("--wrap"))
                 wrap(value(arg));
+            else if (arg == QLatin1String("--lattice"))
+                lattice(value(arg));
             else if (arg == QLatin1String("--offset-half"))
                 offsetByHalf(session_, seam_);
             else if (arg == QLatin1String("--make-seamless"))
@@ -141,6 +144,14 @@ private:
         if (!c)
             throw UsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
         return *c;
+    }
+
+    void lattice(const QString &text)
+    {
+        const auto lattice = latticeFromKey(text);
+        if (!lattice)
+            throw UsageError{QStringLiteral("--lattice: must be grid, brick or half-drop: %1").arg(text)};
+        session_.document.setLattice(*lattice);
     }
 
     void wrap(const QString &text)
@@ -237,12 +248,12 @@ private:
         if (static_cast<qint64>(picture.width()) * size->width() > 65535 ||
             static_cast<qint64>(picture.height()) * size->height() > 65535)
             throw UsageError{QStringLiteral("--save-tiled %1: the repeat would be too large").arg(grid)};
-        save(repeatPicture(picture, size->width(), size->height()), path);
+        save(repeatOnLattice(picture, size->width(), size->height(), session_.document.lattice()), path);
     }
 
     void printSeamScore()
     {
-        const SeamScore score = seamScore(session_.document.picture().Image());
+        const SeamScore score = seamScore(session_.document.picture().Image(), session_.document.lattice());
         out_ << QStringLiteral("S_x %1  S_y %2  S %3\n")
                     .arg(score.x, 0, 'f', 3)
                     .arg(score.y, 0, 'f', 3)
@@ -328,9 +339,12 @@ QString batchUsage()
         "  --seed N               seeds the random generator: same script and seed, same picture\n"
         "  --click NAME           presses a toolbox button by designer name or alias (repeatable)\n"
         "  --save FILE            writes the picture: .bmp, .png, .jpg/.jpeg (quality 75)\n"
-        "  --save-tiled CxR FILE  writes the picture repeated C x R times\n"
+        "  --lattice NAME         how the picture repeats: grid (the default), brick (rows shifted by\n"
+        "                         half a width) or half-drop (columns shifted by half a height); the\n"
+        "                         repeat, the seam tools and the scores after it follow it\n"
+        "  --save-tiled CxR FILE  writes the picture repeated C x R times on the lattice\n"
         "  --wrap on|off          strokes and Blur/Mosaic continue across the edges (off at start)\n"
-        "  --offset-half          shifts the picture by half its size with wrap-around; again shifts back\n"
+        "  --offset-half          shifts the picture by half its size over the lattice; again shifts back\n"
         "  --make-seamless        repairs a band on each side of both seams\n"
         "  --even-lighting        evens out bright and dark patches, keeping the mean brightness\n"
         "  --seam-score           prints how visible the seams are: S_x, S_y and S (about 1 is seamless)\n"

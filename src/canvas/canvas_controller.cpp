@@ -2,6 +2,8 @@
 
 #include "surface/numeric_rules.h"
 
+#include <cmath>
+
 namespace quill {
 
 Colour CanvasController::buttonColour(int button) const
@@ -18,8 +20,33 @@ void CanvasController::prepareLayers()
     doc.forEachLayer([](Surface &l) { l.setScaleMode(ScaleMode::Twips); });
 }
 
-void CanvasController::mouseDown(const MouseEvent &event)
+MouseEvent CanvasController::onPicture(const MouseEvent &event, bool pressed)
 {
+    const Document &doc = session.document;
+    MouseEvent mapped = event;
+    QPoint offset;
+    if (!pressed && event.Button != 0 && event.Index == pressIndex_) {
+        offset = pressOffset_;
+    } else {
+        const QPoint local(static_cast<int>(std::floor(event.X / kTwipsPerPixel)),
+                           static_cast<int>(std::floor(event.Y / kTwipsPerPixel)));
+        const QPoint shown =
+            wrapPoint(doc.lattice(), doc.picture().Image().size(), local + doc.copyOrigin(event.Index));
+        // The picture itself takes its points as they are, beyond its edges too.
+        offset = gridCell(event.Index) == QPoint(1, 1) ? QPoint() : shown - local;
+        if (pressed && event.Button != 0) {
+            pressIndex_ = event.Index;
+            pressOffset_ = offset;
+        }
+    }
+    mapped.X += offset.x() * kTwipsPerPixel;
+    mapped.Y += offset.y() * kTwipsPerPixel;
+    return mapped;
+}
+
+void CanvasController::mouseDown(const MouseEvent &original)
+{
+    const MouseEvent event = onPicture(original, true);
     AppState &s = session.state;
     if (s.SkipCanvasMouse == 0) {
         session.TakeUndoSnapshot();
@@ -37,8 +64,9 @@ void CanvasController::mouseDown(const MouseEvent &event)
     session.stateChanged();
 }
 
-void CanvasController::mouseMove(const MouseEvent &event)
+void CanvasController::mouseMove(const MouseEvent &original)
 {
+    const MouseEvent event = onPicture(original, false);
     AppState &s = session.state;
     if (s.SkipCanvasMouse == 0) {
         prepareLayers();

@@ -81,6 +81,14 @@ public:
 
 private:
     void prepareLayers();
+    // The event moved onto the picture: a copy shows the picture where the
+    // lattice puts it, so a press there lands on the point it shows. A drag
+    // keeps its press's offset, so a stroke stays continuous past the copy's
+    // edges (and wraps, or leaves the picture, like a stroke from the centre).
+    MouseEvent onPicture(const MouseEvent &event, bool pressed);
+
+    int pressIndex_ = -1;
+    QPoint pressOffset_; // pixels added to the press tile's points
 };
 
 } // namespace quill

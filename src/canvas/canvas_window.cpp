@@ -124,6 +124,7 @@ void CanvasWindow::layOutTiles()
     for (int i = 0; i < kLayerCount; ++i) {
         PictureBox *tile = tiles_[static_cast<std::size_t>(i)];
         tile->setScale(zoom_);
+        tile->setOrigin(session_.document.copyOrigin(i));
         const QPoint at = gridCell(i);
         tile->move(at.x() * cell.width(), at.y() * cell.height());
         tile->fitToSurface();

@@ -30,7 +30,8 @@ public:
     PictureBox *tile(int index) { return tiles_[static_cast<std::size_t>(index)]; }
     QTimer &flashTimer() { return flashTimer_; }
 
-    // Places the nine tiles edge to edge, the picture in the centre, and fits the window.
+    // Places the nine tiles edge to edge, the picture in the centre, each copy
+    // showing the picture where the document's lattice puts it, and fits the window.
     void layOutTiles();
     // Client size the grid needs at 1x, pixels.
     QSize gridSize() const;

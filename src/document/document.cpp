@@ -82,6 +82,22 @@ QImage Document::takeScratchRaster()
     return QImage(size, QImage::Format_RGB32);
 }
 
+void Document::setLattice(Lattice lattice)
+{
+    if (lattice == this->lattice())
+        return;
+    for (auto &l : layers_)
+        l.setLattice(lattice);
+    layoutChanged.notify();
+}
+
+QPoint Document::copyOrigin(int index) const
+{
+    const QSize size = layers_[0].Image().size();
+    const QPoint cell = gridCell(index) - QPoint(1, 1);
+    return wrapPoint(lattice(), size, QPoint(cell.x() * size.width(), cell.y() * size.height()));
+}
+
 void Document::layOutGrid(double widthTwips, double heightTwips)
 {
     for (int i = 0; i < kLayerCount; ++i) {

@@ -52,6 +52,14 @@ public:
             l.setWrapEdges(on);
     }
 
+    // The lattice the picture repeats on, on all nine layers: it decides where
+    // wrapped strokes come back and where the copies around the picture sit.
+    Lattice lattice() const { return layers_[0].lattice(); }
+    void setLattice(Lattice lattice);
+    // The picture pixel shown at the top-left corner of a layer's tile: a copy
+    // on a shifted row or column shows the picture rolled by that much.
+    QPoint copyOrigin(int index) const;
+
     // Sets the same property on all nine layers (the tool buttons and dispatchers do this).
     template <typename F> void forEachLayer(F &&f)
     {

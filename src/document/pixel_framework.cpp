@@ -145,28 +145,25 @@ void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value)
     }
 }
 
-void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value)
+void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value, Lattice lattice)
 {
     const int w = image.width(), h = image.height();
     if (w == 0 || h == 0)
         return;
     const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     QRgb *const bits = reinterpret_cast<QRgb *>(image.bits());
-    auto wrapped = [](int v, int n) { return ((v % n) + n) % n; };
     const int rows = static_cast<int>(dot.spans.size());
     for (int i = 0; i < rows; ++i) {
-        QRgb *line = bits + wrapped(y + dot.top + i, h) * stride;
         const auto &span = dot.spans[static_cast<std::size_t>(i)];
-        const int length = span.second - span.first + 1;
-        if (length >= w) {
-            std::fill(line, line + w, value);
-            continue;
+        // Runs up to the right edge, each going on where the lattice brings the next point.
+        const int length = std::min(span.second - span.first + 1, 3 * w);
+        for (int done = 0; done < length;) {
+            const QPoint p = wrapPoint(lattice, image.size(), QPoint(x + span.first + done, y + dot.top + i));
+            const int run = std::min(length - done, w - p.x());
+            QRgb *line = bits + p.y() * stride + p.x();
+            std::fill(line, line + run, value);
+            done += run;
         }
-        // At most two runs: up to the right edge, then on from the left edge.
-        const int start = wrapped(x + span.first, w);
-        const int firstRun = std::min(length, w - start);
-        std::fill(line + start, line + start + firstRun, value);
-        std::fill(line, line + (length - firstRun), value);
     }
 }
 

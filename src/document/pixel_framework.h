@@ -67,8 +67,9 @@ struct DotShape {
 const DotShape &penDot(int width);
 // Paints a dot at (x, y), clipped to the picture.
 void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value);
-// The same with wrap at the edges: what falls beyond an edge lands at the opposite one.
-void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value);
+// The same with wrap at the edges: what falls beyond an edge lands where the
+// lattice brings that point back (the opposite edge, shifted on brick and half-drop).
+void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value, Lattice lattice);
 
 // Channels of a stored pixel (0xffRRGGBB) and back.
 constexpr int redOfPixel(QRgb p) { return static_cast<int>((p >> 16) & 255); }

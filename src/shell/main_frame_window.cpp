@@ -20,11 +20,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -129,6 +132,7 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     registerPictureCommands();
     buildSeamScore();
     registerSeamCommands();
+    buildLatticeList();
 
     load();
     showSeamScore();
@@ -197,7 +201,7 @@ void MainFrame::registerPictureCommands()
     // Each View shows the picture as it is now, so an open one gives way.
     registerCommand(QStringLiteral("k"), [this] {
         qDeleteAll(findChildren<ViewWindow *>());
-        (new ViewWindow(session_.document.picture().Image(), session_.host, this))->show();
+        (new ViewWindow(session_.document.picture().Image(), session_.document.lattice(), session_.host, this))->show();
     });
     registerCommand(QStringLiteral("d"), [this] {
         if (!raiseOpenWindow<AboutWindow>(this))
@@ -332,6 +336,7 @@ void MainFrame::registerSeamCommands()
 }
 
 namespace {
+const QString kLatticeSetting = QStringLiteral("canvas/lattice");
 
 // Green, amber or red for the first, second or third band of a score.
 void showGraded(QLabel *label, const QString &text, int band)
@@ -345,12 +350,42 @@ void showGraded(QLabel *label, const QString &text, int band)
 
 } // namespace
 
+void MainFrame::buildLatticeList()
+{
+    latticeList_ = new QComboBox(toolbar_);
+    latticeList_->setObjectName(QStringLiteral("Lattice"));
+    latticeList_->setToolTip(QStringLiteral("How the picture repeats: Grid, Brick (each row shifted by half a "
+                                            "width) or Half-drop (each column shifted by half a height)"));
+    for (const Lattice l : kLattices)
+        latticeList_->addItem(latticeLabel(l), latticeKey(l));
+    // Keys stay with the canvas after a pick.
+    latticeList_->setFocusPolicy(Qt::NoFocus);
+    toolbar_->addWidget(latticeList_);
+    connect(latticeList_, &QComboBox::activated, this, [this](int i) {
+        if (const auto l = latticeFromKey(latticeList_->itemData(i).toString()))
+            setLattice(*l);
+    });
+    setLattice(latticeFromKey(QSettings().value(kLatticeSetting).toString()).value_or(Lattice::Grid));
+}
+
+void MainFrame::setLattice(Lattice lattice)
+{
+    session_.document.setLattice(lattice);
+    {
+        const QSignalBlocker quiet(latticeList_);
+        latticeList_->setCurrentIndex(latticeList_->findData(latticeKey(lattice)));
+    }
+    QSettings().setValue(kLatticeSetting, latticeKey(lattice));
+    // The seams are now where other edges meet.
+    showSeamScore();
+}
+
 void MainFrame::showSeamScore()
 {
     const QImage &picture = session_.document.picture().Image();
-    const double seam = seamScore(picture).s;
+    const double seam = seamScore(picture, session_.document.lattice()).s;
     showGraded(seamScore_, seamLabel(seam), static_cast<int>(seamGrade(seam)));
-    const double repeat = repetitionScore(picture);
+    const double repeat = repetitionScore(picture, session_.document.lattice());
     showGraded(repeatScore_, repeatLabel(repeat), static_cast<int>(repeatGrade(repeat)));
 }
 

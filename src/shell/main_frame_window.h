@@ -17,6 +17,7 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -69,6 +70,10 @@ public:
     int captureDelayMs = 250;
 
     const SeamState &seamState() const { return seam_; }
+    // The toolbar's lattice list beside the seam buttons; a pick is kept in
+    // the settings and comes back at the next start.
+    QComboBox *latticeList() const { return latticeList_; }
+    void setLattice(Lattice lattice);
     // "Seam 1.03 seamless" and beside it "Repeat 0.03 even" in the status bar, green, amber or red.
     QLabel *seamScoreLabel() const { return seamScore_; }
     QLabel *repeatScoreLabel() const { return repeatScore_; }
@@ -98,6 +103,7 @@ private:
     // The "*" in the title and the status line's reports.
     void trackChanges();
     void giveKeysToCanvas();
+    void buildLatticeList();
 
     Session &session_;
     QToolBar *toolbar_ = nullptr;
@@ -114,6 +120,7 @@ private:
     SeamState seam_;
     QLabel *seamScore_ = nullptr;
     QLabel *repeatScore_ = nullptr;
+    QComboBox *latticeList_ = nullptr;
     // Rescoring waits for the event loop, so a stroke's many changes cost one score.
     QTimer seamScoreTimer_;
     int pictureListener_ = 0;

@@ -10,9 +10,9 @@
 
 namespace quill {
 
-ViewWindow::ViewWindow(const QImage &picture, Host &host, QWidget *parent)
-    : QWidget(parent, Qt::Window), host_(host), picture_(picture.convertToFormat(QImage::Format_RGB32)),
-      tile_(QPixmap::fromImage(picture_))
+ViewWindow::ViewWindow(const QImage &picture, Lattice lattice, Host &host, QWidget *parent)
+    : QWidget(parent, Qt::Window), host_(host), lattice_(lattice),
+      picture_(picture.convertToFormat(QImage::Format_RGB32)), tile_(QPixmap::fromImage(picture_))
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("View picture"));
@@ -41,7 +41,7 @@ ViewWindow::ViewWindow(const QImage &picture, Host &host, QWidget *parent)
     addAction(saveView_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The marks and outlines are a help on screen only: the file holds the clean repeat.
-    connect(saveView_, &QAction::triggered, this, [this] { saveView(host_, picture_, kCopies); });
+    connect(saveView_, &QAction::triggered, this, [this] { saveView(host_, picture_, kCopies, lattice_); });
 
     // As large as the mosaic, within most of the screen; the rest is clipped.
     QSize size = mosaicRect().size();
@@ -54,9 +54,9 @@ QRect ViewWindow::mosaicRect() const { return QRect(0, 0, tile_.width() * kCopie
 
 QImage ViewWindow::shownTile() const
 {
-    QImage shown = showSeams_->isChecked() ? markSeams(picture_) : picture_;
+    QImage shown = showSeams_->isChecked() ? markSeams(picture_, lattice_) : picture_;
     if (showPatches_->isChecked())
-        markPatches(picture_, shown);
+        markPatches(picture_, shown, lattice_);
     return shown;
 }
 
@@ -65,8 +65,22 @@ void ViewWindow::paintEvent(QPaintEvent *event)
     QPainter p(this);
     const QRect mosaic = mosaicRect();
     const QRect dirty = event->rect();
-    // One brush repeats the raster; the texture starts at the window's corner.
-    p.fillRect(dirty.intersected(mosaic), QBrush(tile_));
+    // Each copy shows the raster from where the lattice puts its corner, so
+    // shifted rows and columns are a few blits each, whatever the tile's size.
+    const QSize size = tile_.size();
+    for (int row = 0; row < kCopies; ++row)
+        for (int column = 0; column < kCopies; ++column) {
+            const QRect box(QPoint(column * size.width(), row * size.height()), size);
+            if (!box.intersects(dirty))
+                continue;
+            p.save();
+            p.setClipRect(box.intersected(dirty));
+            const QPoint origin =
+                wrapPoint(lattice_, picture_.size(), QPoint(column * size.width(), row * size.height()));
+            for (const QPoint &at : rolledPlacements(size, origin))
+                p.drawPixmap(box.topLeft() + at, tile_);
+            p.restore();
+        }
     const QRegion outside = QRegion(dirty) - QRegion(mosaic);
     for (const QRect &r : outside)
         p.fillRect(r, palette().window());

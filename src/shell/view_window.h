@@ -1,12 +1,13 @@
-// "View picture" (Form10): the picture as it looks repeated, ten copies across
-// and ten down from the window's top-left corner, painted from one raster as a
-// texture. Opened by the toolbar with a copy of the picture at that moment;
+// "View picture" (Form10): the picture as it looks repeated on its lattice, ten
+// copies across and ten down from the window's top-left corner, each copy
+// painted from one raster. Opened by the toolbar with a copy of the picture at that moment;
 // a left click on the mosaic closes it. Its context menu shows the seam marks
 // on every tile boundary, outlines the bright and dark patches, and saves the
 // repeat, always without the marks. It never changes the document.
 #pragma once
 
 #include "surface/host.h"
+#include "surface/lattice.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -20,7 +21,7 @@ class ViewWindow : public QWidget {
 public:
     static constexpr int kCopies = 10;
 
-    ViewWindow(const QImage &picture, Host &host, QWidget *parent = nullptr);
+    ViewWindow(const QImage &picture, Lattice lattice, Host &host, QWidget *parent = nullptr);
 
     // The area the ten-by-ten copies cover, in window pixels.
     QRect mosaicRect() const;
@@ -38,6 +39,7 @@ protected:
 
 private:
     Host &host_;
+    Lattice lattice_;
     QImage picture_;
     QPixmap tile_;
     QAction *showSeams_ = nullptr;

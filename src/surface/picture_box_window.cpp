@@ -15,8 +15,7 @@ PictureBox::PictureBox(Surface &surface, int index, QWidget *parent) : QWidget(p
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true); // moves without a button drive the bands and markers
     surfaceAlive_ = surface_.lifetime();
-    listenerId_ =
-        surface_.addChangeListener([this](const QRect &r) { update(QRect(r.topLeft() * scale_, r.size() * scale_)); });
+    listenerId_ = surface_.addChangeListener([this](const QRect &r) { updatePicturePixels(r); });
     fitToSurface();
 }
 
@@ -35,6 +34,24 @@ void PictureBox::setScale(int scale)
     scale_ = scale;
     fitToSurface();
     update();
+}
+
+void PictureBox::setOrigin(QPoint origin)
+{
+    if (origin == origin_)
+        return;
+    origin_ = origin;
+    update();
+}
+
+std::vector<QPoint> PictureBox::placements() const { return rolledPlacements(surface_.Image().size(), origin_); }
+
+void PictureBox::updatePicturePixels(const QRect &pictureRect)
+{
+    for (const QPoint &at : placements()) {
+        const QRect r = pictureRect.translated(at);
+        update(QRect(r.topLeft() * scale_, r.size() * scale_));
+    }
 }
 
 void PictureBox::setDimmed(bool on)
@@ -99,33 +116,44 @@ void PictureBox::paintEvent(QPaintEvent *event)
     const QRect r = event->rect();
     if (!QRect(QPoint(0, 0), surface_.Image().size() * scale_).contains(r))
         p.fillRect(r, palette().window());
+    for (const QPoint &at : placements())
+        paintPlacement(p, r, at);
+    if (!paintOverlay)
+        return;
     if (scale_ == 1) {
-        p.drawImage(r.topLeft(), surface_.Image(), r);
-        if (dimmed_)
-            p.fillRect(r, kDimWash);
-        if (paintOverlay)
-            paintOverlay(p);
+        paintOverlay(p);
         return;
     }
-    // Whole picture pixels covering the exposed area, blown up without smoothing
-    // (the raster engine scales while it blits: no magnified copy is made).
     const QRect source =
         QRect(QPoint(r.left() / scale_, r.top() / scale_), QPoint(r.right() / scale_, r.bottom() / scale_));
-    const QRect target(source.topLeft() * scale_, source.size() * scale_);
-    p.drawImage(target, surface_.Image(), source.intersected(surface_.Image().rect()));
+    if (source.isEmpty())
+        return;
+    // Overlays are drawn at picture resolution and magnified like the picture,
+    // so a band covers the same picture pixels at every scale.
+    QImage layer(source.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter lp(&layer);
+    lp.translate(-source.topLeft());
+    paintOverlay(lp);
+    lp.end();
+    p.drawImage(QRect(source.topLeft() * scale_, source.size() * scale_), layer);
+}
+
+void PictureBox::paintPlacement(QPainter &p, const QRect &exposed, QPoint placement)
+{
+    const QRect box(QPoint(), surface_.Image().size());
+    // Whole picture pixels covering the exposed area, blown up without smoothing
+    // (the raster engine scales while it blits: no magnified copy is made).
+    const QRect wanted = QRect(QPoint(exposed.left() / scale_, exposed.top() / scale_),
+                               QPoint(exposed.right() / scale_, exposed.bottom() / scale_))
+                             .intersected(box)
+                             .intersected(box.translated(placement));
+    if (wanted.isEmpty())
+        return;
+    const QRect target(wanted.topLeft() * scale_, wanted.size() * scale_);
+    p.drawImage(target, surface_.Image(), wanted.translated(-placement));
     if (dimmed_)
         p.fillRect(target, kDimWash);
-    if (paintOverlay && !source.isEmpty()) {
-        // Overlays are drawn at picture resolution and magnified like the picture,
-        // so a band covers the same picture pixels at every scale.
-        QImage layer(source.size(), QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
-        QPainter lp(&layer);
-        lp.translate(-source.topLeft());
-        paintOverlay(lp);
-        lp.end();
-        p.drawImage(target, layer);
-    }
 }
 
 void PictureBox::report(const MouseHandler &handler, int button, const QMouseEvent *event)

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace quill {
 
@@ -36,6 +37,10 @@ public:
     // pixel); events still arrive in picture units.
     void setScale(int scale);
     int scale() const { return scale_; }
+    // The picture pixel shown at the top-left corner: the picture rolled with
+    // wrap-around, as a copy on a shifted row or column of the repeat shows it.
+    void setOrigin(QPoint origin);
+    QPoint origin() const { return origin_; }
     // Shows the picture blended halfway to grey; a look only, the surface keeps its pixels.
     void setDimmed(bool on);
     bool dimmed() const { return dimmed_; }
@@ -54,6 +59,11 @@ protected:
 
 private:
     void report(const MouseHandler &handler, int button, const QMouseEvent *event);
+    // Where the picture's pixels land in the box: up to four placements of the
+    // raster (one when nothing is rolled), in picture pixels.
+    std::vector<QPoint> placements() const;
+    void updatePicturePixels(const QRect &pictureRect);
+    void paintPlacement(QPainter &p, const QRect &exposed, QPoint placement);
 
     Surface &surface_;
     int index_;
@@ -61,6 +71,7 @@ private:
     std::weak_ptr<const bool> surfaceAlive_;
     int scale_ = 1;
     bool dimmed_ = false;
+    QPoint origin_;
 };
 
 } // namespace quill

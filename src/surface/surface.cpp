@@ -171,9 +171,10 @@ Colour Surface::Point(double x, double y) const
     int px = toPixelX(x);
     int py = toPixelY(y);
     if (wrapEdges_ && std::abs(px) < 1000000000 && std::abs(py) < 1000000000) {
-        // Reads beyond an edge come from the opposite edge.
-        px = ((px % image_.width()) + image_.width()) % image_.width();
-        py = ((py % image_.height()) + image_.height()) % image_.height();
+        // Reads beyond an edge come from where the lattice puts that point.
+        const QPoint p = wrapPoint(lattice_, image_.size(), QPoint(px, py));
+        px = p.x();
+        py = p.y();
     }
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
         return kInvalidColour;
@@ -231,10 +232,16 @@ std::vector<QPoint> Surface::wrapOffsets(const QRect &bounds) const
     if (bounds.width() > 3 * w || bounds.height() > 3 * h)
         return offsets;
     offsets.clear();
-    for (int oy : {0, -h, h})
-        for (int ox : {0, -w, w})
-            if (!clipped(bounds.translated(ox, oy)).isEmpty())
-                offsets.emplace_back(ox, oy);
+    // Copies sit at whole steps of the lattice; two steps each way reach every
+    // copy that a box near the picture can overlap, shifted rows included.
+    const QPoint right = copyStep(lattice_, image_.size(), true);
+    const QPoint down = copyStep(lattice_, image_.size(), false);
+    for (int j : {0, -1, 1, -2, 2})
+        for (int i : {0, -1, 1, -2, 2}) {
+            const QPoint o = -(right * i + down * j);
+            if (!clipped(bounds.translated(o)).isEmpty())
+                offsets.push_back(o);
+        }
     return offsets;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "surface/colour.h"
+#include "surface/lattice.h"
 
 #include <QFont>
 #include <QImage>
@@ -106,6 +107,9 @@ public:
     // edge, and reads beyond an edge come from the opposite edge.
     bool wrapEdges() const { return wrapEdges_; }
     void setWrapEdges(bool on) { wrapEdges_ = on; }
+    // Which edge points meet when wrapping: the lattice the picture repeats on.
+    Lattice lattice() const { return lattice_; }
+    void setLattice(Lattice lattice) { lattice_ = lattice; }
 
     // Content. Image is the persistent drawing. Assigning a Picture replaces it:
     // the picture at the top left over BackColor, cropped to the surface.
@@ -170,6 +174,7 @@ private:
     ScaleMode scaleMode_ = ScaleMode::Twips;
     int drawWidth_ = 1;
     bool wrapEdges_ = false;
+    Lattice lattice_ = Lattice::Grid;
     QFont font_;
     double fontSize_ = 8.25;
     // The painter open between beginBatch and endBatch paints this surface's

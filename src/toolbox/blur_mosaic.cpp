@@ -28,12 +28,11 @@ inline QRgb blurPixel(QRgb c, QRgb l, QRgb r, QRgb u, QRgb d)
 }
 
 // One row of the blur; `up` and `down` are rows of black beyond the picture
-// (or the opposite edge's rows when wrapping). Beyond the ends of the row is
-// black, or the other end of the row when wrapping.
-void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int width, bool wrap)
+// (or the rows the lattice puts there when wrapping), and `beforeFirst` and
+// `afterLast` the pixels beyond the ends of the row.
+void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int width, QRgb beforeFirst, QRgb afterLast)
 {
     const int last = width - 1;
-    const QRgb beforeFirst = wrap ? in[last] : 0, afterLast = wrap ? in[0] : 0;
     if (width == 1) {
         out[0] = blurPixel(in[0], beforeFirst, afterLast, up[0], down[0]);
         return;
@@ -108,6 +107,48 @@ void paintGridDots(const QImage &source, QImage &result, const DotShape &dot, in
     }
 }
 
+// Where the blur reads beyond the picture: black, or with wrapping what the
+// lattice shows there. Rows above and below the picture are whole rows (rolled
+// on brick), so the row loop stays one pass over three rows.
+class BlurNeighbours {
+public:
+    BlurNeighbours(const QImage &source, bool wrap, Lattice lattice)
+        : source_(source), wrap_(wrap), lattice_(lattice), black_(static_cast<std::size_t>(source.width()), 0u)
+    {
+        if (!wrap_ || source.isNull())
+            return;
+        const int w = source.width(), h = source.height();
+        above_.resize(static_cast<std::size_t>(w));
+        below_.resize(static_cast<std::size_t>(w));
+        for (int x = 0; x < w; ++x) {
+            above_[static_cast<std::size_t>(x)] = pixel(x, -1);
+            below_[static_cast<std::size_t>(x)] = pixel(x, h);
+        }
+    }
+
+    const QRgb *row(int y) const
+    {
+        if (y >= 0 && y < source_.height())
+            return reinterpret_cast<const QRgb *>(source_.constScanLine(y));
+        if (!wrap_)
+            return black_.data();
+        return y < 0 ? above_.data() : below_.data();
+    }
+    QRgb pixel(int x, int y) const
+    {
+        if (!wrap_ && (x < 0 || y < 0 || x >= source_.width() || y >= source_.height()))
+            return 0;
+        const QPoint p = wrapPoint(lattice_, source_.size(), QPoint(x, y));
+        return reinterpret_cast<const QRgb *>(source_.constScanLine(p.y()))[p.x()];
+    }
+
+private:
+    const QImage &source_;
+    bool wrap_;
+    Lattice lattice_;
+    std::vector<QRgb> black_, above_, below_;
+};
+
 } // namespace
 
 void blurImage(Session &session)
@@ -121,19 +162,14 @@ void blurImage(Session &session)
     work.setScaleMode(ScaleMode::Pixels);
     const QImage &source = picture.Image();
     const int width = source.width(), height = source.height();
-    const bool wrap = picture.wrapEdges();
-    const std::vector<QRgb> black(static_cast<std::size_t>(width), 0u);
-    auto row = [&](int y) {
-        if (wrap)
-            y = (y + height) % height;
-        return y < 0 || y >= height ? black.data() : reinterpret_cast<const QRgb *>(source.constScanLine(y));
-    };
+    const BlurNeighbours around(source, picture.wrapEdges(), picture.lattice());
     const int pen = work.DrawWidth();
     if (pen == 1) {
         // Every output reads only the unchanged picture, so rows go in memory order.
         QImage result = resultRaster(doc);
         for (int y = 0; y < height; ++y)
-            blurRow(row(y), row(y - 1), row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)), width, wrap);
+            blurRow(around.row(y), around.row(y - 1), around.row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)),
+                    width, around.pixel(-1, y), around.pixel(width, y));
         storeResult(session, result, OperationLayers::TwoLayer);
         return;
     }
@@ -143,16 +179,16 @@ void blurImage(Session &session)
     std::vector<QRgb> column(static_cast<std::size_t>(height));
     const DotShape &dot = penDot(pen);
     for (int x = 0; x < width; ++x) {
-        const int left = x > 0 ? x - 1 : (wrap ? width - 1 : -1);
-        const int right = x + 1 < width ? x + 1 : (wrap ? 0 : -1);
         for (int y = 0; y < height; ++y) {
-            const QRgb *in = row(y);
+            const QRgb *in = around.row(y);
+            const QRgb left = x > 0 ? in[x - 1] : around.pixel(x - 1, y);
+            const QRgb right = x + 1 < width ? in[x + 1] : around.pixel(x + 1, y);
             column[static_cast<std::size_t>(y)] =
-                blurPixel(in[x], left >= 0 ? in[left] : 0u, right >= 0 ? in[right] : 0u, row(y - 1)[x], row(y + 1)[x]);
+                blurPixel(in[x], left, right, around.row(y - 1)[x], around.row(y + 1)[x]);
         }
         for (int y = 0; y < height; ++y) {
-            if (wrap)
-                paintDotWrapped(result, x, y, dot, column[static_cast<std::size_t>(y)]);
+            if (picture.wrapEdges())
+                paintDotWrapped(result, x, y, dot, column[static_cast<std::size_t>(y)], picture.lattice());
             else
                 paintDot(result, x, y, dot, column[static_cast<std::size_t>(y)]);
         }
@@ -177,12 +213,12 @@ void mosaicImage(Session &session)
     const int lastI = static_cast<int>(std::min<std::int64_t>(columns, (width - 1) / 3));
     if (lastJ >= 0 && lastI >= 0) {
         if (picture.wrapEdges()) {
-            // Dots across an edge continue at the opposite edge, over the dots
-            // already there, in drawing order.
+            // Dots across an edge continue where the lattice brings them back,
+            // over the dots already there, in drawing order.
             for (int j = 0; j <= lastJ; ++j) {
                 const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
                 for (int i = 0; i <= lastI; ++i)
-                    paintDotWrapped(result, 3 * i, 3 * j, dot, grid[3 * i]);
+                    paintDotWrapped(result, 3 * i, 3 * j, dot, grid[3 * i], picture.lattice());
             }
         } else {
             paintGridDots(source, result, dot, lastI, lastJ);

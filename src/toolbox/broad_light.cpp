@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 
 namespace quill {
 
@@ -30,7 +29,7 @@ std::array<int, 3> boxRadii(double sigma)
 
 // One box mean of radius r along rows or columns; whatever lies beyond an
 // edge is taken from where the repeat puts it.
-void boxPass(const std::vector<float> &in, std::vector<float> &out, QSize size, int r, bool alongRows,
+void boxPass(const std::vector<float> &in, std::vector<float> &out, QSize size, Lattice lattice, int r, bool alongRows,
              std::vector<double> &sums)
 {
     const int w = size.width(), h = size.height();
@@ -43,7 +42,7 @@ void boxPass(const std::vector<float> &in, std::vector<float> &out, QSize size, 
             const int a = i - r;
             QPoint p = alongRows ? QPoint(a, line) : QPoint(line, a);
             if (a < 0 || a >= extent)
-                p = wrappedPixel(size, p.x(), p.y());
+                p = wrapPoint(lattice, size, p);
             sums[static_cast<std::size_t>(i + 1)] =
                 sums[static_cast<std::size_t>(i)] + in[static_cast<std::size_t>(p.y()) * w + p.x()];
         }
@@ -92,15 +91,15 @@ std::vector<float> lumaOf(const QImage &picture)
 
 namespace {
 
-std::vector<float> gaussian(const std::vector<float> &field, QSize size, double sigma)
+std::vector<float> gaussian(const std::vector<float> &field, QSize size, Lattice lattice, double sigma)
 {
     std::vector<float> a = field, b(field.size());
     if (field.empty())
         return a;
     std::vector<double> sums;
     for (int r : boxRadii(sigma)) {
-        boxPass(a, b, size, r, true, sums);
-        boxPass(b, a, size, r, false, sums);
+        boxPass(a, b, size, lattice, r, true, sums);
+        boxPass(b, a, size, lattice, r, false, sums);
     }
     return a;
 }
@@ -115,17 +114,18 @@ struct CoarseLight {
     std::vector<float> light;
     QSize size;
     int block = 1;
+    Lattice lattice = Lattice::Grid; // the blocks' own: the shift in blocks, rounded down
 };
 
 // Block means, blurred with the sigma left after the blocks and the
 // bilinear read back (a quarter of a block squared between them).
-CoarseLight coarseLight(const std::vector<float> &field, QSize size)
+CoarseLight coarseLight(const std::vector<float> &field, QSize size, Lattice lattice)
 {
     const int w = size.width(), h = size.height();
     const double sigma = std::max(w, h) / 8.0;
     const int f = std::max(1, std::max(w, h) / kCoarseSide);
     if (f == 1)
-        return {gaussian(field, size, sigma), size, 1};
+        return {gaussian(field, size, lattice, sigma), size, 1, lattice};
     const QSize coarse((w + f - 1) / f, (h + f - 1) / f);
     const auto cw = static_cast<std::size_t>(coarse.width());
     std::vector<float> blocks(cw * static_cast<std::size_t>(coarse.height()), 0.0f);
@@ -142,24 +142,28 @@ CoarseLight coarseLight(const std::vector<float> &field, QSize size)
     for (std::size_t i = 0; i < blocks.size(); ++i)
         blocks[i] /= counts[i];
     const double left = sigma / f;
-    return {gaussian(blocks, coarse, std::sqrt(std::max(0.25, left * left - 0.25))), coarse, f};
+    return {gaussian(blocks, coarse, lattice, std::sqrt(std::max(0.25, left * left - 0.25))), coarse, f, lattice};
 }
 
 // One axis of the bilinear read back: the two coarse cells each pixel lies
-// between (across the edge where the repeat puts them) and the weight of the second.
+// between (wrapped along this axis alone), the weight of the second, and
+// whether the pair reaches over an edge (`cell` is the first one unwrapped).
 struct Taps {
-    std::vector<int> first, second;
+    std::vector<int> first, second, cell;
     std::vector<float> weight;
+    std::vector<bool> crosses;
 };
-Taps taps(int extent, int block, const std::function<int(int)> &wrap)
+Taps taps(int extent, int block, int cells)
 {
     Taps t;
     for (int i = 0; i < extent; ++i) {
         const double u = (i + 0.5) / block - 0.5;
         const int c = static_cast<int>(std::floor(u));
-        t.first.push_back(wrap(c));
-        t.second.push_back(wrap(c + 1));
+        t.first.push_back((c % cells + cells) % cells);
+        t.second.push_back(((c + 1) % cells + cells) % cells);
+        t.cell.push_back(c);
         t.weight.push_back(static_cast<float>(u - c));
+        t.crosses.push_back(c < 0 || c + 1 >= cells);
     }
     return t;
 }
@@ -169,8 +173,15 @@ std::vector<float> fullLight(CoarseLight coarse, QSize size)
     if (coarse.block == 1)
         return std::move(coarse.light);
     const int w = size.width(), h = size.height(), cw = coarse.size.width();
-    const Taps across = taps(w, coarse.block, [&](int c) { return wrappedPixel(coarse.size, c, 0).x(); });
-    const Taps down = taps(h, coarse.block, [&](int c) { return wrappedPixel(coarse.size, 0, c).y(); });
+    const Taps across = taps(w, coarse.block, cw);
+    const Taps down = taps(h, coarse.block, coarse.size.height());
+    // Where a pair of cells reaches over an edge of a shifted lattice, the cells
+    // beyond are found through the lattice; everywhere else the plain taps hold.
+    const bool shifted = coarse.lattice != Lattice::Grid;
+    const auto cellAt = [&](int cx, int cy) {
+        const QPoint p = wrapPoint(coarse.lattice, coarse.size, QPoint(cx, cy));
+        return coarse.light[static_cast<std::size_t>(p.y()) * cw + p.x()];
+    };
     std::vector<float> out(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
         const float *top = &coarse.light[static_cast<std::size_t>(down.first[static_cast<std::size_t>(y)]) * cw];
@@ -179,6 +190,14 @@ std::vector<float> fullLight(CoarseLight coarse, QSize size)
         float *row = &out[static_cast<std::size_t>(y) * w];
         for (int x = 0; x < w; ++x) {
             const auto i = static_cast<std::size_t>(x);
+            if (shifted && (across.crosses[i] || down.crosses[static_cast<std::size_t>(y)])) {
+                const int cx = across.cell[i], cy = down.cell[static_cast<std::size_t>(y)];
+                const float tx = across.weight[i];
+                const float upper = cellAt(cx, cy) + (cellAt(cx + 1, cy) - cellAt(cx, cy)) * tx;
+                const float lower = cellAt(cx, cy + 1) + (cellAt(cx + 1, cy + 1) - cellAt(cx, cy + 1)) * tx;
+                row[x] = upper + (lower - upper) * ty;
+                continue;
+            }
             const float upper =
                 top[across.first[i]] + (top[across.second[i]] - top[across.first[i]]) * across.weight[i];
             const float lower =
@@ -195,13 +214,13 @@ struct Measured {
     CoarseLight coarse;
 };
 
-Measured measure(const QImage &picture)
+Measured measure(const QImage &picture, Lattice lattice)
 {
     Measured m;
     const std::vector<float> luma = lumaOf(picture);
     if (luma.empty())
         return m;
-    m.coarse = coarseLight(luma, picture.size());
+    m.coarse = coarseLight(luma, picture.size(), lattice);
     m.rep.mean = meanOf(luma);
     const double spread = stdOf(luma, m.rep.mean);
     m.rep.spread = stdOf(m.coarse.light, meanOf(m.coarse.light));
@@ -211,12 +230,12 @@ Measured measure(const QImage &picture)
 
 } // namespace
 
-std::vector<float> broadLight(const std::vector<float> &field, QSize size)
+std::vector<float> broadLight(const std::vector<float> &field, QSize size, Lattice lattice)
 {
-    return fullLight(coarseLight(field, size), size);
+    return fullLight(coarseLight(field, size, lattice), size);
 }
 
-Repetition repetition(const QImage &picture) { return measure(picture).rep; }
+Repetition repetition(const QImage &picture, Lattice lattice) { return measure(picture, lattice).rep; }
 
 RepeatGrade repeatGrade(double score)
 {
@@ -233,9 +252,9 @@ QString repeatLabel(double score)
         .arg(QLatin1String(words[static_cast<int>(repeatGrade(score))]));
 }
 
-std::vector<bool> patchMask(const QImage &picture)
+std::vector<bool> patchMask(const QImage &picture, Lattice lattice)
 {
-    Measured m = measure(picture);
+    Measured m = measure(picture, lattice);
     if (repeatGrade(m.rep.score) == RepeatGrade::Even)
         return {};
     const std::vector<float> light = fullLight(std::move(m.coarse), picture.size());
@@ -245,7 +264,7 @@ std::vector<bool> patchMask(const QImage &picture)
     return mask;
 }
 
-void evenOutLighting(QImage &picture)
+void evenOutLighting(QImage &picture, Lattice lattice)
 {
     if (picture.isNull())
         return;
@@ -258,7 +277,7 @@ void evenOutLighting(QImage &picture)
     constexpr int kRounds = 4;
     constexpr double kFlat = 0.03;
     for (int round = 0; round < kRounds; ++round) {
-        Measured m = measure(picture);
+        Measured m = measure(picture, lattice);
         if (m.rep.score < kFlat)
             break;
         const std::vector<float> light = fullLight(std::move(m.coarse), picture.size());

@@ -17,7 +17,7 @@ void offsetByHalf(Session &session, SeamState &seam)
     const int dx = doc.pixelWidth() / 2, dy = doc.pixelHeight() / 2;
     const int sign = seam.shiftedByHalf ? -1 : 1;
     QImage result = doc.takeScratchRaster();
-    rollInto(doc.picture().Image(), sign * dx, sign * dy, result);
+    rollOnLattice(doc.picture().Image(), sign * dx, sign * dy, result, doc.lattice());
     doc.picture().setPicture(result);
     doc.PropagateCentre();
     seam.shiftedByHalf = !seam.shiftedByHalf;
@@ -26,12 +26,12 @@ void offsetByHalf(Session &session, SeamState &seam)
 namespace {
 
 // One undo step that replaces the picture with `change` applied to a copy.
-void changePicture(Session &session, void (*change)(QImage &))
+void changePicture(Session &session, void (*change)(QImage &, Lattice))
 {
     session.TakeUndoSnapshot();
     Document &doc = session.document;
     QImage result = doc.picture().Image().copy();
-    change(result);
+    change(result, doc.lattice());
     doc.picture().setPicture(result);
     doc.PropagateCentre();
 }

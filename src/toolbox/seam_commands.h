@@ -17,7 +17,7 @@ struct SeamState {
 
 // Turns wrapping on or off for every layer.
 void setWrapAtEdges(Session &session, SeamState &seam, bool on);
-// Shifts the picture by half its size with wrap-around, or back; takes a snapshot.
+// Shifts the picture by half its size over its lattice, or back; takes a snapshot.
 void offsetByHalf(Session &session, SeamState &seam);
 // Repairs both seams of the picture; takes a snapshot.
 void makeSeamlessCommand(Session &session);

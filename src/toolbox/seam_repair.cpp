@@ -17,10 +17,11 @@ namespace {
 struct SeamSides {
     QImage &picture;
     bool acrossColumns; // the left/right seam: lines are rows
+    Lattice lattice;
     QPoint near(int a, int line) const { return acrossColumns ? QPoint(a, line) : QPoint(line, a); }
     QPoint far(int a, int line) const
     {
-        return acrossColumns ? wrappedPixel(picture.size(), -1 - a, line) : wrappedPixel(picture.size(), line, -1 - a);
+        return wrapPoint(lattice, picture.size(), acrossColumns ? QPoint(-1 - a, line) : QPoint(line, -1 - a));
     }
     // The pixel itself, without QImage's per-pixel checks: the band is most of a large picture's work.
     QRgb &at(QPoint p) const { return reinterpret_cast<QRgb *>(picture.scanLine(p.y()))[p.x()]; }
@@ -108,16 +109,20 @@ void repairSeam(const SeamSides &sides, int extent, int lines)
 
 int seamBand(int extent) { return std::max(2, extent / 8); }
 
-void makeSeamless(QImage &picture)
+void makeSeamless(QImage &picture, Lattice lattice)
 {
     if (picture.isNull())
         return;
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     // The second repair works on the first one's result, so the corners where
-    // both bands meet come out right for both seams.
-    repairSeam(SeamSides{picture, true}, picture.width(), picture.height());
-    repairSeam(SeamSides{picture, false}, picture.height(), picture.width());
+    // both bands meet come out right for both seams. A shifted seam pairs lines
+    // across the plain one, so the plain seam goes first: a mismatch still
+    // there would show as a step halfway along the shifted seam's band.
+    const bool columnsFirst = edgeShift(lattice, picture.size()).downAtRight == 0;
+    for (const bool acrossColumns : {columnsFirst, !columnsFirst})
+        repairSeam(SeamSides{picture, acrossColumns, lattice}, acrossColumns ? picture.width() : picture.height(),
+                   acrossColumns ? picture.height() : picture.width());
 }
 
 } // namespace quill

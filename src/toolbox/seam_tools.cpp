@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace quill {
 
@@ -14,6 +13,7 @@ namespace {
 struct Axis {
     const QImage &image;
     bool acrossColumns; // true: the left/right seam, lines are rows
+    Lattice lattice;
     int extent() const { return acrossColumns ? image.width() : image.height(); }
     int lines() const { return acrossColumns ? image.height() : image.width(); }
     QRgb at(int a, int line) const
@@ -25,7 +25,7 @@ struct Axis {
     // The pixel across the wrap line from position 0 of the line.
     QRgb across(int line) const
     {
-        const QPoint p = wrappedPixel(image.size(), acrossColumns ? -1 : line, acrossColumns ? line : -1);
+        const QPoint p = wrapPoint(lattice, image.size(), acrossColumns ? QPoint(-1, line) : QPoint(line, -1));
         return image.pixel(p);
     }
 };
@@ -103,46 +103,22 @@ std::vector<bool> axisMarks(const Axis &axis)
 
 } // namespace
 
-SeamScore seamScore(const QImage &picture)
+SeamScore seamScore(const QImage &picture, Lattice lattice)
 {
     SeamScore score;
     if (picture.isNull())
         return score;
-    score.x = axisScore(Axis{picture, true});
-    score.y = axisScore(Axis{picture, false});
+    score.x = axisScore(Axis{picture, true, lattice});
+    score.y = axisScore(Axis{picture, false, lattice});
     score.s = std::max(score.x, score.y);
     return score;
 }
 
-SeamMarks seamMarks(const QImage &picture)
+SeamMarks seamMarks(const QImage &picture, Lattice lattice)
 {
     if (picture.isNull())
         return {};
-    return {axisMarks(Axis{picture, true}), axisMarks(Axis{picture, false})};
-}
-
-void rollInto(const QImage &picture, int dx, int dy, QImage &out)
-{
-    const int w = picture.width(), h = picture.height();
-    if (out.size() != picture.size() || out.format() != QImage::Format_RGB32)
-        out = QImage(picture.size(), QImage::Format_RGB32);
-    if (w == 0 || h == 0 || out.isNull())
-        return;
-    dx = ((dx % w) + w) % w;
-    dy = ((dy % h) + h) % h;
-    const std::size_t pixel = sizeof(QRgb);
-    for (int y = 0; y < h; ++y) {
-        const auto *src = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        auto *dst = reinterpret_cast<QRgb *>(out.scanLine((y + dy) % h));
-        std::memcpy(dst + dx, src, static_cast<std::size_t>(w - dx) * pixel);
-        std::memcpy(dst, src + (w - dx), static_cast<std::size_t>(dx) * pixel);
-    }
-}
-
-QPoint wrappedPixel(QSize size, int x, int y)
-{
-    const int w = size.width(), h = size.height();
-    return {((x % w) + w) % w, ((y % h) + h) % h};
+    return {axisMarks(Axis{picture, true, lattice}), axisMarks(Axis{picture, false, lattice})};
 }
 
 } // namespace quill

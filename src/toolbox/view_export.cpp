@@ -5,7 +5,6 @@
 #include "toolbox/broad_light.h"
 #include "toolbox/seam_tools.h"
 
-#include <cstring>
 #include <memory>
 
 namespace quill {
@@ -21,13 +20,14 @@ QRgb markColour(QRgb under) { return qGreen(under) > 127 ? qRgb(255, 0, 255) : q
 
 } // namespace
 
-QImage markSeams(const QImage &tile)
+QImage markSeams(const QImage &tile, Lattice lattice)
 {
     if (tile.isNull())
         return tile;
     QImage marked = tile.convertToFormat(QImage::Format_RGB32);
     const int w = marked.width(), h = marked.height();
-    const SeamMarks marks = seamMarks(marked);
+    const SeamMarks marks = seamMarks(marked, lattice);
+    const EdgeShift shift = edgeShift(lattice, marked.size());
     // Colours are taken from the unmarked tile, so a corner marked for both
     // seams gets one mark rather than a mark of a mark.
     const QImage original = marked.copy();
@@ -37,20 +37,20 @@ QImage markSeams(const QImage &tile)
     };
     for (int y = 0; y < h && y < static_cast<int>(marks.rows.size()); ++y)
         if (marks.rows[static_cast<std::size_t>(y)]) {
-            markOnce(0, y);
             markOnce(w - 1, y);
+            markOnce(0, (y + shift.downAtRight) % h);
         }
     for (int x = 0; x < w && x < static_cast<int>(marks.columns.size()); ++x)
         if (marks.columns[static_cast<std::size_t>(x)]) {
-            markOnce(x, 0);
             markOnce(x, h - 1);
+            markOnce((x + shift.rightAtBottom) % w, 0);
         }
     return marked;
 }
 
-void markPatches(const QImage &tile, QImage &marked)
+void markPatches(const QImage &tile, QImage &marked, Lattice lattice)
 {
-    const std::vector<bool> mask = patchMask(tile);
+    const std::vector<bool> mask = patchMask(tile, lattice);
     if (mask.empty() || marked.size() != tile.size())
         return;
     const QImage original = tile.convertToFormat(QImage::Format_RGB32);
@@ -62,36 +62,17 @@ void markPatches(const QImage &tile, QImage &marked)
                 continue;
             bool rim = false;
             for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-                rim = rim || !inside(wrappedPixel(size, x + d.x(), y + d.y()));
+                rim = rim || !inside(wrapPoint(lattice, size, QPoint(x + d.x(), y + d.y())));
             if (rim)
                 marked.setPixel(x, y, markColour(original.pixel(x, y)));
         }
 }
 
-QImage repeatPicture(const QImage &tile, int columns, int rows)
-{
-    if (tile.isNull() || columns < 1 || rows < 1)
-        return {};
-    const QImage source = tile.convertToFormat(QImage::Format_RGB32);
-    const qint64 w = source.width(), h = source.height();
-    QImage repeat(static_cast<int>(w * columns), static_cast<int>(h * rows), QImage::Format_RGB32);
-    if (repeat.isNull())
-        return {};
-    const auto rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
-    for (int y = 0; y < repeat.height(); ++y) {
-        const uchar *in = source.constScanLine(static_cast<int>(y % h));
-        uchar *out = repeat.scanLine(y);
-        for (int c = 0; c < columns; ++c)
-            std::memcpy(out + rowBytes * static_cast<std::size_t>(c), in, rowBytes);
-    }
-    return repeat;
-}
-
-QImage repeatTile(const QImage &tile, int copies)
+QImage repeatTile(const QImage &tile, int copies, Lattice lattice)
 {
     if (static_cast<qint64>(tile.width()) * copies * tile.height() * copies * 4 > kMaxViewBytes)
         return {};
-    return repeatPicture(tile, copies, copies);
+    return repeatOnLattice(tile, copies, copies, lattice);
 }
 
 QString writeViewFile(const QImage &picture, const QString &fileName, int filterIndex, QString &error)
@@ -124,12 +105,12 @@ QString writeViewFile(const QImage &picture, const QString &fileName, int filter
     return name;
 }
 
-bool saveView(Host &host, const QImage &tile, int copies)
+bool saveView(Host &host, const QImage &tile, int copies, Lattice lattice)
 {
     const FileChoice choice = host.saveFileDialog(kViewSaveFilter, kViewTitle);
     if (choice.fileName.isEmpty())
         return false;
-    const QImage mosaic = repeatTile(tile, copies);
+    const QImage mosaic = repeatTile(tile, copies, lattice);
     if (mosaic.isNull()) {
         host.messageBox(QStringLiteral("The view is too large to save."), MessageButtons::Ok, kViewTitle);
         return false;

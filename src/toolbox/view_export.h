@@ -5,6 +5,7 @@
 #pragma once
 
 #include "surface/host.h"
+#include "surface/lattice.h"
 
 #include <QImage>
 #include <QString>
@@ -18,20 +19,19 @@ inline const QString kViewSaveFilter =
 inline constexpr qint64 kMaxViewBytes = qint64(1) << 30;
 
 // A copy of the tile with the seam's visible stretches marked in a colour that
-// stands out from the pixel under it, on both sides of each wrap line, so every
-// tile boundary of a repeat shows them.
-QImage markSeams(const QImage &tile);
+// stands out from the pixel under it, on both sides of each wrap line (the
+// lattice's: on half-drop the end of row y and the start of row y + h/2), so
+// every tile boundary of a repeat shows them.
+QImage markSeams(const QImage &tile, Lattice lattice);
 
 // Outlines on `marked` (a copy of `tile`, maybe with seam marks) around the
 // bright and dark patches of `tile`'s broad light, in the same colours as the
-// seam marks; an outline that leaves one edge comes back at the other.
-void markPatches(const QImage &tile, QImage &marked);
+// seam marks; an outline that leaves one edge comes back where the lattice
+// brings it back.
+void markPatches(const QImage &tile, QImage &marked, Lattice lattice);
 
-// The tile repeated `columns` times across and `rows` times down; null when
-// the memory cannot be had. Shared with quillmar-batch's --save-tiled.
-QImage repeatPicture(const QImage &tile, int columns, int rows);
-// The view's repeat, `copies` times each way; null beyond kMaxViewBytes.
-QImage repeatTile(const QImage &tile, int copies);
+// The view's repeat on the lattice, `copies` tiles each way; null beyond kMaxViewBytes.
+QImage repeatTile(const QImage &tile, int copies, Lattice lattice);
 
 // Writes a picture by the file's extension (.png, .bmp, .jpg or .jpeg); a
 // name without one of these takes the extension of the filter entry chosen
@@ -39,8 +39,8 @@ QImage repeatTile(const QImage &tile, int copies);
 // `error` set.
 QString writeViewFile(const QImage &picture, const QString &fileName, int filterIndex, QString &error);
 
-// Asks for a file name and writes the tile repeated `copies` times; a failure
-// is reported in a message box. False when cancelled or failed.
-bool saveView(Host &host, const QImage &tile, int copies);
+// Asks for a file name and writes the tile repeated `copies` times on the
+// lattice; a failure is reported in a message box. False when cancelled or failed.
+bool saveView(Host &host, const QImage &tile, int copies, Lattice lattice);
 
 } // namespace quill

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -64,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"unknown_button", {"--new", "4x4", "--click", "no-such-button"}, "no-such-button"},
                       UsageCase{"colour_out_of_range", {"--bg", "1,2,300"}, "--bg"},
                       UsageCase{"bad_repeat", {"--new", "2x2", "--save-tiled", "0x3", "t.png"}, "--save-tiled"},
+                      UsageCase{"unknown_lattice", {"--new", "4x4", "--lattice", "hexagonal"}, "hexagonal"},
                       UsageCase{"bad_wrap", {"--new", "2x2", "--wrap", "yes"}, "--wrap"}),
     [](const auto &info) { return std::string(info.param.label); });
 
@@ -222,20 +224,20 @@ INSTANTIATE_TEST_SUITE_P(
                                    {"--offset-half"},
                                    [](QImage p) {
                                        QImage out;
-                                       rollInto(p, 32, 22, out);
+                                       rollOnLattice(p, 32, 22, out, Lattice::Grid);
                                        return out;
                                    }},
                       // The second press shifts back, as on the toolbar; a seamless repair then comes out the same.
                       SeamFlagCase{"offset_half_twice_then_seamless",
                                    {"--offset-half", "--offset-half", "--make-seamless"},
                                    [](QImage p) {
-                                       makeSeamless(p);
+                                       makeSeamless(p, Lattice::Grid);
                                        return p;
                                    }},
                       SeamFlagCase{"even_lighting",
                                    {"--even-lighting"},
                                    [](QImage p) {
-                                       evenOutLighting(p);
+                                       evenOutLighting(p, Lattice::Grid);
                                        return p;
                                    }}),
     [](const auto &info) { return std::string(info.param.label); });
@@ -254,7 +256,7 @@ TEST_F(BatchTest, WrapOnLetsBlurReachAcrossTheEdgeAndScoresPrint)
     ASSERT_TRUE(on && off);
     EXPECT_GT(qRed(on->pixel(7, 3)), qGreen(on->pixel(7, 3)));
     EXPECT_EQ(qRed(off->pixel(7, 3)), qGreen(off->pixel(7, 3)));
-    EXPECT_EQ(r.out, repeatLabel(repetitionScore(*off)) + QLatin1Char('\n'));
+    EXPECT_EQ(r.out, repeatLabel(repetitionScore(*off, Lattice::Grid)) + QLatin1Char('\n'));
 }
 
 TEST_F(BatchTest, AMergeImageAndColoursGiveTheBlendTheOperationsDefine)
@@ -285,6 +287,44 @@ TEST_F(BatchTest, APatternFileLoadsOrFailsWithItsReason)
     writeFile(QStringLiteral("short"), "\"T\"\r\n");
     EXPECT_EQ(batch({"--new", "4x4", "--pattern", path("short")}).code, kBatchFileError);
 }
+
+double printedS(const QString &out)
+{
+    static const QRegularExpression s(QStringLiteral("S_x ([0-9.]+)  S_y ([0-9.]+)  S ([0-9.]+)"));
+    const auto m = s.match(out);
+    return m.hasMatch() ? m.captured(3).toDouble() : -1;
+}
+
+// --lattice decides where --save-tiled puts the copies and which edges --seam-score measures.
+class BatchLatticeTest : public BatchTest, public ::testing::WithParamInterface<Lattice> {};
+
+TEST_P(BatchLatticeTest, SaveTiledShowsTheShiftedCopiesAndTheScoreMeasuresTheLatticesEdges)
+{
+    const Lattice lattice = GetParam();
+    const QImage tile = testing::latticeSineTile(lattice, 97, 83);
+    ASSERT_TRUE(tile.save(path(QStringLiteral("tile.png"))));
+    const QString key = latticeKey(lattice);
+    const BatchRun own = batch(
+        {"--open", path("tile.png"), "--lattice", key, "--seam-score", "--save-tiled", "2x2", path("repeat.png")});
+    ASSERT_EQ(own.code, kBatchOk) << own.err.toStdString();
+    EXPECT_LE(printedS(own.out), 1.25) << own.out.toStdString();
+    const BatchRun grid = batch({"--open", path("tile.png"), "--seam-score"});
+    EXPECT_GE(printedS(grid.out), 3.0) << grid.out.toStdString();
+
+    const QImage repeat = QImage(path("repeat.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(repeat.size(), QSize(194, 166));
+    const int drop = lattice == Lattice::HalfDrop ? 41 : 0, slide = lattice == Lattice::Brick ? 48 : 0;
+    int wrong = 0;
+    for (int y = 0; y < 83; ++y)
+        for (int x = 0; x < 97; ++x) {
+            wrong += repeat.pixel(97 + x, y) != tile.pixel(x, (y + drop) % 83);
+            wrong += repeat.pixel(x, 83 + y) != tile.pixel((x + slide) % 97, y);
+            wrong += repeat.pixel(97 + x, 83 + y) != tile.pixel((x + slide) % 97, (y + drop) % 83);
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lattices, BatchLatticeTest, ::testing::Values(Lattice::Brick, Lattice::HalfDrop));
 
 } // namespace
 } // namespace quill

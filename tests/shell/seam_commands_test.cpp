@@ -13,7 +13,7 @@ TEST_F(SeamCommandTest, MakeSeamlessRepairsARampAndUndoBringsItBack)
     const QImage ramp = testing::imageOf(128, 40, [](int x, int) { return qRgb(x * 2, 100, 50); });
     doc.replaceWith(ramp);
     makeSeamlessCommand(session);
-    EXPECT_LE(seamScore(doc.picture().Image()).s, 1.25);
+    EXPECT_LE(seamScore(doc.picture().Image(), Lattice::Grid).s, 1.25);
     EXPECT_TRUE(testing::allLayersEqual(doc));
     session.undo.Undo(doc);
     EXPECT_EQ(doc.picture().Image(), ramp);

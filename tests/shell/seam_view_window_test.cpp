@@ -100,8 +100,8 @@ TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedCancelWritesNothingAndALe
 TEST(SeamViewLimits, ARepeatTooLargeToHoldIsRefused)
 {
     // 4000 x 4000 repeated ten times would be 6.4 GB.
-    EXPECT_TRUE(repeatTile(QImage(4000, 4000, QImage::Format_RGB32), 10).isNull());
-    EXPECT_EQ(repeatTile(QImage(5, 3, QImage::Format_RGB32), 10).size(), QSize(50, 30));
+    EXPECT_TRUE(repeatTile(QImage(4000, 4000, QImage::Format_RGB32), 10, Lattice::Grid).isNull());
+    EXPECT_EQ(repeatTile(QImage(5, 3, QImage::Format_RGB32), 10, Lattice::Grid).size(), QSize(50, 30));
 }
 
 TEST_F(SeamViewTest, ShowSeamsMarksExactlyTheRowsOfASeamOnEveryTileBoundary)
@@ -151,7 +151,7 @@ TEST_F(SeamViewTest, ShowPatchesOutlinesTheBrightPatchOnEveryTileAndNothingOnAnE
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     // Changed pixels lie in the patch, on its rim: the middle and the far side stay.
-    const std::vector<bool> patch = patchMask(blob);
+    const std::vector<bool> patch = patchMask(blob, Lattice::Grid);
     ASSERT_FALSE(patch.empty());
     int marked = 0, outside = 0, wrong = 0;
     for (int y = 0; y < size.height(); ++y)

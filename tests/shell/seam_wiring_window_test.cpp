@@ -79,14 +79,14 @@ TEST_F(SeamWiringTest, ScoreTurnsRedForAHardSeamOnceTheEventLoopTurnsAndMakeSeam
     // One score for the whole stroke, after it: nothing is scored while it runs.
     EXPECT_EQ(scoreLabel()->text(), QStringLiteral("Seam 1.00 seamless"));
     QApplication::processEvents();
-    const double hard = seamScore(doc.picture().Image()).s;
+    const double hard = seamScore(doc.picture().Image(), Lattice::Grid).s;
     EXPECT_GT(hard, 2.0);
     EXPECT_EQ(scoreLabel()->text(), seamLabel(hard));
     EXPECT_EQ(scoreColour(), QColor(200, 0, 0));
 
     click("q");
     QApplication::processEvents();
-    EXPECT_EQ(scoreLabel()->text(), seamLabel(seamScore(doc.picture().Image()).s));
+    EXPECT_EQ(scoreLabel()->text(), seamLabel(seamScore(doc.picture().Image(), Lattice::Grid).s));
     EXPECT_EQ(scoreColour(), QColor(0, 128, 0));
 }
 
@@ -96,14 +96,14 @@ TEST_F(SeamWiringTest, EvenLightingKeyTurnsTheRepeatScoreFromRedToGreenInOneUndo
     doc.replaceWith(blob);
     QApplication::processEvents();
     QLabel *repeat = frame->repeatScoreLabel();
-    EXPECT_EQ(repeat->text(), repeatLabel(repetitionScore(blob)));
+    EXPECT_EQ(repeat->text(), repeatLabel(repetitionScore(blob, Lattice::Grid)));
     EXPECT_TRUE(repeat->text().endsWith(QStringLiteral(" patchy"))) << repeat->text().toStdString();
     EXPECT_EQ(repeat->palette().color(QPalette::WindowText), QColor(200, 0, 0));
 
     click("s");
     QApplication::processEvents();
     EXPECT_TRUE(testing::allLayersEqual(doc));
-    EXPECT_LT(repetitionScore(doc.picture().Image()), 0.05);
+    EXPECT_LT(repetitionScore(doc.picture().Image(), Lattice::Grid), 0.05);
     EXPECT_TRUE(repeat->text().endsWith(QStringLiteral(" even"))) << repeat->text().toStdString();
     EXPECT_EQ(repeat->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_EQ(scoreColour(), QColor(0, 128, 0)); // still seamless

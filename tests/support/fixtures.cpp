@@ -69,4 +69,10 @@ Surface pixelSurface(int width, int height)
     return s;
 }
 
+std::string latticeCaseName(const ::testing::TestParamInfo<LatticeCase> &info)
+{
+    return latticeKey(info.param.lattice).remove(QLatin1Char('-')).toStdString() + "_" +
+           std::to_string(info.param.size.width()) + "x" + std::to_string(info.param.size.height());
+}
+
 } // namespace quill::testing

@@ -73,4 +73,11 @@ bool allLayersEqual(const Document &document);
 // A white surface measured in pixels.
 Surface pixelSurface(int width, int height);
 
+// A lattice at a picture size, for tables over lattices; named like "halfdrop_97x83".
+struct LatticeCase {
+    Lattice lattice;
+    QSize size;
+};
+std::string latticeCaseName(const ::testing::TestParamInfo<LatticeCase> &info);
+
 } // namespace quill::testing

@@ -84,6 +84,21 @@ QImage sineTile(int width, int height)
     });
 }
 
+QImage latticeSineTile(Lattice lattice, int width, int height)
+{
+    // Phase 2 pi (x / w) + b y for brick: crossing the bottom shifts by a whole
+    // period less the brick's own shift, so the wave meets itself there.
+    const EdgeShift shift = edgeShift(lattice, QSize(width, height));
+    const double a =
+        lattice == Lattice::HalfDrop ? 2 * M_PI * (double(shift.downAtRight) / height - 1) / width : 2 * M_PI / width;
+    const double b = lattice == Lattice::Brick ? 2 * M_PI * (double(shift.rightAtBottom) / width - 1) / height
+                                               : (lattice == Lattice::HalfDrop ? 2 * M_PI / height : 0);
+    return imageOf(width, height, [&](int x, int y) {
+        const int v = 128 + static_cast<int>(std::lround(100 * std::sin(a * x + b * y)));
+        return qRgb(v, v, v);
+    });
+}
+
 QImage gradientImage(int width, int height)
 {
     return imageOf(width, height, [&](int x, int y) {

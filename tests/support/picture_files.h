@@ -2,6 +2,8 @@
 // GIFs but cannot write them) and helpers to write and cut files.
 #pragma once
 
+#include "surface/lattice.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -15,6 +17,10 @@ QByteArray encodeGif(const QImage &image);
 QImage paletteImage(int width, int height);
 // A seamless grey tile with steps everywhere: one period of a sine each way.
 QImage sineTile(int width, int height);
+// A grey sine wave that runs on across the edges of one lattice (on brick
+// sin(2 pi x / w - pi y / h), on half-drop sin(-pi x / w + 2 pi y / h), with the
+// rounded-down half shift at odd sizes), and breaks at the edges of the others.
+QImage latticeSineTile(Lattice lattice, int width, int height);
 // A smooth picture that JPEG keeps close to the original.
 QImage gradientImage(int width, int height);
 

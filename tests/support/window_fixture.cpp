@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSettings>
 
 namespace quill::testing {
 
 WindowTest::WindowTest()
 {
+    // Each test starts as a first start: nothing kept from the one before.
+    QSettings().clear();
     frame = std::make_unique<MainFrame>(session);
     frame->endProgram = [this] { ended = true; };
     frame->show();

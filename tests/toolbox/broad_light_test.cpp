@@ -28,7 +28,7 @@ TEST_P(BroadLightTest, IsAGaussianOfAnEighthOfTheLongerSideThatWrapsAround)
     const int w = size.width(), h = size.height();
     std::vector<float> impulse(static_cast<std::size_t>(w * h), 0.0f);
     impulse[0] = 1e6f;
-    const std::vector<float> light = broadLight(impulse, size);
+    const std::vector<float> light = broadLight(impulse, size, Lattice::Grid);
     double total = 0, varianceX = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -54,26 +54,27 @@ TEST_P(EvenLightingTest, ABlobTileGoesFromPatchyToEvenStaysSeamlessAndKeepsItsBr
 {
     const QSize size = GetParam();
     const QImage even = testing::blobTile(size, {0, 0}, 0);
-    EXPECT_LT(repetitionScore(even), 0.05);
-    EXPECT_TRUE(patchMask(even).empty());
+    EXPECT_LT(repetitionScore(even, Lattice::Grid), 0.05);
+    EXPECT_TRUE(patchMask(even, Lattice::Grid).empty());
 
     const QPoint centre(size.width() / 3, size.height() / 2);
     const QImage blob = testing::blobTile(size, centre, 90);
-    const double before = repetitionScore(blob);
+    const double before = repetitionScore(blob, Lattice::Grid);
     EXPECT_GT(before, 0.3);
-    const std::vector<bool> mask = patchMask(blob);
+    const std::vector<bool> mask = patchMask(blob, Lattice::Grid);
     ASSERT_EQ(mask.size(), static_cast<std::size_t>(size.width() * size.height()));
     EXPECT_TRUE(mask[static_cast<std::size_t>(centre.y() * size.width() + centre.x())]);
-    const QPoint opposite = wrappedPixel(size, centre.x() + size.width() / 2, centre.y() + size.height() / 2);
+    const QPoint opposite =
+        wrapPoint(Lattice::Grid, size, QPoint(centre.x() + size.width() / 2, centre.y() + size.height() / 2));
     EXPECT_FALSE(mask[static_cast<std::size_t>(opposite.y() * size.width() + opposite.x())]);
 
     QImage evened = blob;
-    evenOutLighting(evened);
-    const double after = repetitionScore(evened);
+    evenOutLighting(evened, Lattice::Grid);
+    const double after = repetitionScore(evened, Lattice::Grid);
     RecordProperty("R_before", std::to_string(before));
     RecordProperty("R_after", std::to_string(after));
     EXPECT_LT(after, 0.05);
-    EXPECT_LE(seamScore(evened).s, 1.25);
+    EXPECT_LE(seamScore(evened, Lattice::Grid).s, 1.25);
     EXPECT_NEAR(meanLuma(evened), meanLuma(blob), 2.0);
     // The fine texture stays: the noise is still there, pixel to pixel.
     EXPECT_GT(std::abs(qRed(evened.pixel(10, 10)) - qRed(evened.pixel(11, 10))) +
@@ -95,11 +96,11 @@ TEST(RepeatLabel, NamesTheBandsAtTheirEdges)
 TEST(EvenLighting, EmptyAndOnePixelPicturesSurvive)
 {
     QImage empty;
-    evenOutLighting(empty);
+    evenOutLighting(empty, Lattice::Grid);
     EXPECT_TRUE(empty.isNull());
-    EXPECT_EQ(repetitionScore(empty), 0.0);
+    EXPECT_EQ(repetitionScore(empty, Lattice::Grid), 0.0);
     QImage one = testing::solidImage(1, 1, rgb(10, 20, 30));
-    evenOutLighting(one);
+    evenOutLighting(one, Lattice::Grid);
     EXPECT_EQ(one.pixel(0, 0), qRgb(10, 20, 30));
 }
 

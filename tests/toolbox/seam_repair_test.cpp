@@ -50,10 +50,10 @@ TEST_P(MakeSeamlessPhotoTest, TheSeamLooksLikeThePhotoAndTheBandKeepsItsDetail)
     const auto [kind, size] = GetParam();
     const QImage photo = testing::photoTile(kind, size.width(), size.height());
     QImage repaired = photo;
-    makeSeamless(repaired);
+    makeSeamless(repaired, Lattice::Grid);
 
-    const double before = seamScore(photo).s;
-    const SeamScore after = seamScore(repaired);
+    const double before = seamScore(photo, Lattice::Grid).s;
+    const SeamScore after = seamScore(repaired, Lattice::Grid);
     const double detail = bandDetail(repaired) / bandDetail(photo);
     RecordProperty("S_before", std::to_string(before));
     RecordProperty("S_after", std::to_string(after.s));

@@ -21,7 +21,7 @@ TEST(SeamScore, HandComputedFourByFour)
 {
     // Rows 0, 10, 20, 30: the wrap step is 30, the steps beside it 10; columns are equal.
     const QImage image = greyImage(4, 4, [](int x, int) { return 10 * x; });
-    const SeamScore s = seamScore(image);
+    const SeamScore s = seamScore(image, Lattice::Grid);
     EXPECT_DOUBLE_EQ(s.x, 3.0);
     EXPECT_DOUBLE_EQ(s.y, 1.0); // no step anywhere counts as seamless
     EXPECT_DOUBLE_EQ(s.s, 3.0);
@@ -35,11 +35,11 @@ TEST_P(SeamChannelTest, EachChannelCountsOnItsOwn)
 {
     const int shift = GetParam();
     const QImage across = testing::imageOf(8, 3, [&](int x, int) { return 0xff000000u | (10u * x) << shift; });
-    EXPECT_DOUBLE_EQ(seamScore(across).x, 7.0);
-    EXPECT_DOUBLE_EQ(seamScore(across).y, 1.0);
+    EXPECT_DOUBLE_EQ(seamScore(across, Lattice::Grid).x, 7.0);
+    EXPECT_DOUBLE_EQ(seamScore(across, Lattice::Grid).y, 1.0);
     const QImage down = testing::imageOf(3, 8, [&](int, int y) { return 0xff000000u | (10u * y) << shift; });
-    EXPECT_DOUBLE_EQ(seamScore(down).y, 7.0);
-    EXPECT_DOUBLE_EQ(seamScore(down).x, 1.0);
+    EXPECT_DOUBLE_EQ(seamScore(down, Lattice::Grid).y, 7.0);
+    EXPECT_DOUBLE_EQ(seamScore(down, Lattice::Grid).x, 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(RedGreenBlue, SeamChannelTest, ::testing::Values(16, 8, 0));
@@ -59,8 +59,8 @@ TEST_P(SeamPairTest, CountsTheFourPairsOnEachSide)
 {
     const StepAt c = GetParam();
     const auto grey = [&](int a) { return a > c.pair ? qRgb(80, 80, 80) : qRgb(0, 0, 0); };
-    EXPECT_DOUBLE_EQ(seamScore(testing::imageOf(20, 2, [&](int x, int) { return grey(x); })).x, c.score);
-    EXPECT_DOUBLE_EQ(seamScore(testing::imageOf(2, 20, [&](int, int y) { return grey(y); })).y, c.score);
+    EXPECT_DOUBLE_EQ(seamScore(testing::imageOf(20, 2, [&](int x, int) { return grey(x); }), Lattice::Grid).x, c.score);
+    EXPECT_DOUBLE_EQ(seamScore(testing::imageOf(2, 20, [&](int, int y) { return grey(y); }), Lattice::Grid).y, c.score);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, SeamPairTest,
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, SeamPairTest,
 
 TEST(SeamScore, ARampAcrossThePictureIsAHardSeam)
 {
-    const SeamScore s = seamScore(greyImage(256, 8, [](int x, int) { return x; }));
+    const SeamScore s = seamScore(greyImage(256, 8, [](int x, int) { return x; }), Lattice::Grid);
     EXPECT_GE(s.s, 50.0);
     EXPECT_DOUBLE_EQ(s.y, 1.0);
 }
@@ -83,11 +83,11 @@ TEST_P(SeamlessTileScoreTest, SeamlessTilesScoreAboutOne)
         return static_cast<int>(
             std::lround(127.5 + 127.5 * std::sin(2 * M_PI * x / n) * std::sin(2 * M_PI * y / (n + 3))));
     });
-    const SeamScore ws = seamScore(wave);
+    const SeamScore ws = seamScore(wave, Lattice::Grid);
     EXPECT_GE(ws.s, 0.8);
     EXPECT_LE(ws.s, 1.25);
     const QImage noise = testing::randomImage(n, n, static_cast<unsigned>(n));
-    const SeamScore ns = seamScore(noise);
+    const SeamScore ns = seamScore(noise, Lattice::Grid);
     EXPECT_GE(ns.x, 0.8);
     EXPECT_LE(ns.s, 1.25);
 }
@@ -98,7 +98,7 @@ TEST(SeamMarks, MarkExactlyTheRowsOfASeam)
 {
     // A flat tile whose last column differs in rows 10..19 only.
     const QImage image = greyImage(40, 40, [](int x, int y) { return x == 39 && y >= 10 && y < 20 ? 200 : 60; });
-    const SeamMarks marks = seamMarks(image);
+    const SeamMarks marks = seamMarks(image, Lattice::Grid);
     for (int y = 0; y < 40; ++y)
         EXPECT_EQ(marks.rows[static_cast<std::size_t>(y)], y >= 10 && y < 20) << y;
     for (bool column : marks.columns)
@@ -112,8 +112,8 @@ TEST_P(RollTest, ShiftingByHalfAndBackRestoresThePicture)
     const QSize size = GetParam();
     const QImage picture = testing::randomImage(size.width(), size.height(), 11);
     QImage shifted, back;
-    rollInto(picture, size.width() / 2, size.height() / 2, shifted);
-    rollInto(shifted, -(size.width() / 2), -(size.height() / 2), back);
+    rollOnLattice(picture, size.width() / 2, size.height() / 2, shifted, Lattice::Grid);
+    rollOnLattice(shifted, -(size.width() / 2), -(size.height() / 2), back, Lattice::Grid);
     EXPECT_EQ(back, picture);
     // The pixel at the top-left moved to the middle.
     EXPECT_EQ(shifted.pixel(size.width() / 2, size.height() / 2), picture.pixel(0, 0));
@@ -125,7 +125,7 @@ TEST(MakeSeamless, TinyPicturesSurvive)
 {
     for (QSize size : {QSize(1, 1), QSize(2, 1), QSize(3, 3)}) {
         QImage picture = testing::randomImage(size.width(), size.height(), 4);
-        makeSeamless(picture);
+        makeSeamless(picture, Lattice::Grid);
         EXPECT_EQ(picture.size(), size);
     }
 }

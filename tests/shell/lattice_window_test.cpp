@@ -1,0 +1,93 @@
+// The lattice list on the main frame: what it offers, what a pick changes (the
+// copies, the seam score), that the pick comes back at the next start, and the
+// view window's repeat and Save view on the chosen lattice.
+#include "shell/view_window.h"
+#include "support/picture_files.h"
+#include "support/window_fixture.h"
+#include "toolbox/view_export.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+class LatticeWindowTest : public testing::WindowTest {
+protected:
+    void pick(const QString &label)
+    {
+        QComboBox *list = frame->latticeList();
+        const int index = list->findText(label);
+        ASSERT_GE(index, 0) << label.toStdString();
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+};
+
+TEST_F(LatticeWindowTest, PickingALatticeMovesTheCopiesRescoresAndIsKeptForTheNextStart)
+{
+    QComboBox *list = frame->latticeList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->objectName(), QStringLiteral("Lattice"));
+    // On the toolbar, right after the seam buttons.
+    auto *toolbar = frame->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    ASSERT_NE(toolbar, nullptr);
+    const QList<QAction *> actions = toolbar->actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_EQ(toolbar->widgetForAction(actions.last()), list);
+    EXPECT_EQ(actions[actions.size() - 2], frame->button(QStringLiteral("r")));
+    QStringList labels;
+    for (int i = 0; i < list->count(); ++i)
+        labels << list->itemText(i);
+    EXPECT_EQ(labels, (QStringList{"Grid", "Brick", "Half-drop"}));
+    EXPECT_EQ(list->currentText(), QStringLiteral("Grid"));
+
+    doc.replaceWith(testing::latticeSineTile(Lattice::HalfDrop, 64, 48));
+    QApplication::processEvents();
+    EXPECT_EQ(frame->seamScoreLabel()->text(), seamLabel(seamScore(doc.picture().Image(), Lattice::Grid).s));
+    EXPECT_EQ(frame->seamScoreLabel()->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+
+    pick(QStringLiteral("Half-drop"));
+    EXPECT_EQ(doc.lattice(), Lattice::HalfDrop);
+    // The copy to the right starts 24 rows further down the picture; the one below does not move.
+    EXPECT_EQ(tile(5)->origin(), QPoint(0, 24));
+    EXPECT_EQ(tile(7)->origin(), QPoint(0, 0));
+    EXPECT_EQ(frame->seamScoreLabel()->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(frame->seamScoreLabel()->text(), seamLabel(seamScore(doc.picture().Image(), Lattice::HalfDrop).s));
+
+    // The next start comes up on the same lattice.
+    frame.reset();
+    Session again(host);
+    MainFrame next(again);
+    EXPECT_EQ(again.document.lattice(), Lattice::HalfDrop);
+    EXPECT_EQ(next.latticeList()->currentText(), QStringLiteral("Half-drop"));
+}
+
+TEST_F(LatticeWindowTest, TheViewAndSaveViewRepeatOnTheLattice)
+{
+    const QImage picture = testing::randomImage(23, 17, 2);
+    doc.replaceWith(picture);
+    pick(QStringLiteral("Brick"));
+    frame->toolbarClick(QStringLiteral("k"));
+    ViewWindow *view = testing::openWindow<ViewWindow>(frame.get());
+    ASSERT_NE(view, nullptr);
+    view->resize(view->mosaicRect().size());
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(230, 170));
+    int wrong = 0;
+    for (int y = 0; y < 170; ++y)
+        for (int x = 0; x < 230; ++x) // each row of copies starts 11 columns further right than the one above
+            wrong += shown.pixel(x, y) != picture.pixel((x + (y / 17) * 11) % 23, y % 17);
+    EXPECT_EQ(wrong, 0);
+
+    host.saveAnswers.push_back({path(QStringLiteral("brick.png")), 1});
+    view->saveViewAction()->trigger();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(QImage(path(QStringLiteral("brick.png"))).convertToFormat(QImage::Format_RGB32), shown);
+}
+
+} // namespace
+} // namespace quill
