@@ -18,7 +18,12 @@ struct SeamSides {
     QImage &picture;
     bool acrossColumns; // the left/right seam: lines are rows
     Lattice lattice;
-    QPoint near(int a, int line) const { return acrossColumns ? QPoint(a, line) : QPoint(line, a); }
+    // Wrapped too: on a picture narrower than the pairs the seam's step is
+    // measured against, the pairs come round rather than reading past the raster.
+    QPoint near(int a, int line) const
+    {
+        return wrapPoint(lattice, picture.size(), acrossColumns ? QPoint(a, line) : QPoint(line, a));
+    }
     QPoint far(int a, int line) const
     {
         return wrapPoint(lattice, picture.size(), acrossColumns ? QPoint(-1 - a, line) : QPoint(line, -1 - a));
