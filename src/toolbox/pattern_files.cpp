@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
 
 namespace quill {
 
@@ -28,7 +31,33 @@ QString patternsFolder(const Pattern &pattern)
 {
     if (!pattern.folder.isEmpty())
         return pattern.folder;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("patterns"));
+    // An installed program cannot write beside itself.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("patterns"));
+}
+
+QString shippedPatternsFolder()
+{
+    const QString folder =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quillmar/patterns"));
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+std::vector<PatternFile> listPatterns(const QString &userFolder, const QString &shippedFolder)
+{
+    std::vector<PatternFile> files;
+    QStringList taken;
+    for (const QString &name : listPatternFiles(userFolder)) {
+        files.push_back({name, QDir(userFolder).filePath(name), false});
+        taken << name.toLower();
+    }
+    if (!shippedFolder.isEmpty())
+        for (const QString &name : QDir(shippedFolder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+            if (!taken.contains(name.toLower()))
+                files.push_back({name, QDir(shippedFolder).filePath(name), true});
+    std::stable_sort(files.begin(), files.end(), [](const PatternFile &a, const PatternFile &b) {
+        return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+    });
+    return files;
 }
 
 QString ensurePatternsFolder(const QString &folder)

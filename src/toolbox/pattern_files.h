@@ -1,5 +1,6 @@
 // Pattern files: 144 lines, each a cell value between double quotes ended by
-// CR LF, kept in the "patterns" folder beside the executable. Reading checks
+// CR LF, kept in the user's "patterns" folder; the patterns that come with the
+// program are read from the install, never written. Reading checks
 // the whole file before anything changes, so a bad file never leaves a half
 // pattern behind. Called by the open/save dialogs and the batch runner.
 // Never shows a window; the only questions go through session.host.
@@ -11,12 +12,25 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace quill {
 
-// The folder pattern files live in: the pattern's own folder when set, else
-// "patterns" beside the executable.
+// The folder the user's pattern files live in: the pattern's own folder when
+// set, else "patterns" in the application data folder.
 QString patternsFolder(const Pattern &pattern);
+// Where the installed program keeps the patterns it comes with
+// (share/quillmar/patterns beside bin/); empty when that folder is missing.
+QString shippedPatternsFolder();
+
+struct PatternFile {
+    QString name;
+    QString path;
+    bool shipped = false;
+};
+// The pattern files of both folders by name, ignoring case; a user's file hides
+// a shipped one of the same name. Creates the user's folder when it is missing.
+std::vector<PatternFile> listPatterns(const QString &userFolder, const QString &shippedFolder);
 // Creates the folder when missing. Empty on success, else what went wrong.
 QString ensurePatternsFolder(const QString &folder);
 // The file names in the folder, sorted; creates the folder when it is missing.

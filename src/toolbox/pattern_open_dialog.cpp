@@ -4,7 +4,6 @@
 #include "toolbox/pattern_panel_window.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +21,12 @@ PatternOpenDialog::PatternOpenDialog(Session &session, QWidget *parent)
 
     files_ = new QListWidget(this);
     files_->setObjectName(QStringLiteral("File1"));
-    files_->addItems(listPatternFiles(folder_));
+    for (const PatternFile &file : listPatterns(folder_, shippedPatternsFolder())) {
+        auto *item = new QListWidgetItem(file.name, files_);
+        item->setData(Qt::UserRole, file.path);
+        if (file.shipped)
+            item->setToolTip(QStringLiteral("Comes with Quillmar"));
+    }
     previewCheck_ = new QCheckBox(QStringLiteral("Show preview"), this);
     previewCheck_->setObjectName(QStringLiteral("Check1"));
     previewCheck_->setChecked(true);
@@ -56,7 +60,7 @@ PatternOpenDialog::PatternOpenDialog(Session &session, QWidget *parent)
 QString PatternOpenDialog::selectedPath() const
 {
     const QListWidgetItem *item = files_->currentItem();
-    return item ? QDir(folder_).filePath(item->text()) : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void PatternOpenDialog::fileClicked(int row)

@@ -2,8 +2,10 @@
 #include "support/picture_files.h"
 #include "toolbox/pattern_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +196,34 @@ TEST_F(PatternFilesTest, EveryCutOfAFileIsRefusedOrTheWholePattern)
             EXPECT_EQ(*cut.values, *full.values) << length;
         }
     }
+}
+
+TEST_F(PatternFilesTest, WithoutAFolderOfItsOwnAPatternIsSavedInTheUsersDataFolder)
+{
+    session.pattern.folder.clear();
+    ASSERT_TRUE(savePatternAs(session, QStringLiteral("mine")));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString saved = QDir(data).filePath(QStringLiteral("patterns/mine"));
+    EXPECT_TRUE(QFileInfo::exists(saved));
+    EXPECT_FALSE(QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/patterns/mine")));
+    ASSERT_TRUE(QFile::remove(saved));
+}
+
+TEST_F(PatternFilesTest, ListingPutsTheUsersAndTheShippedPatternsInOneOrderTheUsersWinningANameClash)
+{
+    const QString shipped = path(QStringLiteral("shipped"));
+    QDir().mkpath(shipped);
+    QDir().mkpath(folder());
+    for (const char *name : {"Bricks", "Weave", "dots"})
+        ASSERT_TRUE(testing::writeFile(QDir(shipped).filePath(QString::fromLatin1(name)), patternText(kPatternCells)));
+    for (const char *name : {"weave", "Arches"})
+        ASSERT_TRUE(testing::writeFile(file(QString::fromLatin1(name)), patternText(kPatternCells)));
+    QStringList listed;
+    for (const PatternFile &f : listPatterns(folder(), shipped))
+        listed << f.name + (f.shipped ? QStringLiteral(" (shipped)") : QString());
+    EXPECT_EQ(listed, (QStringList{"Arches", "Bricks (shipped)", "dots (shipped)", "weave"}));
+    // No shipped folder (a build that is not installed): the user's alone.
+    EXPECT_EQ(listPatterns(folder(), QString()).size(), 2u);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -108,6 +109,33 @@ TEST_F(PatternWindowTest, OpenListsThePatternsPreviewsAndOkLoadsIntoTheToolboxGr
     EXPECT_EQ(session.pattern.PatternCells[3], QString::number(kGreen));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(PatternWindowTest, OpenAlsoListsThePatternsThatComeWithTheProgramAndLoadsThem)
+{
+    // Where the installed program keeps them: share/quillmar/patterns beside bin/.
+    const QString shipped =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quillmar/patterns"));
+    QDir(shipped).removeRecursively(); // a crashed earlier run's
+    ASSERT_TRUE(QDir().mkpath(shipped));
+    const auto removeShipped = qScopeGuard([&] { QDir(shipped + QStringLiteral("/../..")).removeRecursively(); });
+    Pattern bricks;
+    bricks.setCell(0, QString::number(kOrange));
+    ASSERT_TRUE(writePatternFile(QDir(shipped).filePath(QStringLiteral("Bricks")), bricks.PatternCells).isEmpty());
+    savePattern(QStringLiteral("bricks"), kGreen); // the user's own of the same name
+    savePattern(QStringLiteral("leaves"), kGreen);
+    ASSERT_TRUE(writePatternFile(QDir(shipped).filePath(QStringLiteral("Weave")), bricks.PatternCells).isEmpty());
+
+    PatternOpenDialog *dialog = openPatternDialog(session, &toolbox);
+    QStringList names;
+    for (int r = 0; r < dialog->fileList()->count(); ++r)
+        names << dialog->fileList()->item(r)->text();
+    EXPECT_EQ(names, (QStringList{"bricks", "leaves", "Weave"}));
+    EXPECT_EQ(dialog->fileList()->item(2)->toolTip(), QStringLiteral("Comes with Quillmar"));
+    dialog->fileClicked(2);
+    dialog->okButton()->click();
+    EXPECT_EQ(session.pattern.PatternCells[0], QString::number(kOrange));
+    EXPECT_EQ(shownAt(0), kOrange);
 }
 
 TEST_F(PatternWindowTest, CancelKeepsThePreviewedCellsAndWithoutShowPreviewAClickOnlySelects)
