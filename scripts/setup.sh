@@ -2,7 +2,8 @@
 # Installs what building and testing Quillmar needs on Debian 12, only where it is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config ccache qt6-base-dev libgl-dev libturbojpeg0-dev
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-format)
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-format
+          desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -350,6 +350,7 @@ QString batchUsage()
         "  --seam-score           prints how visible the seams are: S_x, S_y and S (about 1 is seamless)\n"
         "  --repetition-score     prints how much bright or dark patches repeat: Repeat R and its band\n"
         "  --list                 lists every toolbox button: name, alias, what it does\n"
+        "  --version              prints the version\n"
         "  --help                 this text\n"
         "\n"
         "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");

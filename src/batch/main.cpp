@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -18,6 +19,12 @@ void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &mes
 
 int main(int argc, char *argv[])
 {
+    // The version needs no toolkit at all, so it answers on any machine.
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--version") {
+            std::printf("quillmar-batch %s\n", QUILLMAR_VERSION);
+            return 0;
+        }
     qInstallMessageHandler(quietToolkit);
     // Needs fonts and painting, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -98,6 +98,47 @@ bool OpenPicture(Session &session)
     return true;
 }
 
+QString openPictureFile(Session &session, const QString &path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    if (!info.exists())
+        return QStringLiteral("Cannot open \"%1\": there is no such file.").arg(name);
+    if (info.isDir())
+        return QStringLiteral("Cannot open \"%1\": it is a folder.").arg(name);
+    QString whyNot;
+    const auto picture = loadPicture(path, &whyNot);
+    if (!picture)
+        return QStringLiteral("Cannot open \"%1\": %2").arg(name, whyNot);
+    session.document.replaceWith(*picture);
+    session.fileName = info.absoluteFilePath();
+    session.modified = false;
+    return {};
+}
+
+bool SaveToSessionFile(Session &session)
+{
+    if (session.fileName.isEmpty())
+        return false;
+    const QString suffix = QFileInfo(session.fileName).suffix().toLower();
+    bool written = false;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        written = SaveJpeg(session, session.fileName);
+    else if (suffix == QLatin1String("png") || suffix == QLatin1String("bmp")) {
+        const QImage &picture = session.document.picture().Image();
+        written =
+            suffix == QLatin1String("png") ? savePng(picture, session.fileName) : saveBitmap(picture, session.fileName);
+        if (!written)
+            session.host.messageBox(QStringLiteral("Cannot write ") + session.fileName, MessageButtons::Ok,
+                                    kProgramTitle);
+    } else {
+        return false;
+    }
+    if (written)
+        session.modified = false;
+    return true;
+}
+
 bool SaveJpeg(Session &session, const QString &fileName)
 {
     Host &host = session.host;

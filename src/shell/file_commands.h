@@ -20,6 +20,7 @@ inline const QString kOpenFilter = QStringLiteral("Picture Files(*.bmp,*.gif,*.j
 inline const QString kSaveFilter =
     QStringLiteral("Jpeg Files(*.jpg)|*.jpg|BMP Files(*.BMP)|*.bmp|PNG Files(*.png)|*.png");
 inline constexpr int kSaveFilterJpeg = 1;
+inline constexpr int kSaveFilterBitmap = 2;
 inline constexpr int kSaveFilterPng = 3;
 // Working files in the current directory, left on disk afterwards.
 inline const QString kTempBitmap = QStringLiteral("temp.bmp");
@@ -28,6 +29,10 @@ inline const QString kClipBitmap = QStringLiteral("clip.bmp");
 inline const QString kCapturePrompt =
     QStringLiteral("If you are ready to capture press the capture icon in the traybar");
 
+// Replaces the picture with the named file's (the document takes its size)
+// and makes it the session's file. Empty on success, else one sentence for the
+// status bar; the picture is then as it was.
+QString openPictureFile(Session &session, const QString &path);
 // Asks for a file and replaces the picture with it; the document takes the
 // picture's size. Cancel or an unreadable file leaves the picture as it was;
 // a refused file is reported on the status line with the reason. True when opened.
@@ -38,6 +43,10 @@ bool OpenPicture(Session &session);
 // JPEG result and any failure to write. True when the file was written.
 bool SavePicture(Session &session);
 // The JPEG path of Save on its own, for a name already chosen.
+// Writes the picture to the session's file again, in the type its name ends
+// in. False, writing nothing, when there is no file or its type is not one
+// Quillmar writes (a GIF): the caller asks for a name then.
+bool SaveToSessionFile(Session &session);
 bool SaveJpeg(Session &session, const QString &fileName);
 
 // Puts the picture on the clipboard through clip.bmp.

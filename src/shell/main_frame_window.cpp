@@ -6,11 +6,15 @@
 #include "document/tool_codes.h"
 #include "shell/about_window.h"
 #include "shell/capture_window.h"
+#include "shell/command_table.h"
+#include "shell/document_files_window.h"
 #include "shell/file_commands.h"
 #include "shell/icons.h"
+#include "shell/menu_bar_window.h"
 #include "shell/new_picture_dialog.h"
 #include "shell/unsaved_changes.h"
 #include "shell/view_window.h"
+#include "shell/window_layout_window.h"
 #include "shell/zoom_window.h"
 #include "surface/numeric_rules.h"
 #include "surface/picture_box_window.h"
@@ -38,37 +42,6 @@ namespace quill {
 
 namespace {
 
-struct ToolbarButton {
-    const char *key;
-    const char *tooltip;
-    // The everyday commands' keys, as every desktop program has them ("; " between two).
-    const char *shortcuts = nullptr;
-};
-
-// Left to right. "Toglle" is the button's own spelling.
-constexpr ToolbarButton kToolbar[] = {
-    {"a", "New", "Ctrl+N"},
-    {"b", "Open", "Ctrl+O"},
-    {"c", "Save", "Ctrl+S"},
-    {"l", "Copy image", "Ctrl+C"},
-    {"m", "Paste image", "Ctrl+V"},
-    {"f", "Undo", "Ctrl+Z"},
-    {"g", "Redo", "Ctrl+Y; Ctrl+Shift+Z"},
-    {"h", "Toggle text window"},
-    {"i", "Toggle option windows"},
-    {"j", "Toglle zoom window"},
-    {"n", "Capturescreen"},
-    {"k", "View picture"},
-    {"d", "About..."},
-    {"e", "Quit", "Ctrl+Q"},
-    // The seam tools; "o" and "r" are toggles.
-    {"o", "Wrap at edges"},
-    {"p", "Offset by half"},
-    {"q", "Make seamless"},
-    {"s", "Even out lighting"},
-    {"r", "Dim copies"},
-};
-
 // The placement sums are worked in single precision and stored as whole twips.
 int twips(float value) { return static_cast<int>(roundHalfEven(static_cast<double>(value))); }
 // A single-instance window that is already open comes to the front instead
@@ -90,7 +63,7 @@ const QStringList &MainFrame::toolbarKeys()
 {
     static const QStringList keys = [] {
         QStringList k;
-        for (const auto &b : kToolbar)
+        for (const ToolbarButton &b : toolbarButtons())
             k << QString::fromLatin1(b.key);
         return k;
     }();
@@ -137,6 +110,10 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     load();
     showSeamScore();
     trackChanges();
+    layout_ = new WindowLayout(*this);
+    registerCommand(QStringLiteral("reset-layout"), [this] { layout_->reset(); });
+    files_ = new DocumentFiles(*this, session_);
+    menus_ = new MainMenus(*this, session_);
 }
 
 MainFrame::~MainFrame()
@@ -183,15 +160,13 @@ void MainFrame::trackChanges()
     setWindowTitle(frameTitle(session_));
 }
 
-// New, Open, Save, Copy, Paste, capture, View and About.
+// New, Copy, Paste, capture, View and About (Open and Save: document_files_window).
 void MainFrame::registerPictureCommands()
 {
     registerCommand(QStringLiteral("a"), [this] {
         if (!raiseOpenWindow<NewPictureDialog>(this))
             (new NewPictureDialog(session_, this))->show();
     });
-    registerCommand(QStringLiteral("b"), [this] { OpenPicture(session_); });
-    registerCommand(QStringLiteral("c"), [this] { SavePicture(session_); });
     registerCommand(QStringLiteral("l"), [this] { CopyImage(session_); });
     registerCommand(QStringLiteral("m"), [this] { PasteImage(session_); });
     registerCommand(QStringLiteral("n"), [this] {
@@ -237,10 +212,11 @@ void MainFrame::buildToolbar()
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
     toolbar_->setIconSize(QSize(24, 24));
-    for (const auto &b : kToolbar) {
+    for (const ToolbarButton &b : toolbarButtons()) {
         const QString key = QString::fromLatin1(b.key);
+        // The text is what the menus show; the toolbar shows the tooltip.
         QAction *action =
-            toolbar_->addAction(QIcon(QPixmap::fromImage(drawToolbarIcon(key, 48))), QString::fromLatin1(b.tooltip));
+            toolbar_->addAction(QIcon(QPixmap::fromImage(drawToolbarIcon(key, 48))), QString::fromLatin1(b.menuName));
         action->setObjectName(QStringLiteral("Toolbar1_") + key);
         // The shortcut is the button's own: it runs its click and is off while the button is.
         QString tooltip = QString::fromLatin1(b.tooltip);
@@ -270,6 +246,16 @@ void MainFrame::registerCommand(const QString &key, std::function<void()> comman
     commands_.insert(key, std::move(command));
     if (QAction *action = buttons_.value(key))
         action->setEnabled(true);
+}
+
+void MainFrame::runCommand(const QString &id)
+{
+    const auto it = commands_.constFind(id);
+    if (it == commands_.constEnd())
+        return;
+    session_.state.SkipCanvasMouse = -1;
+    (*it)();
+    session_.stateChanged();
 }
 
 void MainFrame::syncUndoButtons()

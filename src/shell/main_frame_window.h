@@ -1,7 +1,7 @@
 // The main frame "Quillmar": the toolbar (fourteen keys, then the seam tools'
-// five) with its shortcuts, the area that holds the child windows, the status
-// bar with the live seam and repetition scores, and the load that brings them
-// up in order.
+// five; rows in command_table) with its shortcuts, the menu bar, the area that
+// holds the child windows, the status bar with the live seam and repetition
+// scores, and the load that brings them up in order.
 // Toolbar clicks set SkipCanvasMouse and run the command of their key;
 // commands are registered by the parts of the program that build them.
 #pragma once
@@ -30,6 +30,9 @@ class OptionsWindow;
 class TextWindow;
 class ZoomWindow;
 class CaptureWindow;
+class DocumentFiles;
+class MainMenus;
+class WindowLayout;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
@@ -43,6 +46,15 @@ public:
     QAction *button(const QString &key) const { return buttons_.value(key); }
     // Runs the toolbar click of this key (as a click on its button does).
     void toolbarClick(const QString &key);
+
+    // Commands without a toolbar button (the menus' own): registered under an
+    // id, run like a toolbar click. An id nobody registered does nothing.
+    void registerCommand(const QString &key, std::function<void()> command);
+    bool hasCommand(const QString &id) const { return commands_.contains(id); }
+    void runCommand(const QString &id);
+    MainMenus *menus() const { return menus_; }
+    DocumentFiles *files() const { return files_; }
+    WindowLayout *windowLayout() const { return layout_; }
 
     CanvasWindow *canvas() const;
     // The text, Options and zoom windows while they exist (the toggles destroy them).
@@ -84,7 +96,6 @@ protected:
 
 private:
     void buildToolbar();
-    void registerCommand(const QString &key, std::function<void()> command);
     void syncUndoButtons();
     void load();
     // Load steps of the text, Options and zoom windows, also run when a toggle reopens one.
@@ -126,6 +137,9 @@ private:
     int pictureListener_ = 0;
     int changesListener_ = 0;
     static constexpr int kReportMs = 15000;
+    DocumentFiles *files_ = nullptr;
+    MainMenus *menus_ = nullptr;
+    WindowLayout *layout_ = nullptr;
 };
 
 } // namespace quill

@@ -1,5 +1,6 @@
 // Every button of the toolbox as one row of data: designer name, tooltip,
-// place in the window, the region it belongs to and what kind of click it is.
+// place in the window, the region it belongs to, what kind of click it is and
+// its plain name and family in the menus.
 // The toolbox window builds its buttons from these rows, and the batch front end
 // and the tests run the same actions. Pure data and lookups: no widget, no drawing.
 #pragma once
@@ -43,6 +44,31 @@ enum class ToolboxDialog { None, OpenPattern, SavePattern };
 
 inline constexpr int kFillStyleUnchanged = -1;
 
+// The menu family a button's entry belongs to, in the order the menus show
+// them. A button of no family has no menu entry: it does nothing.
+enum class MenuFamily {
+    None,
+    Tools,
+    // Image
+    Colour,
+    Channels,
+    MirrorTurn,
+    BlurMosaic,
+    Merge,
+    // Backgrounds
+    Gradients,
+    CentredFigures,
+    StripesLines,
+    Checkerboards,
+    FillsPoints,
+    // Pattern
+    PatternApply,
+    PatternEdit,
+    PatternTint,
+    PatternModes,
+    PatternFiles,
+};
+
 struct ToolboxButton {
     QString name;    // designer name, "Command54"
     QString tooltip; // empty where the button has none
@@ -57,6 +83,8 @@ struct ToolboxButton {
     ToolboxDialog dialog = ToolboxDialog::None; // Dialog rows
     QString summary;                            // Dialog rows: one line for what a click does
     QString batchReplacement;                   // Dialog rows: what a batch run uses instead
+    QString menuName;                           // plain words for the menus, "Horizontal colour bands"
+    MenuFamily family = MenuFamily::None;
 
     QRect rect() const;
 };

@@ -25,6 +25,16 @@ void openMergeImage(Session &session)
     session.state.SkipCanvasMouse = -1;
 }
 
+bool loadMergeImage(Session &session, const QString &fileName)
+{
+    const auto picture = loadPicture(fileName);
+    if (!picture)
+        return false;
+    session.merge.fileName = fileName;
+    session.merge.setPicture(*picture);
+    return true;
+}
+
 void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), QRgb factor)
 {
     session.TakeUndoSnapshot();

@@ -24,6 +24,9 @@ inline const QString kOpenPictureFilter =
 // unreadable file keeps the previous merge image. The canvas then ignores one
 // mouse event, so the release over the dialog does not draw.
 void openMergeImage(Session &session);
+// Loads a named file as the merge image (and the file the dialog offers next).
+// False, keeping the previous merge image, when it cannot be read.
+bool loadMergeImage(Session &session, const QString &fileName);
 // Snapshot, then (with a merge image) the work layer := MixColours(document, merge image).
 void blendMergeImage(Session &session);
 // Snapshot, then (with a merge image) pixels alternately from the merge image and
