@@ -101,7 +101,7 @@ void BM_RepetitionScore(benchmark::State &state)
 {
     const QImage image = quill::bench::noiseImage(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(quill::repetitionScore(image));
+        benchmark::DoNotOptimize(quill::repetitionScore(image, quill::Lattice::Grid));
 }
 BENCHMARK(BM_RepetitionScore)->Arg(1024)->Unit(benchmark::kMillisecond);
 
@@ -110,7 +110,7 @@ void BM_EvenLighting(benchmark::State &state)
     const QImage image = quill::bench::noiseImage(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         QImage copy = image.copy();
-        quill::evenOutLighting(copy);
+        quill::evenOutLighting(copy, quill::Lattice::Grid);
         benchmark::DoNotOptimize(copy.constBits());
     }
 }
