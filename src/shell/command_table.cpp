@@ -37,6 +37,9 @@ constexpr MenuCommand kMenuCommands[] = {
     {"zoom-out", Menu::View, 2, "Zoom out", "Ctrl+-", "Canvas zoom"},
     {"zoom-actual", Menu::View, 3, "Actual size", "Ctrl+0", "Canvas zoom"},
     {"reset-layout", Menu::View, 41, "Reset layout"},
+    {"lattice-grid", Menu::Seams, 11, "Grid", nullptr, "Lattice"},
+    {"lattice-brick", Menu::Seams, 12, "Brick", nullptr, "Lattice"},
+    {"lattice-half-drop", Menu::Seams, 13, "Half-drop", nullptr, "Lattice"},
     {"find-command", Menu::Help, 1, "Find a command...", "Ctrl+K"},
     {"keyboard-shortcuts", Menu::Help, 2, "Keyboard shortcuts"},
 };

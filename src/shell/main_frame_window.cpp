@@ -248,6 +248,20 @@ void MainFrame::registerCommand(const QString &key, std::function<void()> comman
         action->setEnabled(true);
 }
 
+void MainFrame::registerChoice(const QString &key, std::function<void()> command, std::function<bool()> isOn)
+{
+    choices_.insert(key, std::move(isOn));
+    registerCommand(key, std::move(command));
+}
+
+std::optional<bool> MainFrame::commandChecked(const QString &id) const
+{
+    const auto it = choices_.constFind(id);
+    if (it == choices_.constEnd())
+        return std::nullopt;
+    return (*it)();
+}
+
 void MainFrame::runCommand(const QString &id)
 {
     const auto it = commands_.constFind(id);
@@ -351,6 +365,11 @@ void MainFrame::buildLatticeList()
         if (const auto l = latticeFromKey(latticeList_->itemData(i).toString()))
             setLattice(*l);
     });
+    // The same choice in the Seams menu.
+    for (const Lattice l : kLattices)
+        registerChoice(
+            QStringLiteral("lattice-") + latticeKey(l), [this, l] { setLattice(l); },
+            [this, l] { return session_.document.lattice() == l; });
     setLattice(latticeFromKey(QSettings().value(kLatticeSetting).toString()).value_or(Lattice::Grid));
 }
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -50,7 +51,11 @@ public:
     // Commands without a toolbar button (the menus' own): registered under an
     // id, run like a toolbar click. An id nobody registered does nothing.
     void registerCommand(const QString &key, std::function<void()> command);
+    // A command that is a choice shows a check while isOn says it is the one in force.
+    void registerChoice(const QString &key, std::function<void()> command, std::function<bool()> isOn);
     bool hasCommand(const QString &id) const { return commands_.contains(id); }
+    // Empty for a command that is not a choice.
+    std::optional<bool> commandChecked(const QString &id) const;
     void runCommand(const QString &id);
     MainMenus *menus() const { return menus_; }
     DocumentFiles *files() const { return files_; }
@@ -127,6 +132,7 @@ private:
     QMap<QString, QPoint> lastPlace_;
     QMap<QString, QAction *> buttons_;
     QMap<QString, std::function<void()>> commands_;
+    QMap<QString, std::function<bool()>> choices_;
     QPointer<CaptureWindow> capture_;
     SeamState seam_;
     QLabel *seamScore_ = nullptr;

@@ -69,7 +69,11 @@ QAction *MainMenus::addEntry(const MenuEntry &entry, QMenu *into)
     const QString id = entry.id;
     if (entry.runs == MenuEntry::Runs::Command) {
         action->setShortcuts(entry.shortcuts);
-        connect(action, &QAction::triggered, this, [this, id] { frame_.runCommand(id); });
+        action->setCheckable(frame_.commandChecked(id).has_value());
+        connect(action, &QAction::triggered, this, [this, id] {
+            frame_.runCommand(id);
+            syncStates();
+        });
         return action;
     }
     const ToolboxButton *button = findToolboxButton(id);
@@ -110,6 +114,8 @@ void MainMenus::syncStates()
         const MenuEntry &entry = *item.entry;
         if (entry.runs == MenuEntry::Runs::Command) {
             item.action->setEnabled(frame_.hasCommand(entry.id));
+            if (const std::optional<bool> on = frame_.commandChecked(entry.id))
+                item.action->setChecked(*on);
             continue;
         }
         if (entry.runs != MenuEntry::Runs::ToolboxButton)

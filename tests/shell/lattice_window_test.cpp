@@ -1,14 +1,17 @@
 // The lattice list on the main frame: what it offers, what a pick changes (the
 // copies, the seam score), that the pick comes back at the next start, and the
 // view window's repeat and Save view on the chosen lattice.
+#include "shell/menu_bar_window.h"
 #include "shell/view_window.h"
 #include "support/picture_files.h"
 #include "support/window_fixture.h"
 #include "toolbox/view_export.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -64,6 +67,32 @@ TEST_F(LatticeWindowTest, PickingALatticeMovesTheCopiesRescoresAndIsKeptForTheNe
     MainFrame next(again);
     EXPECT_EQ(again.document.lattice(), Lattice::HalfDrop);
     EXPECT_EQ(next.latticeList()->currentText(), QStringLiteral("Half-drop"));
+}
+
+TEST_F(LatticeWindowTest, SeamsMenuOffersTheSameChoiceAndShowsTheOneInForce)
+{
+    auto entry = [this](const char *id) { return frame->menus()->action(QString::fromLatin1(id)); };
+    QAction *brick = entry("lattice-brick");
+    QAction *grid = entry("lattice-grid");
+    ASSERT_NE(brick, nullptr);
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(entry("lattice-half-drop"), nullptr);
+    EXPECT_TRUE(grid->isChecked());
+
+    brick->trigger();
+    EXPECT_EQ(doc.lattice(), Lattice::Brick);
+    EXPECT_EQ(frame->latticeList()->currentText(), QStringLiteral("Brick"));
+    EXPECT_TRUE(brick->isChecked());
+    EXPECT_FALSE(grid->isChecked());
+    // Choosing the lattice in force again keeps it, and its check.
+    brick->trigger();
+    EXPECT_EQ(doc.lattice(), Lattice::Brick);
+    EXPECT_TRUE(brick->isChecked());
+    // A pick in the toolbar list shows in the menu.
+    pick(QStringLiteral("Grid"));
+    frame->menus()->menu(Menu::Seams)->aboutToShow();
+    EXPECT_TRUE(grid->isChecked());
+    EXPECT_FALSE(brick->isChecked());
 }
 
 TEST_F(LatticeWindowTest, TheViewAndSaveViewRepeatOnTheLattice)

@@ -65,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceCase{"Command3", "Backgrounds > Fills and points > Fill with the background colour"},
                       PlaceCase{"Command78", "Pattern > Recolour pattern > Pattern in purple"},
                       PlaceCase{"Check1", "Pattern > Paint transparent cells"}, PlaceCase{"q", "Seams > Make seamless"},
+                      PlaceCase{"lattice-half-drop", "Seams > Lattice > Half-drop"},
                       PlaceCase{"find-command", "Help > Find a command..."}));
 
 } // namespace
