@@ -5,6 +5,7 @@
 #include "shell/splash_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -17,5 +18,7 @@ int main(int argc, char *argv[])
     quill::MainFrame mainFrame(session);
     host.setDialogParent(&mainFrame);
     quill::SplashWindow splash(&mainFrame);
+    // Asked once the windows are up, so the question has the frame to stand on.
+    QTimer::singleShot(0, &mainFrame, [&mainFrame] { mainFrame.offerRecovery(); });
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 #include "document/session.h"
 
 #include "document/tool_codes.h"
+#include "surface/image_files.h"
 #include "surface/jpeg_library.h"
 
 #include <algorithm>
+#include <new>
 
 namespace quill {
 
@@ -22,7 +24,8 @@ void loadStartState(Session &session)
 
     s.FontNames = session.host.fontNames().mid(0, kMaxFontNames);
 
-    UndoStore::deleteStaleFiles();
+    // The private history folder; a cache that cannot be written turns Undo off.
+    session.undo.open();
 }
 
 void finishStartState(Session &session)

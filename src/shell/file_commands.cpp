@@ -17,13 +17,6 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Quillmar");
 
-// The largest picture Paste accepts: the loader's own allocation limit.
-qint64 maxPictureBytes()
-{
-    const int limitMiB = QImageReader::allocationLimit();
-    return (limitMiB > 0 ? qint64(limitMiB) : qint64(1024)) * 1024 * 1024;
-}
-
 // Clipboard pictures may carry transparency; it shows white, as in opened files.
 QImage opaque(const QImage &picture)
 {
@@ -98,12 +91,28 @@ bool OpenPicture(Session &session)
     return true;
 }
 
+namespace {
+
+// A scratch file in the program's private folder, or why it cannot be written.
+WriteResult writeScratch(Session &session, const QString &name, QString &path)
+{
+    path = session.undo.folder().file(name);
+    if (path.isEmpty())
+        return {QStringLiteral("Cannot write %1: %2").arg(name, session.undo.folder().problem())};
+    return saveBitmap(session.document.picture().Image(), path);
+}
+
+} // namespace
+
 bool SaveJpeg(Session &session, const QString &fileName)
 {
     Host &host = session.host;
-    if (!saveBitmap(session.document.picture().Image(), kTempBitmap))
-        return false; // the temporary file could not be written: nothing to encode
-    const jpeg::RgbPixels rgb = jpeg::readRgbFromBmp(kTempBitmap);
+    QString temp;
+    if (const WriteResult written = writeScratch(session, kTempBitmap, temp); !written) {
+        host.messageBox(written.error, MessageButtons::Ok, kProgramTitle);
+        return false;
+    }
+    const jpeg::RgbPixels rgb = jpeg::readRgbFromBmp(temp);
     if (!rgb) {
         host.messageBox(QStringLiteral("Error: ") + QString::number(jpeg::lastErrorCode()), MessageButtons::Ok,
                         kProgramTitle);
@@ -111,7 +120,8 @@ bool SaveJpeg(Session &session, const QString &fileName)
     }
     if (jpeg::saveRgbToJpg(fileName, rgb.data.get(), rgb.width, rgb.height, jpeg::kJpegQuality, jpeg::kSaveDefault) !=
         0) {
-        host.messageBox(QStringLiteral("ImgDLLSaveRGBToJPG error: ") + QString::number(jpeg::lastErrorCode()),
+        host.messageBox(QStringLiteral("ImgDLLSaveRGBToJPG error: ") + QString::number(jpeg::lastErrorCode()) +
+                            QLatin1Char('\n') + jpeg::lastErrorText(),
                         MessageButtons::Ok, kProgramTitle);
         return false;
     }
@@ -136,9 +146,10 @@ bool SavePicture(Session &session)
         written = SaveJpeg(session, name);
     } else {
         const QImage &picture = session.document.picture().Image();
-        written = type == PictureType::Png ? savePng(picture, name) : saveBitmap(picture, name);
+        const WriteResult result = type == PictureType::Png ? savePng(picture, name) : saveBitmap(picture, name);
+        written = static_cast<bool>(result);
         if (!written)
-            session.host.messageBox(QStringLiteral("Cannot write ") + name, MessageButtons::Ok, kProgramTitle);
+            session.host.messageBox(result.error, MessageButtons::Ok, kProgramTitle);
     }
     if (written) {
         session.fileName = name;
@@ -151,9 +162,12 @@ void CopyImage(Session &session)
 {
     Host &host = session.host;
     host.setClipboardImage(QImage());
-    if (!saveBitmap(session.document.picture().Image(), kClipBitmap))
+    QString clip;
+    if (const WriteResult written = writeScratch(session, kClipBitmap, clip); !written) {
+        host.messageBox(written.error, MessageButtons::Ok, kProgramTitle);
         return;
-    if (const auto picture = loadPicture(kClipBitmap))
+    }
+    if (const auto picture = loadPicture(clip))
         host.setClipboardImage(*picture);
 }
 
@@ -167,7 +181,7 @@ void PasteImage(Session &session)
         return;
     }
     const QImage picture =
-        static_cast<qint64>(clip.width()) * clip.height() * 4 > maxPictureBytes() ? QImage() : opaque(clip);
+        static_cast<qint64>(clip.width()) * clip.height() * 4 > kMaxPictureBytes ? QImage() : opaque(clip);
     if (picture.isNull()) {
         doc.SyncLayers(0);
         session.report(QStringLiteral("Paste: the picture on the clipboard is too large"));
