@@ -13,6 +13,13 @@ bool offerRecovery(Session &session)
         // Another program started at the same moment may have taken it meanwhile.
         if (HistoryFolder::ownerRunning(folder))
             continue;
+        // A program that ended before its first step left nothing worth a question.
+        if (QDir(folder)
+                .entryList({QStringLiteral("undo*.bmp"), QStringLiteral("latest.bmp")}, QDir::Files)
+                .isEmpty()) {
+            QDir(folder).removeRecursively();
+            continue;
+        }
         if (session.host.messageBox(kRecoverQuestion, MessageButtons::YesNo, QStringLiteral("Quillmar")) !=
             kAnswerYes) {
             QDir(folder).removeRecursively();

@@ -248,7 +248,8 @@ QString UndoStore::Redo(Document &document)
 
 void UndoStore::keepLatest(const Document &document)
 {
-    if (!recording || !open())
+    // Before the first step nothing was painted: a crash then has nothing to recover.
+    if (!recording || steps_.empty() || !open())
         return;
     const QImage &picture = document.picture().Image();
     if (latest_.isDetached() && sameShape(latest_, picture))

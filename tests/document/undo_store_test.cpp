@@ -274,5 +274,15 @@ TEST_F(RecoveryTest, NoDeletesTheFolderAndKeepsThePicture)
     EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(RecoveryTest, AProgramKilledBeforeItsFirstStepLeavesNoQuestion)
+{
+    const QString folder = HistoryFolder::root() + QStringLiteral("/empty");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(testing::writeFile(folder + QStringLiteral("/owner"), "gone 2147483646 1"));
+    EXPECT_FALSE(offerRecovery(session));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
 } // namespace
 } // namespace quill
