@@ -349,7 +349,6 @@ std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
         p.end();
         return flat;
     }
-    const QSize size = image.size();
     image = image.convertToFormat(QImage::Format_RGB32);
     if (image.isNull())
         return refuse(whyNot, kTooLarge);
