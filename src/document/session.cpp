@@ -40,4 +40,17 @@ void finishStartState(Session &session)
     s.SprayWidth = 10;
 }
 
+bool runOperation(Session &session, const QString &operation, const std::function<void(Session &)> &run)
+{
+    try {
+        run(session);
+        return true;
+    } catch (const std::bad_alloc &) {
+        session.document.PropagateCentre();
+        session.host.messageBox(notEnoughMemory(operation, session.document.picture().Image().size()),
+                                MessageButtons::Ok, QStringLiteral("Quillmar"));
+        return false;
+    }
+}
+
 } // namespace quill
