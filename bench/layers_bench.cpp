@@ -1,6 +1,6 @@
 // The cost of keeping nine tiles in step and of one undo snapshot, at 1024 x 1024:
 // a change of the picture propagated to the eight copies (sharing rasters), and
-// the whole-picture bitmap written for Undo.
+// the copy of the picture the undo history keeps (its file is the writer's).
 #include "document/document.h"
 #include "document/undo_store.h"
 
@@ -52,10 +52,11 @@ void BM_UndoSnapshot(benchmark::State &state)
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
+    qputenv("XDG_CACHE_HOME", dir.path().toLocal8Bit());
     quill::Document doc = makeDocument(size);
     quill::UndoStore store;
     for (auto _ : state) {
-        store.UndoCount = 0; // rewrite the same file: measure the write, not the disk filling up
+        store.UndoCount = 0; // the same step again: measure the step, not the disk filling up
         store.TakeUndoSnapshot(doc);
     }
     QDir::setCurrent(previous);

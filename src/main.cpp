@@ -7,6 +7,7 @@
 #include "shell/splash_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <string_view>
@@ -35,10 +36,9 @@ int main(int argc, char *argv[])
     }
     // Takes out the toolkit's own options (-platform ...), so what is left is ours.
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quillmar"));
-    QApplication::setApplicationName(QStringLiteral("Quillmar"));
     // Where QSettings keeps the window layout and the lattice.
     QApplication::setOrganizationName(QStringLiteral("Quillmar"));
+    QApplication::setApplicationName(QStringLiteral("Quillmar"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMAR_VERSION));
     QString file;
     for (int i = 1; i < argc && file.isEmpty(); ++i)
@@ -50,7 +50,11 @@ int main(int argc, char *argv[])
     quill::MainFrame mainFrame(session);
     host.setDialogParent(&mainFrame);
     quill::SplashWindow splash(&mainFrame);
-    if (!file.isEmpty())
-        mainFrame.files()->openFile(file);
+    // Asked once the windows are up, so the question has the frame to stand on. A
+    // recovered picture is not opened over: the file on the command line is still on disk.
+    QTimer::singleShot(0, &mainFrame, [&mainFrame, file] {
+        if (!mainFrame.offerRecovery() && !file.isEmpty())
+            mainFrame.files()->openFile(file);
+    });
     return QApplication::exec();
 }

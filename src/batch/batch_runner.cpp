@@ -12,13 +12,11 @@
 #include "toolbox/seam_commands.h"
 #include "toolbox/view_export.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
+#include <new>
 #include <optional>
 
 namespace quill {
@@ -73,146 +71,213 @@ QString formatOf(const QString &path)
     return {};
 }
 
+// One argument with its values, checked before anything runs.
+struct Step {
+    QString arg;
+    QStringList values;
+};
+
+// How many values each argument takes; -1 for an unknown argument.
+int valueCount(const QString &arg)
+{
+    static const QHash<QString, int> counts = {
+        {"--help", 0},          {"-h", 0},           {"--list", 0},        {"--new", 1},
+        {"--open", 1},          {"--fg", 1},         {"--bg", 1},          {"--answer", 1},
+        {"--seed", 1},          {"--click", 1},      {"--save", 1},        {"--merge", 1},
+        {"--pattern", 1},       {"--save-tiled", 2}, {"--seam-score", 0},  {"--repetition-score", 0},
+        {"--wrap", 1},          {"--lattice", 1},    {"--offset-half", 0}, {"--make-seamless", 0},
+        {"--even-lighting", 0},
+    };
+    return counts.value(arg, -1);
+}
+
+Colour colourValue(const QString &arg, const QString &text)
+{
+    const auto c = parseColour(text);
+    if (!c)
+        throw UsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
+    return *c;
+}
+
+std::optional<QSize> repeatGrid(const QString &text)
+{
+    const auto size = parseSize(text);
+    if (!size || size->width() > 100 || size->height() > 100)
+        return std::nullopt;
+    return size;
+}
+
+void checkOutputName(const QString &arg, const QString &path)
+{
+    if (formatOf(path).isEmpty())
+        throw UsageError{QStringLiteral("%1 %2: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(arg, path)};
+}
+
+// Reads and checks the whole command line: a usage error anywhere stops the
+// run before the first action, so nothing is written.
+std::vector<Step> parseScript(const QStringList &args)
+{
+    std::vector<Step> steps;
+    for (qsizetype pos = 0; pos < args.size();) {
+        Step step{args[pos++], {}};
+        const int count = valueCount(step.arg);
+        if (count < 0)
+            throw UsageError{QStringLiteral("unknown argument: %1").arg(step.arg)};
+        if (pos + count > args.size())
+            throw UsageError{QStringLiteral("%1 needs %2")
+                                 .arg(step.arg, count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"))};
+        step.values = args.mid(pos, count);
+        pos += count;
+        const QString &arg = step.arg;
+        const QString first = step.values.value(0);
+        if (arg == QLatin1String("--new") && !parseSize(first))
+            throw UsageError{QStringLiteral("--new: size must be WxH, 1 to %1 each: %2").arg(kMaxSide).arg(first)};
+        if (arg == QLatin1String("--fg") || arg == QLatin1String("--bg"))
+            colourValue(arg, first);
+        if (arg == QLatin1String("--seed")) {
+            bool ok = false;
+            first.toULongLong(&ok);
+            if (!ok)
+                throw UsageError{QStringLiteral("--seed: not a whole number: %1").arg(first)};
+        }
+        if (arg == QLatin1String("--click")) {
+            const BatchButton *button = findBatchButton(first);
+            if (!button)
+                throw UsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(first)};
+            if (!button->replacedBy.isEmpty())
+                throw UsageError{QStringLiteral("--click %1: needs a dialog in the program; use %2 instead")
+                                     .arg(first, button->replacedBy)};
+        }
+        if (arg == QLatin1String("--save"))
+            checkOutputName(arg, first);
+        if (arg == QLatin1String("--wrap") && first != QLatin1String("on") && first != QLatin1String("off"))
+            throw UsageError{QStringLiteral("--wrap: on or off, not %1").arg(first)};
+        if (arg == QLatin1String("--lattice") && !latticeFromKey(first))
+            throw UsageError{QStringLiteral("--lattice: must be grid, brick or half-drop: %1").arg(first)};
+        if (arg == QLatin1String("--save-tiled")) {
+            if (!repeatGrid(first))
+                throw UsageError{QStringLiteral("--save-tiled: repeat must be CxR, 1 to 100 each: %1").arg(first)};
+            checkOutputName(arg, step.values[1]);
+        }
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
 class Script {
 public:
-    Script(const QStringList &args, QTextStream &out) : args_(args), out_(out)
+    explicit Script(QTextStream &out) : out_(out)
     {
         session_.undo.recording = false; // batch runs keep no history
     }
 
-    void run()
+    void run(const std::vector<Step> &steps)
     {
-        while (pos_ < args_.size()) {
-            const QString arg = args_[pos_++];
-            if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
-                out_ << batchUsage();
-            else if (arg == QLatin1String("--list"))
-                list();
-            else if (arg == QLatin1String("--new"))
-                newDocument(value(arg));
-            else if (arg == QLatin1String("--open"))
-                open(value(arg));
-            else if (arg == QLatin1String("--fg"))
-                session_.state.LeftColour = colour(arg, value(arg));
-            else if (arg == QLatin1String("--bg"))
-                session_.state.RightColour = colour(arg, value(arg));
-            else if (arg == QLatin1String("--answer"))
-                host_.inputAnswers.push_back(value(arg));
-            else if (arg == QLatin1String("--seed"))
-                seed(value(arg));
-            else if (arg == QLatin1String("--click"))
-                click(value(arg));
-            else if (arg == QLatin1String("--save"))
-                save(session_.document.picture().Image(), value(arg));
-            else if (arg == QLatin1String("--save-tiled"))
-                saveTiled(arg);
-            else if (arg == QLatin1String("--merge"))
-                merge(value(arg));
-            else if (arg == QLatin1String("--pattern"))
-                pattern(value(arg));
-            else if (arg == QLatin1String("--seam-score"))
-                printSeamScore();
-            else if (arg == QLatin1String("--repetition-score"))
-                out_ << repeatLabel(repetitionScore(session_.document.picture().Image(), session_.document.lattice()))
-                     << '\n';
-            else if (arg == QLatin1String("--wrap"))
-                wrap(value(arg));
-            else if (arg == QLatin1String("--lattice"))
-                lattice(value(arg));
-            else if (arg == QLatin1String("--offset-half"))
-                offsetByHalf(session_, seam_);
-            else if (arg == QLatin1String("--make-seamless"))
-                makeSeamlessCommand(session_);
-            else if (arg == QLatin1String("--even-lighting"))
-                evenLightingCommand(session_);
-            else
-                throw UsageError{QStringLiteral("unknown argument: %1").arg(arg)};
+        for (const Step &step : steps) {
+            // An operation that cannot get its memory ends the run; the files written so far stay.
+            try {
+                runStep(step);
+            } catch (const std::bad_alloc &) {
+                throw FileError{notEnoughMemory(operationName(step), sizeOf(step))};
+            }
         }
     }
 
 private:
-    QString value(const QString &arg)
+    QString operationName(const Step &step) const
     {
-        if (pos_ >= args_.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-        return args_[pos_++];
+        if (step.arg == QLatin1String("--click"))
+            return step.values[0];
+        if (step.arg == QLatin1String("--new"))
+            return QStringLiteral("a new picture");
+        return step.arg.mid(2);
     }
 
-    Colour colour(const QString &arg, const QString &text)
+    QSize sizeOf(const Step &step) const
     {
-        const auto c = parseColour(text);
-        if (!c)
-            throw UsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
-        return *c;
+        if (step.arg == QLatin1String("--new"))
+            return *parseSize(step.values[0]);
+        return session_.document.picture().Image().size();
     }
 
-    void lattice(const QString &text)
+    void runStep(const Step &step)
     {
-        const auto lattice = latticeFromKey(text);
-        if (!lattice)
-            throw UsageError{QStringLiteral("--lattice: must be grid, brick or half-drop: %1").arg(text)};
-        session_.document.setLattice(*lattice);
+        const QString &arg = step.arg;
+        const QString value = step.values.value(0);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+            out_ << batchUsage();
+        else if (arg == QLatin1String("--list"))
+            list();
+        else if (arg == QLatin1String("--new"))
+            newDocument(*parseSize(value));
+        else if (arg == QLatin1String("--open"))
+            open(value);
+        else if (arg == QLatin1String("--fg"))
+            session_.state.LeftColour = colourValue(arg, value);
+        else if (arg == QLatin1String("--bg"))
+            session_.state.RightColour = colourValue(arg, value);
+        else if (arg == QLatin1String("--answer"))
+            host_.inputAnswers.push_back(value);
+        else if (arg == QLatin1String("--seed"))
+            session_.random.seed(value.toULongLong());
+        else if (arg == QLatin1String("--click"))
+            click(*findBatchButton(value));
+        else if (arg == QLatin1String("--save"))
+            save(session_.document.picture().Image(), value);
+        else if (arg == QLatin1String("--save-tiled"))
+            saveTiled(*repeatGrid(value), step.values[1]);
+        else if (arg == QLatin1String("--merge"))
+            merge(value);
+        else if (arg == QLatin1String("--pattern"))
+            pattern(value);
+        else if (arg == QLatin1String("--seam-score"))
+            printSeamScore();
+        else if (arg == QLatin1String("--repetition-score"))
+            out_ << repeatLabel(repetitionScore(session_.document.picture().Image(), session_.document.lattice()))
+                 << '\n';
+        else if (arg == QLatin1String("--wrap"))
+            setWrapAtEdges(session_, seam_, value == QLatin1String("on"));
+        else if (arg == QLatin1String("--lattice"))
+            session_.document.setLattice(*latticeFromKey(value));
+        else if (arg == QLatin1String("--offset-half"))
+            offsetByHalf(session_, seam_);
+        else if (arg == QLatin1String("--make-seamless"))
+            makeSeamlessCommand(session_);
+        else if (arg == QLatin1String("--even-lighting"))
+            evenLightingCommand(session_);
     }
 
-    void wrap(const QString &text)
+    void newDocument(QSize size)
     {
-        if (text != QLatin1String("on") && text != QLatin1String("off"))
-            throw UsageError{QStringLiteral("--wrap: on or off, not %1").arg(text)};
-        setWrapAtEdges(session_, seam_, text == QLatin1String("on"));
-    }
-
-    void seed(const QString &text)
-    {
-        bool ok = false;
-        const qulonglong n = text.toULongLong(&ok);
-        if (!ok)
-            throw UsageError{QStringLiteral("--seed: not a whole number: %1").arg(text)};
-        session_.random.seed(n);
-    }
-
-    void newDocument(const QString &text)
-    {
-        const auto size = parseSize(text);
-        if (!size)
-            throw UsageError{QStringLiteral("--new: size must be WxH, 1 to %1 each: %2").arg(kMaxSide).arg(text)};
-        QImage white(*size, QImage::Format_RGB32);
+        QImage white(size, QImage::Format_RGB32);
         if (white.isNull())
-            throw FileError{QStringLiteral("--new %1: not enough memory").arg(text)};
+            throw FileError{notEnoughMemory(QStringLiteral("a new picture"), size)};
         white.fill(Qt::white);
         session_.document.replaceWith(white);
     }
 
     void open(const QString &path)
     {
-        const QFileInfo info(path);
-        if (!info.exists())
-            throw FileError{QStringLiteral("%1: no such file").arg(path)};
-        if (info.isDir())
-            throw FileError{QStringLiteral("%1: is a directory").arg(path)};
-        const auto picture = loadPicture(path);
+        QString reason;
+        const auto picture = loadPicture(path, &reason);
         if (!picture)
-            throw FileError{QStringLiteral("%1: not a readable BMP, GIF, JPEG or PNG picture").arg(path)};
+            throw FileError{QStringLiteral("%1: %2").arg(path, reason)};
         session_.document.replaceWith(*picture);
     }
 
-    void click(const QString &name)
+    void click(const BatchButton &button)
     {
-        const BatchButton *button = findBatchButton(name);
-        if (!button)
-            throw UsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(name)};
-        if (!button->replacedBy.isEmpty())
-            throw UsageError{QStringLiteral("--click %1: needs a dialog in the program; use %2 instead")
-                                 .arg(name, button->replacedBy)};
         // What a click on the toolbox button runs, then the state listeners.
-        if (button->run)
-            button->run(session_);
+        if (button.run)
+            button.run(session_);
         session_.stateChanged();
     }
 
     void merge(const QString &path)
     {
-        if (!loadPicture(path))
-            throw FileError{QStringLiteral("%1: not a readable BMP, GIF, JPEG or PNG picture").arg(path)};
+        QString reason;
+        if (!loadPicture(path, &reason))
+            throw FileError{QStringLiteral("%1: %2").arg(path, reason)};
         // The same steps as "Open image to merge", with the file as the dialog's answer.
         host_.openAnswers.push_back(FileChoice{path, 1});
         openMergeImage(session_);
@@ -222,33 +287,37 @@ private:
 
     void pattern(const QString &path)
     {
-        const std::size_t before = host_.messages.size();
-        if (!loadPatternFile(session_, path)) {
-            const QString reason =
-                host_.messages.size() > before ? host_.messages.back().text : QStringLiteral("not a pattern file");
+        // The program says why on its status line; here the reason ends the run.
+        QString reason = QStringLiteral("not a pattern file");
+        session_.onReport = [&reason](const QString &text) { reason = text; };
+        const bool loaded = loadPatternFile(session_, path);
+        session_.onReport = nullptr;
+        if (!loaded)
             throw FileError{QStringLiteral("%1: %2").arg(path, reason.simplified())};
-        }
     }
 
     void save(const QImage &picture, const QString &path)
     {
-        const QString reason = writePictureFile(picture, path);
-        if (!reason.isEmpty())
-            throw FileError{QStringLiteral("%1: %2").arg(path, reason)};
+        const QString problem = writePictureFile(picture, path);
+        if (!problem.isEmpty())
+            throw FileError{problem};
     }
 
-    void saveTiled(const QString &arg)
+    void saveTiled(QSize grid, const QString &path)
     {
-        const QString grid = value(arg);
-        const QString path = value(arg);
-        const auto size = parseSize(grid);
-        if (!size || size->width() > 100 || size->height() > 100)
-            throw UsageError{QStringLiteral("--save-tiled: repeat must be CxR, 1 to 100 each: %1").arg(grid)};
         const QImage &picture = session_.document.picture().Image();
-        if (static_cast<qint64>(picture.width()) * size->width() > 65535 ||
-            static_cast<qint64>(picture.height()) * size->height() > 65535)
-            throw UsageError{QStringLiteral("--save-tiled %1: the repeat would be too large").arg(grid)};
-        save(repeatOnLattice(picture, size->width(), size->height(), session_.document.lattice()), path);
+        if (static_cast<qint64>(picture.width()) * grid.width() > 65535 ||
+            static_cast<qint64>(picture.height()) * grid.height() > 65535)
+            throw FileError{QStringLiteral("Cannot write %1: a %2 x %3 repeat of a %4 x %5 picture is too large")
+                                .arg(path)
+                                .arg(grid.width())
+                                .arg(grid.height())
+                                .arg(picture.width())
+                                .arg(picture.height())};
+        const QImage repeat = repeatOnLattice(picture, grid.width(), grid.height(), session_.document.lattice());
+        if (repeat.isNull())
+            throw FileError{notEnoughMemory(QStringLiteral("the repeat"), picture.size() * grid.width())};
+        save(repeat, path);
     }
 
     void printSeamScore()
@@ -266,13 +335,28 @@ private:
             out_ << b.name << '\t' << b.alias << '\t' << b.tooltip << '\t' << b.summary << '\n';
     }
 
-    QStringList args_;
-    qsizetype pos_ = 0;
     QTextStream &out_;
     BatchHost host_;
     Session session_{host_};
     SeamState seam_;
 };
+
+// One line for the terminal: control characters and stray bytes of a file's
+// content or name are shown as \xNN instead of moving the cursor or ringing.
+QString printable(const QString &message)
+{
+    QString line;
+    line.reserve(message.size());
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        const char16_t c = message[i].unicode();
+        const bool strayByte = c >= 0xdc80 && c <= 0xdcff && !(i > 0 && message[i - 1].isHighSurrogate());
+        if (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0) || strayByte)
+            line += QStringLiteral("\\x%1").arg(c & 0xff, 2, 16, QLatin1Char('0'));
+        else
+            line += message[i];
+    }
+    return line;
+}
 
 } // namespace
 
@@ -306,21 +390,14 @@ QString writePictureFile(const QImage &picture, const QString &path)
 {
     const QString format = formatOf(path);
     if (format.isEmpty())
-        return QStringLiteral("unknown file type (use .bmp, .png, .jpg or .jpeg)");
-    if (picture.isNull())
-        return QStringLiteral("nothing to write");
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QStringLiteral("is a directory");
-    if (!info.absoluteDir().exists())
-        return QStringLiteral("the directory does not exist");
+        return QStringLiteral("Cannot write %1: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(path);
     if (format == QLatin1String("bmp"))
-        return saveBitmap(picture, path) ? QString() : QStringLiteral("cannot write here");
+        return saveBitmap(picture, path).error;
     if (format == QLatin1String("png"))
-        return savePng(picture, path) ? QString() : QStringLiteral("cannot write here");
+        return savePng(picture, path).error;
     // The same encoder and quality as the program's Save.
     if (jpeg::savePictureToJpg(path, picture, jpeg::kJpegQuality, jpeg::kSaveDefault) != 0)
-        return jpeg::lastErrorText();
+        return jpeg::lastSaveError(path);
     return {};
 }
 
@@ -363,13 +440,14 @@ int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return kBatchUsageError;
     }
     try {
-        Script script(arguments, out);
-        script.run();
+        const std::vector<Step> steps = parseScript(arguments);
+        Script script(out);
+        script.run(steps);
     } catch (const UsageError &e) {
-        err << "quillmar-batch: " << e.message << '\n';
+        err << "quillmar-batch: " << printable(e.message) << '\n';
         return kBatchUsageError;
     } catch (const FileError &e) {
-        err << "quillmar-batch: " << e.message << '\n';
+        err << "quillmar-batch: " << printable(e.message) << '\n';
         return kBatchFileError;
     }
     return kBatchOk;

@@ -24,7 +24,7 @@ inline constexpr int kBatchUsageError = 2;
 int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 // Writes a picture by the file's extension (.bmp 24-bit, .png, .jpg/.jpeg quality 75)
-// through a temporary file renamed into place. Empty on success, else the reason.
+// through the safe writer. Empty on success, else the message ("Cannot write <path>: <reason>").
 QString writePictureFile(const QImage &picture, const QString &path);
 
 QString batchUsage();

@@ -1,5 +1,6 @@
 // quillmar-batch: runs toolbox operations from the command line, no display needed.
 #include "batch/batch_runner.h"
+#include "surface/file_names.h"
 
 #include <QGuiApplication>
 
@@ -8,10 +9,11 @@
 
 namespace {
 
-// The batch reports its own errors, one line each; the toolkit's chatter would only confuse scripts.
+// The batch reports its own errors, one line each; the toolkit's chatter
+// (warnings, "libpng error" lines) would only confuse scripts.
 void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
+    if (type == QtFatalMsg)
         std::fprintf(stderr, "quillmar-batch: %s\n", qPrintable(message));
 }
 
@@ -26,14 +28,18 @@ int main(int argc, char *argv[])
             return 0;
         }
     qInstallMessageHandler(quietToolkit);
-    // Needs fonts and painting, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Fonts and painting, never a screen, whatever the environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Every argument is ours: the toolkit sees none (no -platform, no -reverse).
+    int toolkitArgc = 1;
+    char *toolkitArgv[] = {argv[0], nullptr};
+    QGuiApplication app(toolkitArgc, toolkitArgv);
+    QStringList arguments;
+    // File names are bytes: each argument keeps its exact bytes.
+    for (int i = 1; i < argc; ++i)
+        arguments << quill::pathFromBytes(QByteArray(argv[i]));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
     const int code = quill::runBatch(arguments, out, err);
     out.flush();
     err.flush();

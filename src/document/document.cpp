@@ -1,5 +1,6 @@
 #include "document/document.h"
 
+#include <new>
 #include <utility>
 
 namespace quill {
@@ -79,7 +80,12 @@ QImage Document::takeScratchRaster()
     if (!scratch_.isNull() && scratch_.size() == size && scratch_.isDetached())
         return std::exchange(scratch_, QImage());
     scratch_ = QImage();
-    return QImage(size, QImage::Format_RGB32);
+    QImage fresh(size, QImage::Format_RGB32);
+    // Thrown before the operation writes a pixel, so the picture stays as it was;
+    // whoever runs the operation reports it.
+    if (fresh.isNull() && !size.isEmpty())
+        throw std::bad_alloc();
+    return fresh;
 }
 
 void Document::setLattice(Lattice lattice)

@@ -71,6 +71,7 @@ public:
     // write its result into before handing it to a layer with setPicture. Reuses
     // the raster the layers let go of at the last sync, so repeated whole-image
     // operations do not pay for fresh memory each time. Content is undefined.
+    // Throws std::bad_alloc when the memory cannot be had.
     QImage takeScratchRaster();
 
     // Told after the grid was laid out anew (the canvas re-places its tiles).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <new>
 
 namespace quill {
 
@@ -58,6 +59,8 @@ QImage resultRasterFrom(Document &document, int layer)
         std::memcpy(result.bits(), start.constBits(), bytes);
     } else {
         result = start.convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(0, 0), result.size()));
+        if (result.isNull() && !start.isNull())
+            throw std::bad_alloc();
     }
     return result;
 }

@@ -1,9 +1,11 @@
 #include "document/session.h"
 
 #include "document/tool_codes.h"
+#include "surface/image_files.h"
 #include "surface/jpeg_library.h"
 
 #include <algorithm>
+#include <new>
 
 namespace quill {
 
@@ -22,7 +24,8 @@ void loadStartState(Session &session)
 
     s.FontNames = session.host.fontNames().mid(0, kMaxFontNames);
 
-    UndoStore::deleteStaleFiles();
+    // The private history folder; a cache that cannot be written turns Undo off.
+    session.undo.open();
 }
 
 void finishStartState(Session &session)
@@ -35,6 +38,19 @@ void finishStartState(Session &session)
     s.SprayPointWidth = 2;
     s.SprayPointCount = 100;
     s.SprayWidth = 10;
+}
+
+bool runOperation(Session &session, const QString &operation, const std::function<void(Session &)> &run)
+{
+    try {
+        run(session);
+        return true;
+    } catch (const std::bad_alloc &) {
+        session.document.PropagateCentre();
+        session.host.messageBox(notEnoughMemory(operation, session.document.picture().Image().size()),
+                                MessageButtons::Ok, QStringLiteral("Quillmar"));
+        return false;
+    }
 }
 
 } // namespace quill

@@ -65,10 +65,14 @@ private:
 };
 
 // The core steps of the main frame's load: tool defaults, the picture cleared
-// to white, the font list, stale undo files deleted, per-tool settings. The
+// to white, the font list, the history folder made, per-tool settings. The
 // windows place themselves around these steps.
 void loadStartState(Session &session);
 // Closing settings of the load (after the windows are placed).
 void finishStartState(Session &session);
+
+// Runs a toolbox operation; one that cannot get its memory stops there and
+// says "Not enough memory for <operation> at <W> x <H>". False then.
+bool runOperation(Session &session, const QString &operation, const std::function<void(Session &)> &run);
 
 } // namespace quill

@@ -5,10 +5,41 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstring>
 
 namespace quill {
 
+namespace {
+
+constexpr std::int64_t kLatest = -1; // the step number of latest.bmp in the writer's reports
+constexpr std::size_t kMostPendingWrites = 4;
+
+bool sameShape(const QImage &a, const QImage &b)
+{
+    return a.size() == b.size() && a.format() == b.format() && a.bytesPerLine() == b.bytesPerLine();
+}
+
+} // namespace
+
 QString UndoStore::fileName(std::int64_t number) { return QStringLiteral("undo%1.bmp").arg(number); }
+
+UndoStore::UndoStore() : receiver_(std::make_unique<QObject>())
+{
+    writer_.onResult = [this] {
+        QMetaObject::invokeMethod(
+            receiver_.get(), [this] { collect(); }, Qt::QueuedConnection);
+    };
+}
+
+UndoStore::~UndoStore()
+{
+    // A program that ends normally leaves nothing to recover.
+    writer_.flush();
+    folder_.remove();
+}
 
 void UndoStore::setButtons(bool undo, bool redo)
 {
@@ -19,54 +50,257 @@ void UndoStore::setButtons(bool undo, bool redo)
     buttonsChanged.notify();
 }
 
+void UndoStore::turnOff(const QString &reason)
+{
+    if (!off_.isEmpty())
+        return;
+    off_ = QStringLiteral("Undo is off: ") + reason;
+    undoEnabled_ = redoEnabled_ = false;
+    buttonsChanged.notify();
+}
+
+bool UndoStore::open()
+{
+    if (!off_.isEmpty())
+        return false;
+    if (folder_.open())
+        return true;
+    turnOff(folder_.problem());
+    return false;
+}
+
+QImage UndoStore::copyOf(const QImage &picture)
+{
+    // A buffer of a dropped step is already in memory: copying into it costs
+    // no fresh pages, which is most of a copy's time at 4096 x 4096.
+    for (auto it = spare_.begin(); it != spare_.end(); ++it) {
+        if (!sameShape(*it, picture) || !it->isDetached())
+            continue;
+        QImage buffer = std::move(*it);
+        spare_.erase(it);
+        std::memcpy(buffer.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+        return buffer;
+    }
+    return picture.copy();
+}
+
+void UndoStore::store(std::int64_t number, const QImage &picture)
+{
+    const QImage copy = copyOf(picture);
+    if (copy.isNull())
+        return; // no memory for the step: the history skips it rather than stop the press
+    const std::int64_t job = ++jobs_;
+    steps_[number] = Step{copy, 0, false, job};
+    pending_[job] = number;
+    writer_.write(folder_.file(fileName(number)), copy, job);
+}
+
+void UndoStore::dropStep(std::int64_t number)
+{
+    const auto it = steps_.find(number);
+    if (it == steps_.end())
+        return;
+    if (!it->second.image.isNull() && spare_.empty())
+        spare_.push_back(std::move(it->second.image));
+    steps_.erase(it);
+    QFile::remove(folder_.file(fileName(number)));
+}
+
+void UndoStore::collect()
+{
+    for (const HistoryWriter::Result &r : writer_.takeResults()) {
+        const auto job = pending_.find(r.tag);
+        if (job == pending_.end())
+            continue;
+        const std::int64_t number = job->second;
+        pending_.erase(job);
+        if (!r.error.isEmpty()) {
+            turnOff(QStringLiteral("cannot write ") + QDir::toNativeSeparators(folder_.path()));
+            continue;
+        }
+        if (number == kLatest)
+            continue;
+        const auto step = steps_.find(number);
+        if (step == steps_.end() || step->second.job != r.tag) {
+            // Dropped or replaced while it was being written: the file is not a step.
+            if (step == steps_.end())
+                QFile::remove(folder_.file(fileName(number)));
+            continue;
+        }
+        step->second.written = true;
+        step->second.bytes = r.bytes;
+    }
+    if (!off_.isEmpty())
+        return;
+
+    // The cap: the oldest steps go first, never the one on the canvas or later.
+    qint64 onDisk = 0;
+    for (const auto &[number, step] : steps_)
+        onDisk += step.bytes;
+    while (onDisk > capBytes && steps_.size() > 1 && steps_.begin()->first < UndoCount &&
+           steps_.begin()->second.written) {
+        onDisk -= steps_.begin()->second.bytes;
+        dropStep(steps_.begin()->first);
+    }
+    if (!steps_.empty())
+        oldest_ = std::max(oldest_, steps_.begin()->first);
+
+    // Memory: the newest steps stay; older ones live on in their files.
+    qint64 inMemory = 0;
+    for (auto it = steps_.rbegin(); it != steps_.rend(); ++it) {
+        Step &step = it->second;
+        if (step.image.isNull())
+            continue;
+        inMemory += step.image.sizeInBytes();
+        if (it != steps_.rbegin() && inMemory > memoryBytes && step.written) {
+            if (spare_.empty())
+                spare_.push_back(std::move(step.image));
+            step.image = QImage();
+        }
+    }
+    if (UndoCount <= oldest_ && undoEnabled_)
+        setButtons(false, redoEnabled_);
+}
+
 void UndoStore::TakeUndoSnapshot(const Document &document)
 {
     if (!recording)
         return;
+    // A writer far behind (a slow disk) must not pile pictures up in memory.
+    if (pending_.size() > kMostPendingWrites)
+        writer_.flush();
+    collect();
+    if (!open())
+        return;
     setButtons(undoEnabled_, false);
-    const QString name = fileName(UndoCount);
-    QFile::remove(name);
-    saveBitmap(document.picture().Image(), name);
+    // The redo tail is cut off: its files would only mislead a recovery.
+    while (!steps_.empty() && steps_.rbegin()->first > UndoCount)
+        dropStep(steps_.rbegin()->first);
+    store(UndoCount, document.picture().Image());
     setButtons(true, redoEnabled_);
     ++UndoCount;
     UndoTop = UndoCount;
 }
 
-void UndoStore::loadInto(Document &document, std::int64_t number)
+QString UndoStore::loadInto(Document &document, std::int64_t number)
 {
-    // A snapshot that cannot be read leaves the picture; the tiles refresh from it anyway.
-    if (const auto picture = loadPicture(fileName(number)))
-        document.picture().setPicture(*picture);
+    QImage picture;
+    if (const auto it = steps_.find(number); it != steps_.end()) {
+        picture = it->second.image;
+        if (picture.isNull()) {
+            QString error;
+            if (const auto loaded = loadPicture(folder_.file(fileName(number)), &error))
+                picture = *loaded;
+            else if (error.startsWith(QLatin1String("Not enough memory")))
+                return notEnoughMemory(QStringLiteral("undo"), document.picture().Image().size());
+        }
+    }
+    // A step that cannot be read leaves the picture; the tiles refresh from it anyway.
+    if (!picture.isNull()) {
+        Surface &surface = document.picture();
+        QImage &raster = surface.raster();
+        if (sameShape(raster, picture)) {
+            // Into the picture's own raster, so the next stroke need not copy it first.
+            std::memcpy(raster.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+            surface.changed(raster.rect());
+        } else {
+            surface.setPicture(picture);
+        }
+    }
     document.PropagateCentre();
+    return {};
 }
 
-void UndoStore::Undo(Document &document)
+QString UndoStore::Undo(Document &document)
 {
+    collect();
+    if (!off_.isEmpty() || UndoCount <= oldest_)
+        return {};
     if (UndoCount == UndoTop) {
-        const QString name = fileName(UndoCount);
-        QFile::remove(name);
-        saveBitmap(document.picture().Image(), name);
+        store(UndoCount, document.picture().Image());
         setButtons(undoEnabled_, true);
     }
     --UndoCount;
-    loadInto(document, UndoCount);
-    if (UndoCount == 0)
+    if (const QString problem = loadInto(document, UndoCount); !problem.isEmpty()) {
+        ++UndoCount;
+        return problem;
+    }
+    if (UndoCount <= oldest_)
         setButtons(false, redoEnabled_);
+    return {};
 }
 
-void UndoStore::Redo(Document &document)
+QString UndoStore::Redo(Document &document)
 {
+    collect();
+    if (!off_.isEmpty())
+        return {};
     ++UndoCount;
+    if (const QString problem = loadInto(document, UndoCount); !problem.isEmpty()) {
+        --UndoCount;
+        return problem;
+    }
     setButtons(true, redoEnabled_);
-    loadInto(document, UndoCount);
     if (UndoCount == UndoTop)
         setButtons(undoEnabled_, false);
+    return {};
 }
 
-void UndoStore::deleteStaleFiles()
+void UndoStore::keepLatest(const Document &document)
 {
-    for (int i = 0; i <= 1000; ++i)
-        QFile::remove(fileName(i));
+    // Before the first step nothing was painted: a crash then has nothing to recover.
+    if (!recording || steps_.empty() || !open())
+        return;
+    const QImage &picture = document.picture().Image();
+    if (latest_.isDetached() && sameShape(latest_, picture))
+        std::memcpy(latest_.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+    else
+        latest_ = picture.copy();
+    if (latest_.isNull())
+        return;
+    const std::int64_t job = ++jobs_;
+    pending_[job] = kLatest;
+    writer_.write(folder_.file(latestFileName()), latest_, job);
+}
+
+void UndoStore::flush()
+{
+    writer_.flush();
+    collect();
+}
+
+bool UndoStore::recover(const QString &folder, Document &document)
+{
+    static const QRegularExpression stepName(QStringLiteral("^undo(\\d{1,18})\\.bmp$"));
+    QDir dir(folder);
+    std::map<std::int64_t, qint64> found;
+    for (const QFileInfo &f : dir.entryInfoList(QDir::Files))
+        if (const auto m = stepName.match(f.fileName()); m.hasMatch())
+            found[m.captured(1).toLongLong()] = f.size();
+    const QFileInfo latest(dir.filePath(latestFileName()));
+    // The newer of latest.bmp and the newest step is the picture as it was last seen.
+    const bool fromLatest =
+        latest.isFile() &&
+        (found.empty() ||
+         latest.lastModified() >= QFileInfo(dir.filePath(fileName(found.rbegin()->first))).lastModified());
+    if (!fromLatest && found.empty())
+        return false;
+    const auto picture = loadPicture(fromLatest ? latest.filePath() : dir.filePath(fileName(found.rbegin()->first)));
+    if (!picture)
+        return false;
+    flush();
+    if (!off_.isEmpty() || !folder_.adopt(folder))
+        return false;
+    steps_.clear();
+    pending_.clear();
+    for (const auto &[number, bytes] : found)
+        steps_[number] = Step{QImage(), bytes, true, 0};
+    oldest_ = found.empty() ? 0 : found.begin()->first;
+    const std::int64_t newest = found.empty() ? -1 : found.rbegin()->first;
+    UndoCount = UndoTop = static_cast<std::int32_t>(fromLatest ? newest + 1 : newest);
+    document.replaceWith(*picture);
+    setButtons(UndoCount > oldest_, false);
+    return true;
 }
 
 } // namespace quill

@@ -17,13 +17,6 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Quillmar");
 
-// The largest picture Paste accepts: the loader's own allocation limit.
-qint64 maxPictureBytes()
-{
-    const int limitMiB = QImageReader::allocationLimit();
-    return (limitMiB > 0 ? qint64(limitMiB) : qint64(1024)) * 1024 * 1024;
-}
-
 // Clipboard pictures may carry transparency; it shows white, as in opened files.
 QImage opaque(const QImage &picture)
 {
@@ -116,35 +109,28 @@ QString openPictureFile(Session &session, const QString &path)
     return {};
 }
 
-bool SaveToSessionFile(Session &session)
+namespace {
+
+// A scratch file in the program's private folder, or why it cannot be written.
+WriteResult writeScratch(Session &session, const QString &name, QString &path)
 {
-    if (session.fileName.isEmpty())
-        return false;
-    const QString suffix = QFileInfo(session.fileName).suffix().toLower();
-    bool written = false;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        written = SaveJpeg(session, session.fileName);
-    else if (suffix == QLatin1String("png") || suffix == QLatin1String("bmp")) {
-        const QImage &picture = session.document.picture().Image();
-        written =
-            suffix == QLatin1String("png") ? savePng(picture, session.fileName) : saveBitmap(picture, session.fileName);
-        if (!written)
-            session.host.messageBox(QStringLiteral("Cannot write ") + session.fileName, MessageButtons::Ok,
-                                    kProgramTitle);
-    } else {
-        return false;
-    }
-    if (written)
-        session.modified = false;
-    return true;
+    path = session.undo.folder().file(name);
+    if (path.isEmpty())
+        return {QStringLiteral("Cannot write %1: %2").arg(name, session.undo.folder().problem())};
+    return saveBitmap(session.document.picture().Image(), path);
 }
+
+} // namespace
 
 bool SaveJpeg(Session &session, const QString &fileName)
 {
     Host &host = session.host;
-    if (!saveBitmap(session.document.picture().Image(), kTempBitmap))
-        return false; // the temporary file could not be written: nothing to encode
-    const jpeg::RgbPixels rgb = jpeg::readRgbFromBmp(kTempBitmap);
+    QString temp;
+    if (const WriteResult written = writeScratch(session, kTempBitmap, temp); !written) {
+        host.messageBox(written.error, MessageButtons::Ok, kProgramTitle);
+        return false;
+    }
+    const jpeg::RgbPixels rgb = jpeg::readRgbFromBmp(temp);
     if (!rgb) {
         host.messageBox(QStringLiteral("Error: ") + QString::number(jpeg::lastErrorCode()), MessageButtons::Ok,
                         kProgramTitle);
@@ -152,11 +138,40 @@ bool SaveJpeg(Session &session, const QString &fileName)
     }
     if (jpeg::saveRgbToJpg(fileName, rgb.data.get(), rgb.width, rgb.height, jpeg::kJpegQuality, jpeg::kSaveDefault) !=
         0) {
-        host.messageBox(QStringLiteral("ImgDLLSaveRGBToJPG error: ") + QString::number(jpeg::lastErrorCode()),
+        host.messageBox(QStringLiteral("ImgDLLSaveRGBToJPG error: ") + QString::number(jpeg::lastErrorCode()) +
+                            QLatin1Char('\n') + jpeg::lastErrorText(),
                         MessageButtons::Ok, kProgramTitle);
         return false;
     }
     host.messageBox(QStringLiteral("Created ") + fileName, MessageButtons::Ok, kProgramTitle);
+    return true;
+}
+
+namespace {
+
+// Writes the picture as `type`; a failure is shown in a box naming the file and the reason.
+bool writePicture(Session &session, const QString &name, PictureType type)
+{
+    if (type == PictureType::Jpeg)
+        return SaveJpeg(session, name);
+    const QImage &picture = session.document.picture().Image();
+    const WriteResult result = type == PictureType::Png ? savePng(picture, name) : saveBitmap(picture, name);
+    if (!result)
+        session.host.messageBox(result.error, MessageButtons::Ok, kProgramTitle);
+    return static_cast<bool>(result);
+}
+
+} // namespace
+
+bool SaveToSessionFile(Session &session)
+{
+    if (session.fileName.isEmpty())
+        return false;
+    const PictureType type = pictureTypeOf(session.fileName);
+    if (type == PictureType::Unknown)
+        return false;
+    if (writePicture(session, session.fileName, type))
+        session.modified = false;
     return true;
 }
 
@@ -172,15 +187,7 @@ bool SavePicture(Session &session)
                                                                       : PictureType::Bmp;
     PictureType type = chosen;
     const QString name = nameForType(choice.fileName, chosen, type);
-    bool written = false;
-    if (type == PictureType::Jpeg) {
-        written = SaveJpeg(session, name);
-    } else {
-        const QImage &picture = session.document.picture().Image();
-        written = type == PictureType::Png ? savePng(picture, name) : saveBitmap(picture, name);
-        if (!written)
-            session.host.messageBox(QStringLiteral("Cannot write ") + name, MessageButtons::Ok, kProgramTitle);
-    }
+    const bool written = writePicture(session, name, type);
     if (written) {
         session.fileName = name;
         session.modified = false;
@@ -192,9 +199,12 @@ void CopyImage(Session &session)
 {
     Host &host = session.host;
     host.setClipboardImage(QImage());
-    if (!saveBitmap(session.document.picture().Image(), kClipBitmap))
+    QString clip;
+    if (const WriteResult written = writeScratch(session, kClipBitmap, clip); !written) {
+        host.messageBox(written.error, MessageButtons::Ok, kProgramTitle);
         return;
-    if (const auto picture = loadPicture(kClipBitmap))
+    }
+    if (const auto picture = loadPicture(clip))
         host.setClipboardImage(*picture);
 }
 
@@ -208,7 +218,7 @@ void PasteImage(Session &session)
         return;
     }
     const QImage picture =
-        static_cast<qint64>(clip.width()) * clip.height() * 4 > maxPictureBytes() ? QImage() : opaque(clip);
+        static_cast<qint64>(clip.width()) * clip.height() * 4 > kMaxPictureBytes ? QImage() : opaque(clip);
     if (picture.isNull()) {
         doc.SyncLayers(0);
         session.report(QStringLiteral("Paste: the picture on the clipboard is too large"));

@@ -22,7 +22,7 @@ inline const QString kSaveFilter =
 inline constexpr int kSaveFilterJpeg = 1;
 inline constexpr int kSaveFilterBitmap = 2;
 inline constexpr int kSaveFilterPng = 3;
-// Working files in the current directory, left on disk afterwards.
+// Scratch files in the program's private history folder.
 inline const QString kTempBitmap = QStringLiteral("temp.bmp");
 inline const QString kClipBitmap = QStringLiteral("clip.bmp");
 

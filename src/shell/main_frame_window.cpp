@@ -3,6 +3,7 @@
 #include "canvas/canvas_window.h"
 #include "canvas/options_window.h"
 #include "canvas/text_window.h"
+#include "document/recovery.h"
 #include "document/tool_codes.h"
 #include "shell/about_window.h"
 #include "shell/capture_window.h"
@@ -87,8 +88,8 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     endProgram = [] { QApplication::exit(0); };
     buildToolbar();
 
-    registerCommand(QStringLiteral("f"), [this] { session_.undo.Undo(session_.document); });
-    registerCommand(QStringLiteral("g"), [this] { session_.undo.Redo(session_.document); });
+    registerCommand(QStringLiteral("f"), [this] { tell(session_.undo.Undo(session_.document)); });
+    registerCommand(QStringLiteral("g"), [this] { tell(session_.undo.Redo(session_.document)); });
     registerCommand(QStringLiteral("e"), [this] {
         if (mayQuit(session_))
             endProgram();
@@ -101,13 +102,13 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     registerCommand(QStringLiteral("j"),
                     [this] { toggleWindow(session_.state.ZoomWindowHidden, zoomWindow_, &MainFrame::showZoomWindow); });
     session_.undo.buttonsChanged.add([this] { syncUndoButtons(); }, this);
-    syncUndoButtons();
     registerPictureCommands();
     buildSeamScore();
     registerSeamCommands();
     buildLatticeList();
 
     load();
+    syncUndoButtons();
     showSeamScore();
     trackChanges();
     layout_ = new WindowLayout(*this);
@@ -115,6 +116,14 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), s
     files_ = new DocumentFiles(*this, session_);
     menus_ = new MainMenus(*this, session_);
 }
+
+void MainFrame::tell(const QString &problem)
+{
+    if (!problem.isEmpty())
+        session_.host.messageBox(problem, MessageButtons::Ok, QStringLiteral("Quillmar"));
+}
+
+bool MainFrame::offerRecovery() { return quill::offerRecovery(session_); }
 
 MainFrame::~MainFrame()
 {
@@ -276,6 +285,8 @@ void MainFrame::syncUndoButtons()
 {
     buttons_.value(QStringLiteral("f"))->setEnabled(session_.undo.undoEnabled());
     buttons_.value(QStringLiteral("g"))->setEnabled(session_.undo.redoEnabled());
+    undoStatus_->setText(session_.undo.offMessage());
+    undoStatus_->setVisible(!undoStatus_->text().isEmpty());
 }
 
 void MainFrame::toolbarClick(const QString &key)
@@ -302,6 +313,9 @@ void MainFrame::buildSeamScore()
     seamScore_->setObjectName(QStringLiteral("SeamScore"));
     seamScore_->setToolTip(QStringLiteral("How visible the seam is where the picture meets its copy: "
                                           "about 1 is seamless"));
+    undoStatus_ = new QLabel(this);
+    undoStatus_->setObjectName(QStringLiteral("UndoStatus"));
+    statusBar()->addWidget(undoStatus_);
     statusBar()->addPermanentWidget(seamScore_);
     repeatScore_ = new QLabel(this);
     repeatScore_->setObjectName(QStringLiteral("RepeatScore"));
@@ -311,10 +325,16 @@ void MainFrame::buildSeamScore()
     seamScoreTimer_.setSingleShot(true);
     seamScoreTimer_.setInterval(0);
     connect(&seamScoreTimer_, &QTimer::timeout, this, [this] { showSeamScore(); });
+    // Once the picture has been still for a moment, its newest state goes to
+    // the history folder, so a crash right after a stroke keeps the stroke.
+    latestTimer_.setSingleShot(true);
+    latestTimer_.setInterval(300);
+    connect(&latestTimer_, &QTimer::timeout, this, [this] { session_.undo.keepLatest(session_.document); });
     // Layer 0 reports every change of the picture: strokes, operations, undo, New, Open, Paste.
     pictureListener_ = session_.document.picture().addChangeListener([this](const QRect &) {
         if (!seamScoreTimer_.isActive())
             seamScoreTimer_.start();
+        latestTimer_.start();
     });
 }
 

@@ -94,6 +94,11 @@ public:
     // "Seam 1.03 seamless" and beside it "Repeat 0.03 even" in the status bar, green, amber or red.
     QLabel *seamScoreLabel() const { return seamScore_; }
     QLabel *repeatScoreLabel() const { return repeatScore_; }
+    // "Undo is off: cannot write <folder>" in the status bar while the history cannot be written.
+    QLabel *undoStatusLabel() const { return undoStatus_; }
+
+    // Asks whether to recover a session that ended unexpectedly (once the frame is up).
+    bool offerRecovery();
 
 protected:
     // The close box asks what Quit asks: unsaved changes are never lost by it.
@@ -102,6 +107,8 @@ protected:
 private:
     void buildToolbar();
     void syncUndoButtons();
+    // Shows a command's problem ("Not enough memory for ..."), if any.
+    void tell(const QString &problem);
     void load();
     // Load steps of the text, Options and zoom windows, also run when a toggle reopens one.
     void showChild(QWidget *child);
@@ -138,6 +145,8 @@ private:
     QLabel *seamScore_ = nullptr;
     QLabel *repeatScore_ = nullptr;
     QComboBox *latticeList_ = nullptr;
+    QLabel *undoStatus_ = nullptr;
+    QTimer latestTimer_;
     // Rescoring waits for the event loop, so a stroke's many changes cost one score.
     QTimer seamScoreTimer_;
     int pictureListener_ = 0;

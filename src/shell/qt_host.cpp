@@ -29,7 +29,8 @@ QtHost::~QtHost()
 int QtHost::messageBox(const QString &text, MessageButtons buttons, const QString &title)
 {
     if (buttons == MessageButtons::YesNo) {
-        const auto answer = QMessageBox::question(dialogParent_, title, text, QMessageBox::Yes | QMessageBox::No);
+        const auto answer = QMessageBox::question(dialogParent_, title, text, QMessageBox::Yes | QMessageBox::No,
+                                                  QMessageBox::Yes); // Enter answers Yes
         return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
     }
     if (buttons == MessageButtons::SaveDiscardCancel) {

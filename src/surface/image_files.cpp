@@ -1,16 +1,17 @@
 #include "surface/image_files.h"
 
+#include "surface/file_reading.h"
 #include "surface/jpeg_library.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <array>
+#include <new>
 
 #include <cstdint>
 #include <cstring>
@@ -149,42 +150,45 @@ std::optional<QImage> refuse(QString *whyNot, const QString &reason)
 
 } // namespace
 
-bool savePng(const QImage &picture, const QString &path)
+WriteResult savePng(const QImage &picture, const QString &path)
 {
-    if (picture.isNull() || path.isEmpty())
-        return false;
+    if (picture.isNull())
+        return {QStringLiteral("Cannot write %1: there is no picture").arg(path)};
     // RGB32 is written as 8-bit RGB with no alpha, so it reopens pixel for pixel.
     const QImage rgb =
         picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    if (rgb.isNull())
+        return {notEnoughMemory(QStringLiteral("saving"), picture.size())};
+    return writeFileSafely(path, [&rgb](FileSink &sink) {
+        SinkDevice device(sink);
+        QImageWriter writer(&device, "png");
+        if (writer.write(rgb))
+            return true;
+        sink.fail(QStringLiteral("PNG encoder: ") + writer.errorString());
         return false;
-    QImageWriter writer(&out, "png");
-    if (!writer.write(rgb)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    });
 }
 
-bool saveBitmap(const QImage &picture, const QString &path)
+WriteResult saveBitmap(const QImage &picture, const QString &path)
 {
-    if (picture.isNull() || path.isEmpty())
-        return false;
+    if (picture.isNull())
+        return {QStringLiteral("Cannot write %1: there is no picture").arg(path)};
     const QImage rgb =
         picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    if (rgb.isNull())
+        return {notEnoughMemory(QStringLiteral("saving"), picture.size())};
     const int width = rgb.width();
     const int height = rgb.height();
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~static_cast<std::size_t>(3);
     const std::size_t dataSize = stride * static_cast<std::size_t>(height);
     if (dataSize + 54 > 0xffffffffu)
-        return false;
+        return {
+            QStringLiteral("Cannot write %1: a bitmap cannot hold %2 x %3 pixels").arg(path).arg(width).arg(height)};
 
-    std::vector<unsigned char> file(54 + dataSize, 0);
-    unsigned char *h = file.data();
+    unsigned char h[54] = {};
     h[0] = 'B';
     h[1] = 'M';
-    putLE(h + 2, static_cast<std::uint32_t>(file.size()), 4);
+    putLE(h + 2, static_cast<std::uint32_t>(54 + dataSize), 4);
     putLE(h + 10, 54, 4);
     putLE(h + 14, 40, 4);
     putLE(h + 18, static_cast<std::uint32_t>(width), 4);
@@ -195,27 +199,35 @@ bool saveBitmap(const QImage &picture, const QString &path)
     putLE(h + 38, 3780, 4); // 96 dots per inch
     putLE(h + 42, 3780, 4);
 
-    for (int y = 0; y < height; ++y) {
-        const auto *src = reinterpret_cast<const std::uint32_t *>(rgb.constScanLine(y));
-        unsigned char *dst = file.data() + 54 + stride * static_cast<std::size_t>(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = src[x];
-            dst[0] = static_cast<unsigned char>(p);
-            dst[1] = static_cast<unsigned char>(p >> 8);
-            dst[2] = static_cast<unsigned char>(p >> 16);
-            dst += 3;
+    // Rows go out in batches of about a megabyte: no whole second copy of a large picture.
+    const int rowsPerBatch = static_cast<int>(std::max<std::size_t>(1, (std::size_t(1) << 20) / stride));
+    std::vector<unsigned char> batch;
+    try {
+        batch.assign(stride * static_cast<std::size_t>(std::min(rowsPerBatch, height)), 0);
+    } catch (const std::bad_alloc &) {
+        return {notEnoughMemory(QStringLiteral("saving"), rgb.size())};
+    }
+    return writeFileSafely(path, [&](FileSink &sink) {
+        if (!sink.write(h, sizeof h))
+            return false;
+        for (int first = height - 1; first >= 0; first -= rowsPerBatch) {
+            const int rows = std::min(rowsPerBatch, first + 1);
+            for (int r = 0; r < rows; ++r) {
+                const auto *src = reinterpret_cast<const std::uint32_t *>(rgb.constScanLine(first - r));
+                unsigned char *dst = batch.data() + stride * static_cast<std::size_t>(r);
+                for (int x = 0; x < width; ++x) {
+                    const std::uint32_t p = src[x];
+                    dst[0] = static_cast<unsigned char>(p);
+                    dst[1] = static_cast<unsigned char>(p >> 8);
+                    dst[2] = static_cast<unsigned char>(p >> 16);
+                    dst += 3;
+                }
+            }
+            if (!sink.write(batch.data(), stride * static_cast<std::size_t>(rows)))
+                return false;
         }
-    }
-
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(reinterpret_cast<const char *>(file.data()), static_cast<qint64>(file.size())) !=
-        static_cast<qint64>(file.size())) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+        return true;
+    });
 }
 
 PictureType pictureTypeOf(const QString &fileName)
@@ -254,29 +266,42 @@ QString nameForType(const QString &fileName, PictureType chosen, PictureType &ty
     return fileName + extensionOf(chosen);
 }
 
+QString notEnoughMemory(const QString &operation, QSize size)
+{
+    return QStringLiteral("Not enough memory for %1 at %2 x %3").arg(operation).arg(size.width()).arg(size.height());
+}
+
 std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
 {
     if (whyNot)
         whyNot->clear();
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty())
         return refuse(whyNot, QStringLiteral("there is no such file"));
-    if (!QFileInfo(path).isFile())
-        return refuse(whyNot, QStringLiteral("it is not a file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file of bounded size: a FIFO or /dev/zero would block or never end.
+    const ReadableFile file(path, kMaxPictureFileBytes);
+    if (!file.isOpen()) {
+        const QString &problem = file.error();
+        if (problem == QLatin1String("no such file"))
+            return refuse(whyNot, QStringLiteral("there is no such file"));
+        if (problem == QLatin1String("is a directory"))
+            return refuse(whyNot, QStringLiteral("it is not a file"));
+        if (problem == QLatin1String("not a regular file"))
+            return refuse(whyNot, QStringLiteral("it is not a regular file"));
+        if (problem == QLatin1String("too large"))
+            return refuse(whyNot, kTooLarge);
         return refuse(whyNot, QStringLiteral("the file cannot be read"));
-    qint64 length = file.size();
+    }
+    const qint64 length = file.size();
     if (length == 0)
         return refuse(whyNot, QStringLiteral("the file is empty"));
-    QByteArray copy;
-    const uchar *bytes = file.map(0, length);
-    if (!bytes) {
-        copy = file.readAll();
-        bytes = reinterpret_cast<const uchar *>(copy.constData());
-        length = copy.size();
-    }
-    const int limitMiB = QImageReader::allocationLimit();
-    const qint64 maxBytes = (limitMiB > 0 ? qint64(limitMiB) : qint64(1024)) * 1024 * 1024;
+    const uchar *bytes = file.data();
+    const qint64 maxBytes = kMaxPictureBytes;
+    static const bool qtLimitSet = [] {
+        // Qt's own decoders (PNG, GIF) may allocate as much as ours do, plus a little.
+        QImageReader::setAllocationLimit(static_cast<int>(kMaxPictureBytes >> 20) + 1);
+        return true;
+    }();
+    Q_UNUSED(qtLimitSet);
 
     // Bitmaps and JPEGs go through our own strict decoders, so a file cut short
     // is refused instead of opening half grey.

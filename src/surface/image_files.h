@@ -1,8 +1,11 @@
 // Reading and writing pictures as files: the 24-bit Windows bitmap the program
-// saves (snapshots, temp and clipboard files, "Save") and the loader for the
-// formats it opens. Called by the undo store, Open/Save, clipboard and merge.
-// Never throws and never leaves a half-written target: failures return false / empty.
+// saves (snapshots, temp and clipboard files, "Save"), PNG, and the loader for
+// the formats it opens. Called by the undo store, Open/Save, clipboard and merge.
+// Never throws and never leaves a half-written target: failures say why.
 #pragma once
+
+#include "surface/jpeg_library.h"
+#include "surface/safe_write.h"
 
 #include <QImage>
 #include <QString>
@@ -11,11 +14,20 @@
 
 namespace quill {
 
+// The largest raster the loaders build: a 16384 x 16384 picture, the largest
+// quillmar-batch makes, so whatever the program writes it reads back.
+inline constexpr qint64 kMaxPictureBytes = jpeg::kMaxPixels * 4;
+// Files past this are not pictures the program made (a 16384-square PNG of noise is ~800 MiB).
+inline constexpr qint64 kMaxPictureFileBytes = qint64(2) << 30;
+
 // Writes the picture as an uncompressed 24-bit bottom-up Windows bitmap,
-// through a temporary file renamed into place.
-bool saveBitmap(const QImage &picture, const QString &path);
+// through the safe writer.
+WriteResult saveBitmap(const QImage &picture, const QString &path);
 // Writes the picture as a 24-bit PNG (lossless), the same way.
-bool savePng(const QImage &picture, const QString &path);
+WriteResult savePng(const QImage &picture, const QString &path);
+
+// "Not enough memory for <operation> at <W> x <H>".
+QString notEnoughMemory(const QString &operation, QSize size);
 
 // The types the program writes, as a file name's extension names them
 // (.bmp, .png, .jpg or .jpeg, any case); Unknown for any other name.

@@ -1,8 +1,7 @@
 #include "surface/jpeg_library.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "surface/file_reading.h"
+#include "surface/safe_write.h"
 
 #include <turbojpeg.h>
 
@@ -117,6 +116,7 @@ struct BitmapLayout {
     int height = 0;
     bool topDown = false;
     int bits = 0;
+    int runLength = 0; // 8 or 4 for run-length bitmaps, else 0
     qint64 pixelOffset = 0;
     qint64 stride = 0;
     Channel red, green, blue;
@@ -124,7 +124,8 @@ struct BitmapLayout {
 };
 
 // Reads and checks the headers; the pixel array is known to be inside the file afterwards.
-std::optional<BitmapLayout> parseBitmap(const uchar *p, qint64 size, qint64 maxPixelBytes, int bytesPerPixelOut)
+std::optional<BitmapLayout> parseBitmap(const uchar *p, qint64 size, qint64 maxPixelBytes, int bytesPerPixelOut,
+                                        bool allowRunLength)
 {
     if (size < 2 || p[0] != 'B' || p[1] != 'M')
         return fail(kErrorNotBitmap, QStringLiteral("Not a Windows bitmap"), std::optional<BitmapLayout>());
@@ -157,7 +158,10 @@ std::optional<BitmapLayout> parseBitmap(const uchar *p, qint64 size, qint64 maxP
     }
 
     const bool bitFields = compression == 3 || compression == 6;
-    if (compression != 0 && !bitFields)
+    const bool runLength = allowRunLength && ((compression == 1 && l.bits == 8) || (compression == 2 && l.bits == 4));
+    if (runLength)
+        l.runLength = l.bits;
+    if (compression != 0 && !bitFields && !runLength)
         return fail(kErrorUnsupported, QStringLiteral("Compressed bitmaps (type %1) are not read").arg(compression),
                     std::optional<BitmapLayout>());
     if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 16 && l.bits != 24 && l.bits != 32)
@@ -202,7 +206,9 @@ std::optional<BitmapLayout> parseBitmap(const uchar *p, qint64 size, qint64 maxP
     }
 
     l.stride = ((width * l.bits + 31) / 32) * 4;
-    if (l.pixelOffset < afterHeader || l.pixelOffset + l.stride * height > size)
+    // A run-length stream has no fixed size: its decoder checks every step against the end.
+    const qint64 pixelBytes = l.runLength ? 2 : l.stride * height;
+    if (l.pixelOffset < afterHeader || l.pixelOffset + pixelBytes > size)
         return fail(kErrorTruncated, QStringLiteral("The bitmap ends before its pixels do"),
                     std::optional<BitmapLayout>());
 
@@ -258,36 +264,60 @@ template <typename Put> void convertRow(const BitmapLayout &l, const uchar *src,
     }
 }
 
-// The file's bytes, mapped where the file system allows it.
-class FileBytes {
-public:
-    explicit FileBytes(const QString &path) : file_(path)
-    {
-        if (!QFileInfo(path).isFile() || !file_.open(QIODevice::ReadOnly))
-            return;
-        open_ = true;
-        size_ = file_.size();
-        if (size_ > 0)
-            mapped_ = file_.map(0, size_);
-        if (!mapped_) {
-            copy_ = file_.readAll();
-            size_ = copy_.size();
+// Decodes a run-length stream (RLE8 or RLE4) into the raster, which starts
+// filled with palette entry 0. False when the stream is cut off before its
+// end-of-picture mark: the rest of the picture would be made up.
+bool decodeRunLength(const BitmapLayout &l, const uchar *p, qint64 size, QImage &image)
+{
+    const auto colour = [&l](unsigned index) {
+        const auto &c = l.palette[index & 255];
+        return qRgb(c[0], c[1], c[2]);
+    };
+    image.fill(colour(0));
+    const bool four = l.runLength == 4;
+    qint64 pos = l.pixelOffset;
+    qint64 x = 0, row = 0; // row counts from the first stored line
+    const auto put = [&](unsigned index) {
+        if (x < l.width && row < l.height) {
+            const int y = l.topDown ? static_cast<int>(row) : l.height - 1 - static_cast<int>(row);
+            reinterpret_cast<QRgb *>(image.scanLine(y))[x] = colour(index);
         }
+        ++x;
+    };
+    while (pos + 2 <= size) {
+        const unsigned count = p[pos], value = p[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            for (unsigned i = 0; i < count; ++i)
+                put(four ? ((i & 1) ? value & 15 : value >> 4) : value);
+            continue;
+        }
+        if (value == 0) { // end of line
+            x = 0;
+            ++row;
+        } else if (value == 1) { // end of picture
+            return true;
+        } else if (value == 2) { // move right and down
+            if (pos + 2 > size)
+                return false;
+            x += p[pos];
+            row += p[pos + 1];
+            pos += 2;
+        } else { // `value` pixels stored as they are, padded to a whole word
+            const qint64 bytes = four ? (value + 1) / 2 : value;
+            if (pos + bytes > size)
+                return false;
+            for (unsigned i = 0; i < value; ++i)
+                put(four ? ((i & 1) ? p[pos + i / 2] & 15 : p[pos + i / 2] >> 4) : p[pos + i]);
+            pos += bytes + (bytes & 1);
+        }
+        if (row > l.height)
+            return true; // past the last line: nothing more can show
     }
-    bool isOpen() const { return open_; }
-    const uchar *data() const { return mapped_ ? mapped_ : reinterpret_cast<const uchar *>(copy_.constData()); }
-    qint64 size() const { return size_; }
+    return false;
+}
 
-private:
-    QFile file_;
-    bool open_ = false;
-    uchar *mapped_ = nullptr;
-    QByteArray copy_;
-    qint64 size_ = 0;
-};
-
-// RGB bytes of up to 1 GiB: far beyond any picture the program edits.
-constexpr qint64 kMaxRgbBytes = qint64(1) << 30;
+constexpr qint64 kMaxRgbBytes = kMaxPixels * 3;
 
 // True when the last end-of-image marker comes after the last start of scan,
 // that is, the compressed data was not cut off.
@@ -305,6 +335,18 @@ bool jpegHasEnd(const uchar *p, qint64 size)
     return lastScan >= 0 && lastEnd > lastScan;
 }
 
+// Start-of-scan markers: 0xFF 0xDA never occurs inside entropy-coded data,
+// where every 0xFF byte is followed by 0x00.
+qint64 scanCount(const uchar *p, qint64 size)
+{
+    qint64 scans = 0;
+    for (const uchar *at = p, *end = p + size; (at = static_cast<const uchar *>(std::memchr(at, 0xff, end - at)));) {
+        if (++at < end && *at == 0xda)
+            ++scans;
+    }
+    return scans;
+}
+
 } // namespace
 
 bool initLibrary()
@@ -317,10 +359,10 @@ bool initLibrary()
 
 RgbPixels readRgbFromBmp(const QString &path)
 {
-    const FileBytes file(path);
+    const ReadableFile file(path, kMaxPixels * 4 + (qint64(1) << 20)); // 32-bit pixels and headers
     if (!file.isOpen())
-        return fail(kErrorCannotOpen, QStringLiteral("Cannot open %1").arg(path), RgbPixels());
-    const auto layout = parseBitmap(file.data(), file.size(), kMaxRgbBytes, 3);
+        return fail(kErrorCannotOpen, QStringLiteral("Cannot open %1: %2").arg(path, file.error()), RgbPixels());
+    const auto layout = parseBitmap(file.data(), file.size(), kMaxRgbBytes, 3, false);
     if (!layout)
         return {};
     const BitmapLayout &l = *layout;
@@ -368,14 +410,11 @@ int saveRgbToJpg(const QString &path, const unsigned char *rgb, int width, int h
         tjDestroy(handle);
         handle = nullptr;
     }
-    QSaveFile out(path);
-    const bool written = out.open(QIODevice::WriteOnly) &&
-                         out.write(reinterpret_cast<const char *>(encoded), static_cast<qint64>(encodedSize)) ==
-                             static_cast<qint64>(encodedSize) &&
-                         out.commit();
+    const WriteResult written = writeFileSafely(
+        path, [&](FileSink &sink) { return sink.write(encoded, static_cast<std::size_t>(encodedSize)); });
     tjFree(encoded);
     if (!written)
-        return fail(kErrorCannotWrite, out.errorString(), int(kErrorCannotWrite));
+        return fail(kErrorCannotWrite, written.error, int(kErrorCannotWrite));
     succeed();
     return 0;
 }
@@ -405,15 +444,30 @@ int lastErrorCode() { return state().code; }
 
 QString lastErrorText() { return state().text; }
 
+QString lastSaveError(const QString &path)
+{
+    // A failed write already names the file; an encoder failure does not.
+    if (state().code == kErrorCannotWrite)
+        return state().text;
+    return QStringLiteral("Cannot write %1: %2").arg(path, state().text);
+}
+
 std::optional<QImage> decodeBitmap(const uchar *bytes, qint64 size, qint64 maxBytes)
 {
-    const auto layout = parseBitmap(bytes, size, maxBytes, 4);
+    const auto layout = parseBitmap(bytes, size, maxBytes, 4, true);
     if (!layout)
         return std::nullopt;
     const BitmapLayout &l = *layout;
     QImage image(l.width, l.height, QImage::Format_RGB32);
     if (image.isNull())
         return fail(kErrorTooLarge, QStringLiteral("Out of memory"), std::optional<QImage>());
+    if (l.runLength) {
+        if (!decodeRunLength(l, bytes, size, image))
+            return fail(kErrorTruncated, QStringLiteral("The run-length bitmap ends before its pixels do"),
+                        std::optional<QImage>());
+        succeed();
+        return image;
+    }
     for (int y = 0; y < l.height; ++y) {
         const int stored = l.topDown ? y : l.height - 1 - y;
         auto *dst = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -445,6 +499,10 @@ std::optional<QImage> decodeJpeg(const uchar *bytes, qint64 size, qint64 maxByte
     if (qint64(width) * height * 4 > maxBytes)
         return fail(kErrorTooLarge, QStringLiteral("A %1 x %2 JPEG is too large").arg(width).arg(height),
                     std::optional<QImage>());
+    // Encoders write at most a few dozen scans; thousands only make decoding crawl.
+    if (const qint64 scans = scanCount(bytes, size); scans > kMaxJpegScans)
+        return fail(kErrorTooLarge, QStringLiteral("A JPEG with %1 scans is not read").arg(scans),
+                    std::optional<QImage>());
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return fail(kErrorTooLarge, QStringLiteral("Out of memory"), std::optional<QImage>());
@@ -458,7 +516,7 @@ std::optional<QImage> decodeJpeg(const uchar *bytes, qint64 size, qint64 maxByte
 #endif
     const int result =
         tjDecompress2(handle, bytes, jpegSize, image.bits(), width, static_cast<int>(image.bytesPerLine()), height,
-                      cmyk ? TJPF_CMYK : rasterFormat, 0);
+                      cmyk ? TJPF_CMYK : rasterFormat, TJFLAG_LIMITSCANS);
     if (result != 0) {
         // A warning alone (stray bytes between markers) still gives the whole
         // picture; a file cut off before its end does not.

@@ -48,7 +48,7 @@ struct RgbPixels {
 // set themselves up on first use too, so this only moves the cost to start-up.
 bool initLibrary();
 
-// Reads an uncompressed (or bit-field) Windows bitmap of 1, 4, 8, 16, 24 or 32
+// Reads an uncompressed (or bit-field) regular Windows bitmap file of 1, 4, 8, 16, 24 or 32
 // bits per pixel. Empty on failure, with the last error set.
 RgbPixels readRgbFromBmp(const QString &path);
 
@@ -64,10 +64,20 @@ inline constexpr int kJpegQuality = 75;
 
 int lastErrorCode();
 QString lastErrorText();
+// The last failed save of `path` as the user reads it: "Cannot write <path>: <reason>".
+QString lastSaveError(const QString &path);
+
+// The most pixels any decoder here builds: a 16384 x 16384 picture, the
+// largest the program makes, so whatever it writes it reads back.
+inline constexpr qint64 kMaxPixels = qint64(16384) * 16384;
+
+// The most start-of-scan markers a JPEG may hold to be read.
+inline constexpr qint64 kMaxJpegScans = 200;
 
 // The loader's decoders, from bytes already in memory, into RGB32 rasters no
-// larger than maxBytes. Truncated or damaged files are refused rather than
-// shown half grey. decodeBitmap refuses run-length bitmaps with kErrorUnsupported.
+// larger than maxBytes. Truncated or damaged files (a run-length bitmap cut
+// off before its end mark included) are refused rather than shown half grey.
+// decodeJpeg refuses files of more than kMaxJpegScans scans.
 std::optional<QImage> decodeBitmap(const uchar *bytes, qint64 size, qint64 maxBytes);
 std::optional<QImage> decodeJpeg(const uchar *bytes, qint64 size, qint64 maxBytes);
 

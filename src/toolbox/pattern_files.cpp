@@ -2,12 +2,12 @@
 
 #include "document/app_state.h"
 #include "document/session.h"
+#include "surface/file_reading.h"
+#include "surface/safe_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -81,13 +81,15 @@ QStringList listPatternFiles(const QString &folder)
 
 PatternRead readPatternFile(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return {std::nullopt,
-                QStringLiteral("The pattern file \"%1\" cannot be opened.").arg(QFileInfo(path).fileName())};
-    if (file.size() > kLargestPatternFile)
-        return {std::nullopt, notAPattern(path, QStringLiteral("it is far larger than 144 lines"))};
-    const QByteArray content = file.readAll();
+    // Only a regular file of bounded size: /dev/zero or a FIFO would never end.
+    const ReadableFile file(path, kLargestPatternFile);
+    if (!file.isOpen()) {
+        if (file.error() == QLatin1String("too large"))
+            return {std::nullopt, notAPattern(path, QStringLiteral("it is far larger than 144 lines"))};
+        return {std::nullopt, QStringLiteral("The pattern file \"%1\" cannot be opened: %2.")
+                                  .arg(QFileInfo(path).fileName(), file.error())};
+    }
+    const QByteArray content(reinterpret_cast<const char *>(file.data()), file.size());
 
     QList<QByteArray> lines = content.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -137,17 +139,11 @@ QString writePatternFile(const QString &path, const PatternValues &cells)
         content += cell.toLatin1();
         content += "\"\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeFileSafely(path,
+                           [&content](FileSink &sink) {
+                               return sink.write(content.constData(), static_cast<std::size_t>(content.size()));
+                           })
+        .error;
 }
 
 QString patternNameProblem(const QString &name)
@@ -214,8 +210,7 @@ bool savePatternAs(Session &session, const QString &name)
     if (FileExists(path) && host.messageBox(kOverwriteQuestion, MessageButtons::YesNo, kOverwriteTitle) != kAnswerYes)
         return false;
     if (const QString problem = writePatternFile(path, session.pattern.PatternCells); !problem.isEmpty()) {
-        host.messageBox(QStringLiteral("The pattern cannot be saved as \"%1\": %2.").arg(name, problem),
-                        MessageButtons::Ok, kSavePatternTitle);
+        host.messageBox(problem, MessageButtons::Ok, kSavePatternTitle);
         return false;
     }
     return true;

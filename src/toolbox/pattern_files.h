@@ -44,7 +44,8 @@ struct PatternRead {
 // number 0..16777215 in double quotes (LF alone is accepted as a line end).
 PatternRead readPatternFile(const QString &path);
 // Writes the cells in the file format through a temporary file, so a failed
-// write never leaves a half file. Empty on success, else the reason.
+// write never leaves a half file. Empty on success, else "Cannot write <path>: <reason>"
+// or "<path> is not a regular file".
 QString writePatternFile(const QString &path, const PatternValues &cells);
 
 // Why a typed name cannot be a pattern file name, or empty when it can.

@@ -232,7 +232,7 @@ void ToolboxWindow::click(const QString &name)
         break;
     case ToolboxDialog::None:
         if (it->second.action.run)
-            it->second.action.run(session_);
+            runOperation(session_, it->second.widget->toolTip().trimmed(), it->second.action.run);
         break;
     }
     finishHandler();

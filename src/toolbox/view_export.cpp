@@ -82,7 +82,7 @@ QString writeViewFile(const QImage &picture, const QString &fileName, int filter
     PictureType type = PictureType::Unknown;
     const QString name = nameForType(fileName, chosen, type);
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    bool written = false;
+    WriteResult written{notEnoughMemory(QStringLiteral("saving the view"), picture.size())};
     if (!rgb.isNull()) {
         switch (type) {
         case PictureType::Png:
@@ -92,14 +92,18 @@ QString writeViewFile(const QImage &picture, const QString &fileName, int filter
             written = saveBitmap(rgb, name);
             break;
         case PictureType::Jpeg:
-            written = jpeg::savePictureToJpg(name, rgb, kViewJpegQuality, jpeg::kSaveFullChroma) == 0;
+            if (jpeg::savePictureToJpg(name, rgb, kViewJpegQuality, jpeg::kSaveFullChroma) == 0)
+                written = {};
+            else
+                written = {jpeg::lastSaveError(name)};
             break;
         case PictureType::Unknown:
+            written = {QStringLiteral("Cannot write %1: unknown file type").arg(name)};
             break;
         }
     }
     if (!written) {
-        error = QStringLiteral("Cannot write ") + name;
+        error = written.error;
         return {};
     }
     return name;
@@ -110,9 +114,14 @@ bool saveView(Host &host, const QImage &tile, int copies, Lattice lattice)
     const FileChoice choice = host.saveFileDialog(kViewSaveFilter, kViewTitle);
     if (choice.fileName.isEmpty())
         return false;
+    if (static_cast<qint64>(tile.width()) * copies * tile.height() * copies * 4 > kMaxViewBytes) {
+        host.messageBox(QStringLiteral("The view is too large to save."), MessageButtons::Ok, kViewTitle);
+        return false;
+    }
     const QImage mosaic = repeatTile(tile, copies, lattice);
     if (mosaic.isNull()) {
-        host.messageBox(QStringLiteral("The view is too large to save."), MessageButtons::Ok, kViewTitle);
+        host.messageBox(notEnoughMemory(QStringLiteral("saving the view"), tile.size() * copies), MessageButtons::Ok,
+                        kViewTitle);
         return false;
     }
     QString error;

@@ -5,6 +5,7 @@
 #include "support/photo_tiles.h"
 #include "support/picture_files.h"
 #include "surface/image_files.h"
+#include "surface/safe_write.h"
 #include "toolbox/broad_light.h"
 #include "toolbox/seam_tools.h"
 
@@ -14,7 +15,11 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quill {
 namespace {
@@ -51,22 +56,28 @@ struct UsageCase {
 
 class BatchUsageErrorTest : public BatchTest, public ::testing::WithParamInterface<UsageCase> {};
 
-TEST_P(BatchUsageErrorTest, ExitsTwoWithOneLineNamingTheArgument)
+TEST_P(BatchUsageErrorTest, ExitsTwoWithOneLineNamingTheArgumentAndWritesNothing)
 {
     const BatchRun r = batch(GetParam().args);
     EXPECT_EQ(r.code, kBatchUsageError);
     EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QString::fromLatin1(GetParam().mentions))) << r.err.toStdString();
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()); // checked before any action
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, BatchUsageErrorTest,
-    ::testing::Values(UsageCase{"unknown_argument", {"--new", "4x4", "--frobnicate"}, "--frobnicate"},
-                      UsageCase{"unknown_button", {"--new", "4x4", "--click", "no-such-button"}, "no-such-button"},
-                      UsageCase{"colour_out_of_range", {"--bg", "1,2,300"}, "--bg"},
-                      UsageCase{"bad_repeat", {"--new", "2x2", "--save-tiled", "0x3", "t.png"}, "--save-tiled"},
-                      UsageCase{"unknown_lattice", {"--new", "4x4", "--lattice", "hexagonal"}, "hexagonal"},
-                      UsageCase{"bad_wrap", {"--new", "2x2", "--wrap", "yes"}, "--wrap"}),
+    ::testing::Values(
+        UsageCase{"unknown_argument", {"--new", "4x4", "--frobnicate"}, "--frobnicate"},
+        UsageCase{"unknown_button", {"--new", "4x4", "--click", "no-such-button"}, "no-such-button"},
+        UsageCase{"colour_out_of_range", {"--bg", "1,2,300"}, "--bg"},
+        UsageCase{"bad_repeat", {"--new", "2x2", "--save-tiled", "0x3", "t.png"}, "--save-tiled"},
+        UsageCase{"late_unknown_button", {"--new", "10x10", "--save", "a.png", "--click", "nosuch"}, "nosuch"},
+        UsageCase{"unknown_output_type", {"--new", "4x4", "--save", "a.png", "--save", "out.gif"}, "out.gif"},
+        UsageCase{"missing_value_at_the_end", {"--new", "4x4", "--save", "a.png", "--open"}, "--open"},
+        UsageCase{"unknown_lattice", {"--new", "4x4", "--lattice", "hexagonal"}, "hexagonal"},
+        UsageCase{"bad_wrap", {"--new", "2x2", "--wrap", "yes", "--save", "a.png"}, "--wrap"},
+        UsageCase{"toolkit_option", {"-platform", "xcb", "--new", "4x4", "--save", "a.png"}, "-platform"}),
     [](const auto &info) { return std::string(info.param.label); });
 
 struct ReadCase {
@@ -105,10 +116,41 @@ TEST_F(BatchTest, UnwritableOutputExitsOneAndKeepsTheOldFile)
     writeFile(QStringLiteral("blocker"), "a file, not a directory");
     BatchRun r = batch({"--new", "4x4", "--save", path("blocker/out.bmp")});
     EXPECT_EQ(r.code, kBatchFileError);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("blocker/out.bmp")));
-    r = batch({"--new", "4x4", "--save", path("out.gif")});
+    EXPECT_EQ(r.err, QStringLiteral("quillmar-batch: Cannot write ") + path("blocker/out.bmp") +
+                         QStringLiteral(": Not a directory\n"));
+}
+
+class BatchFullDiskTest : public BatchTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(BatchFullDiskTest, ExitsOneWithOneLineAndKeepsTheOldFileByteForByte)
+{
+    const QString name = QString::fromLatin1(GetParam());
+    writeFile(name, "yesterday's tile");
+    BatchRun r;
+    {
+        const ScopedWriteFault fullDisk(ENOSPC, 64);
+        r = batch({"--new", "40x40", "--click", "gradient-h", "--save", path(name)});
+    }
     EXPECT_EQ(r.code, kBatchFileError);
-    EXPECT_FALSE(QFile::exists(path("out.gif")));
+    EXPECT_EQ(r.err, QStringLiteral("quillmar-batch: Cannot write ") + path(name) +
+                         QStringLiteral(": No space left on device\n"));
+    EXPECT_EQ(readFile(name), QByteArray("yesterday's tile"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, BatchFullDiskTest, ::testing::Values("tile.bmp", "tile.png", "tile.jpg"));
+
+TEST_F(BatchTest, ControlCharactersFromAFileAreEscapedOnTheErrorLine)
+{
+    QByteArray lines;
+    for (int k = 0; k < 144; ++k)
+        lines += k == 5 ? "\"\x1b[2J\"\r\n" : "\"T\"\r\n";
+    writeFile(QStringLiteral("pattern"), lines);
+    const BatchRun r = batch({"--pattern", path("pattern")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("\\x1b[2J"))) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QChar(0x1b)));
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
 }
 
 TEST_F(BatchTest, SavesBitIdenticalBitmapsAndPngsAndCloseJpegs)
@@ -171,18 +213,44 @@ TEST_F(BatchTest, HelpAndListGoToStandardOutput)
     EXPECT_EQ(batch({}).code, kBatchUsageError);
 }
 
-TEST_F(BatchTest, TheExecutableRunsWithoutADisplay)
+// The executable under a shell, so limits and byte arguments reach it unchanged.
+BatchRun runExecutable(const QString &script, const QString &platform)
 {
-    const QString binary = QStringLiteral(QUILLMAR_BATCH_BINARY);
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.remove(QStringLiteral("DISPLAY"));
+    env.insert(QStringLiteral("BATCH"), QStringLiteral(QUILLMAR_BATCH_BINARY));
     process.setProcessEnvironment(env);
-    process.start(binary, {"--new", "16x16", "--save", path("tile.png")});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    EXPECT_TRUE(QFile::exists(path("tile.png")));
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+    if (!process.waitForFinished(60000))
+        return {-1, {}, QStringLiteral("timed out")};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST_F(BatchTest, TheExecutableNeedsNoDisplayAndSavesUnderTheExactBytesOfAName)
+{
+    // xcb with no DISPLAY would abort a program that opened a screen.
+    const BatchRun r = runExecutable(
+        QStringLiteral("cd '%1' && \"$BATCH\" --new 16x16 --save \"$(printf 'tile\\377.png')\"").arg(dir_.path()),
+        QStringLiteral("xcb"));
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const QByteArray written = QFile::encodeName(dir_.path()) + "/tile\xff.png";
+    struct stat info {};
+    EXPECT_EQ(stat(written.constData(), &info), 0);
+    unlink(written.constData()); // the temporary folder's own clean-up goes by text names
+}
+
+TEST_F(BatchTest, AnOperationWithoutItsMemoryExitsOneNamingItAndTheSize)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer cannot start under a memory limit";
+#endif
+    const BatchRun r = runExecutable(QStringLiteral("ulimit -v 450000; \"$BATCH\" --new 8192x8192 --click blur"),
+                                     QStringLiteral("offscreen"));
+    EXPECT_EQ(r.code, kBatchFileError);
+    EXPECT_EQ(r.err, QStringLiteral("quillmar-batch: Not enough memory for blur at 8192 x 8192\n"));
 }
 
 TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)

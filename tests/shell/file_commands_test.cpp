@@ -6,9 +6,13 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace quill {
 namespace {
@@ -22,6 +26,7 @@ protected:
     const QImage &picture() const { return doc.picture().Image(); }
     void answerSave(const QString &name, int filter) { host.saveAnswers.push_back({path(name), filter}); }
     void answerOpen(const QString &name) { host.openAnswers.push_back({path(name), 1}); }
+    QString scratch(const QString &name) { return QDir(session.undo.folder().path()).filePath(name); }
 };
 
 TEST_F(FileCommandTest, ABitmapSavedAndOpenedAgainIsIdenticalAndSizesTheDocument)
@@ -41,7 +46,7 @@ TEST_F(FileCommandTest, ABitmapSavedAndOpenedAgainIsIdenticalAndSizesTheDocument
     EXPECT_EQ(session.undo.UndoCount, 0); // no snapshot
 }
 
-TEST_F(FileCommandTest, AJpegSaveReportsCreatedLeavesTempBmpAndOpensCloseToThePicture)
+TEST_F(FileCommandTest, AJpegSaveReportsCreatedKeepsTempBmpPrivateAndOpensCloseToThePicture)
 {
     const QImage original = testing::gradientImage(64, 40);
     setPicture(original);
@@ -51,9 +56,10 @@ TEST_F(FileCommandTest, AJpegSaveReportsCreatedLeavesTempBmpAndOpensCloseToThePi
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, QStringLiteral("Created ") + path("tile.jpg"));
     EXPECT_EQ(host.messages[0].title, QStringLiteral("Quillmar"));
-    const auto temp = loadPicture(QStringLiteral("temp.bmp"));
+    const auto temp = loadPicture(scratch(QStringLiteral("temp.bmp")));
     ASSERT_TRUE(temp);
     EXPECT_EQ(*temp, original);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("tile.jpg")});
 
     setPicture(testing::solidImage(5, 5, kBlack));
     answerOpen(QStringLiteral("tile.jpg"));
@@ -73,10 +79,73 @@ TEST_F(FileCommandTest, SavingIntoAMissingFolderIsReportedAndKeepsThePicture)
     answerSave(QStringLiteral("no_such_folder/tile.bmp"), 2);
     SavePicture(session);
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("ImgDLLSaveRGBToJPG error: 7"));
-    EXPECT_EQ(host.messages[1].text, QStringLiteral("Cannot write ") + path("no_such_folder/tile.bmp"));
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("ImgDLLSaveRGBToJPG error: 7\nCannot write ") +
+                                         path("file/tile.jpg") + QStringLiteral(": Not a directory"));
+    EXPECT_EQ(host.messages[1].text, QStringLiteral("Cannot write ") + path("no_such_folder/tile.bmp") +
+                                         QStringLiteral(": No such file or directory"));
     EXPECT_EQ(picture(), original);
     EXPECT_EQ(testing::readFile(path("file")), QByteArray("a plain file"));
+}
+
+struct FullDiskCase {
+    const char *label;
+    int filter;            // the Save dialog's entry
+    const char *extension; // the name's, which decides the type
+    qint64 allowed;        // bytes written before the disk is full
+    const char *prefix;    // the message's first line, when it has two
+};
+
+class FullDiskSaveTest : public FileCommandTest, public ::testing::WithParamInterface<FullDiskCase> {};
+
+TEST_P(FullDiskSaveTest, KeepsTheOriginalByteForByteLeavesNoTemporaryFileAndSaysWhy)
+{
+    const FullDiskCase c = GetParam();
+    setPicture(testing::randomImage(40, 30, 5));
+    const QByteArray original("the picture saved yesterday");
+    const QString name = QStringLiteral("tile.") + QString::fromLatin1(c.extension);
+    ASSERT_TRUE(testing::writeFile(path(name), original));
+    {
+        const ScopedWriteFault fullDisk(ENOSPC, c.allowed, name);
+        answerSave(name, c.filter);
+        SavePicture(session);
+    }
+    EXPECT_EQ(testing::readFile(path(name)), original);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, QString::fromLatin1(c.prefix) + QStringLiteral("Cannot write ") + path(name) +
+                                         QStringLiteral(": No space left on device"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, FullDiskSaveTest,
+                         ::testing::Values(FullDiskCase{"jpeg_at_once", 1, "jpg", 0, "ImgDLLSaveRGBToJPG error: 7\n"},
+                                           FullDiskCase{"jpeg_midway", 1, "jpg", 300, "ImgDLLSaveRGBToJPG error: 7\n"},
+                                           FullDiskCase{"bitmap_in_the_header", 2, "bmp", 20, ""},
+                                           FullDiskCase{"bitmap_midway", 2, "bmp", 2000, ""},
+                                           FullDiskCase{"png_midway", 3, "png", 100, ""}),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+TEST_F(FileCommandTest, AFifoOrALinkToOneIsRefusedAndALinkToAFileIsWrittenThrough)
+{
+    setPicture(testing::randomImage(8, 8, 2));
+    ASSERT_EQ(mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("pipe.bmp"), path("to_pipe.bmp")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("real")));
+    ASSERT_TRUE(testing::writeFile(path("real/tile.bmp"), "old"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/tile.bmp"), path("link.bmp"))); // relative to the link's folder
+    for (const char *name : {"pipe.bmp", "to_pipe.bmp", "link.bmp"}) {
+        answerSave(QString::fromLatin1(name), 2);
+        SavePicture(session);
+    }
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, path("pipe.bmp") + QStringLiteral(" is not a regular file"));
+    EXPECT_EQ(host.messages[1].text, path("to_pipe.bmp") + QStringLiteral(" is not a regular file"));
+    EXPECT_TRUE(QFileInfo(path("link.bmp")).isSymLink());
+    const auto written = loadPicture(path("real/tile.bmp"));
+    ASSERT_TRUE(written);
+    EXPECT_EQ(*written, picture());
+    struct stat info {};
+    ASSERT_EQ(stat(path("pipe.bmp").toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(FileCommandTest, CancellingOpenOrSaveChangesNothing)
@@ -90,12 +159,13 @@ TEST_F(FileCommandTest, CancellingOpenOrSaveChangesNothing)
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(FileCommandTest, CopyThenPasteRestoresThePictureAndLeavesClipBmp)
+TEST_F(FileCommandTest, CopyThenPasteRestoresThePictureAndLeavesClipBmpInTheHistoryFolder)
 {
     const QImage original = testing::randomImage(19, 12, 8);
     setPicture(original);
     CopyImage(session);
-    const auto clip = loadPicture(path("clip.bmp"));
+    EXPECT_FALSE(QFile::exists(path("clip.bmp")));
+    const auto clip = loadPicture(scratch(QStringLiteral("clip.bmp")));
     ASSERT_TRUE(clip);
     EXPECT_EQ(*clip, original);
 

@@ -1,13 +1,20 @@
+#include "document/recovery.h"
 #include "shell/qt_host.h"
 #include "shell/splash_window.h"
+#include "support/picture_files.h"
 #include "support/window_fixture.h"
+#include "surface/image_files.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QToolBar>
 #include <QWidgetAction>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace quill {
 namespace {
@@ -51,6 +58,40 @@ TEST_F(MainFrameTest, UndoAndRedoButtonsFollowTheStoreAndADisabledOneCannotBeCli
     frame->toolbarClick(QStringLiteral("g"));
     frame->toolbarClick(QStringLiteral("g"));
     EXPECT_FALSE(frame->button(QStringLiteral("g"))->isEnabled());
+}
+
+TEST_F(MainFrameTest, AHistoryThatCannotBeWrittenSaysSoInTheStatusBarAndDisablesBothButtons)
+{
+    EXPECT_TRUE(frame->undoStatusLabel()->isHidden());
+    {
+        const ScopedWriteFault fullDisk(ENOSPC);
+        press(0, {5, 5});
+        session.undo.flush();
+    }
+    EXPECT_EQ(frame->undoStatusLabel()->text(),
+              QStringLiteral("Undo is off: cannot write ") + QDir::toNativeSeparators(session.undo.folder().path()));
+    EXPECT_FALSE(frame->undoStatusLabel()->isHidden());
+    EXPECT_FALSE(frame->button(QStringLiteral("f"))->isEnabled());
+    EXPECT_FALSE(frame->button(QStringLiteral("g"))->isEnabled());
+}
+
+TEST_F(MainFrameTest, TheRecoveryQuestionBringsBackTheCanvasAndItsUndo)
+{
+    // What a program killed after one stroke leaves: the step before the
+    // stroke, the picture after it, and an owner that no longer runs.
+    const QString folder = HistoryFolder::root() + QStringLiteral("/crashed");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(testing::writeFile(folder + QStringLiteral("/owner"), "gone 2147483646 1"));
+    ASSERT_TRUE(saveBitmap(testing::solidImage(20, 10, kWhite), folder + QStringLiteral("/undo0.bmp")));
+    ASSERT_TRUE(saveBitmap(testing::solidImage(20, 10, kRed), folder + QStringLiteral("/latest.bmp")));
+    host.messageAnswers = {kAnswerYes};
+    ASSERT_TRUE(frame->offerRecovery());
+    EXPECT_EQ(host.messages.back().text, kRecoverQuestion);
+    EXPECT_EQ(testing::pixelAt(tile(4)->surface().Image(), 3, 3), kRed); // a copy tile shows it too
+    EXPECT_EQ(doc.picture().Image().size(), QSize(20, 10));
+    ASSERT_TRUE(frame->button(QStringLiteral("f"))->isEnabled());
+    frame->toolbarClick(QStringLiteral("f"));
+    EXPECT_EQ(testing::pixelAt(doc.picture().Image(), 3, 3), kWhite);
 }
 
 class SplashTest : public WindowTest {};

@@ -62,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                               [](auto &t) { return openWindow<NewPictureDialog>(&t.mainFrame()) != nullptr; }},
                       KeyCase{"b", nullptr, [](auto &t) { return t.scripted().openFilters.size() == 1; }},
                       KeyCase{"c", nullptr, [](auto &t) { return t.scripted().saveFilters.size() == 1; }},
-                      KeyCase{"l", nullptr, [](auto &) { return QFile::exists(QStringLiteral("clip.bmp")); }},
+                      KeyCase{"l", nullptr,
+                              [](auto &t) {
+                                  return QFile::exists(t.coreSession().undo.folder().path() +
+                                                       QStringLiteral("/clip.bmp"));
+                              }},
                       KeyCase{"m", [](auto &t) { t.scripted().clipboard = quill::testing::solidImage(5, 4, kBlack); },
                               [](auto &t) { return t.document().picture().Image().size() == QSize(5, 4); }},
                       KeyCase{"n", nullptr,

@@ -80,7 +80,8 @@ TEST_F(SeamViewTest, AFileThatCannotBeWrittenIsReportedCancelWritesNothingAndALe
     host.saveAnswers.push_back({target, 1});
     view->saveViewAction()->trigger();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("Cannot write ") + target);
+    EXPECT_EQ(host.messages[0].text,
+              QStringLiteral("Cannot write ") + target + QStringLiteral(": No such file or directory"));
 
     view->saveViewAction()->trigger(); // the scripted dialog answers Cancel
     EXPECT_EQ(host.messages.size(), 1u);

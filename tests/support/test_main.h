@@ -3,12 +3,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 template <typename Application> int runTests(int argc, char **argv)
 {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Undo histories, settings and saved patterns go to folders of the run's own,
+    // never the user's or another run's.
+    QTemporaryDir home;
+    for (const char *variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(variable, (home.path() + QLatin1Char('/') + QLatin1String(variable)).toLocal8Bit());
     Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

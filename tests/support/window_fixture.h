@@ -35,6 +35,7 @@ public:
     ScriptedHost &scripted() { return host; }
     MainFrame &mainFrame() { return *frame; }
     Document &document() { return doc; }
+    Session &coreSession() { return session; }
     bool hasEnded() const { return ended; }
 
 protected:

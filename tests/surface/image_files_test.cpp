@@ -10,6 +10,9 @@
 
 #include <array>
 #include <functional>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace quill {
 namespace {
@@ -206,6 +209,87 @@ const char *const kDamaged = "the file is damaged";
 const char *const kTooLarge = "the picture is too large to open";
 const char *const kNotAPicture = "it is not a BMP, GIF, JPEG or PNG picture";
 
+// Palette bitmaps of 16 colours whose pixels are a run-length stream.
+QByteArray runLengthBitmap(int bits, int width, int height, const QByteArray &stream)
+{
+    QByteArray b = withHeader(width, height, bits, bits == 8 ? 1 : 2);
+    b = setBytes(b, {{10, 54 + 64}, {46, 16}});
+    for (int i = 0; i < 16; ++i)
+        for (int shift : {0, 8, 16, 24})
+            b.append(static_cast<char>((paletteEntry(i) >> shift) & 0xff));
+    return b + stream;
+}
+
+// 4 x 2, bottom row first: a run of one 5, a literal 1 2 3 (padded), end of
+// line; then a move two right and a run of two 7s, end of picture.
+QByteArray rle8Example()
+{
+    return runLengthBitmap(8, 4, 2,
+                           QByteArray("\x01\x05\x00\x03\x01\x02\x03\x00\x00\x00\x00\x02\x02\x00\x02\x07\x00\x01", 18));
+}
+
+// A progressive JPEG whose last scan is repeated: each copy is one more start of scan.
+QByteArray manyScans(int copies)
+{
+    const QByteArray whole = testing::jpegBytes(testing::gradientImage(16, 16), 75, kSaveProgressive);
+    const qsizetype lastScan = whole.lastIndexOf("\xff\xda");
+    const QByteArray scan = whole.mid(lastScan, whole.size() - 2 - lastScan);
+    return whole.left(whole.size() - 2) + scan.repeated(copies) + QByteArray("\xff\xd9", 2);
+}
+
+struct RunLengthCase {
+    const char *name;
+    QByteArray file;
+    std::vector<QRgb> pixels; // top row first
+};
+
+class RunLengthTest : public TempDirTest, public ::testing::WithParamInterface<RunLengthCase> {};
+
+TEST_P(RunLengthTest, DecodesRunsLiteralsAndMovesWithUntouchedPixelsInColourZero)
+{
+    const RunLengthCase &c = GetParam();
+    ASSERT_TRUE(testing::writeFile(path("rle.bmp"), c.file));
+    const auto image = loadPicture(path("rle.bmp"));
+    ASSERT_TRUE(image);
+    std::vector<QRgb> seen;
+    for (int y = 0; y < image->height(); ++y)
+        for (int x = 0; x < image->width(); ++x)
+            seen.push_back(image->pixel(x, y));
+    EXPECT_EQ(seen, c.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, RunLengthTest,
+    ::testing::Values(RunLengthCase{"rle8",
+                                    rle8Example(),
+                                    {paletteEntry(0), paletteEntry(0), paletteEntry(7), paletteEntry(7),
+                                     paletteEntry(5), paletteEntry(1), paletteEntry(2), paletteEntry(3)}},
+                      // Nibbles: high first; a literal of three takes two bytes.
+                      RunLengthCase{
+                          "rle4",
+                          runLengthBitmap(4, 7, 1, QByteArray("\x04\x12\x00\x03\x34\x50\x00\x00\x00\x01", 10)),
+                          {paletteEntry(1), paletteEntry(2), paletteEntry(1), paletteEntry(2), paletteEntry(3),
+                           paletteEntry(4), paletteEntry(5)}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(TempDirTest, APictureLargerThanTheOldLimitReadsBackAndSpecialFilesAreRefusedAtOnce)
+{
+    // 5800 x 5800 needs 134 MB of raster, past the 128 MiB the loader used to allow.
+    const QImage big = testing::solidImage(5800, 5800, rgb(12, 34, 56));
+    ASSERT_TRUE(saveBitmap(big, path("big.bmp")));
+    const auto back = loadPicture(path("big.bmp"));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->size(), big.size());
+    EXPECT_EQ(testing::pixelAt(*back, 5799, 5799), rgb(12, 34, 56));
+
+    ASSERT_EQ(mkfifo(path("pipe.png").toLocal8Bit().constData(), 0600), 0);
+    for (const QString &special : {path("pipe.png"), QStringLiteral("/dev/zero")}) {
+        QString reason;
+        EXPECT_FALSE(loadPicture(special, &reason)) << special.toStdString();
+        EXPECT_EQ(reason, QStringLiteral("it is not a regular file"));
+    }
+}
+
 struct BadFile {
     const char *name;
     const char *fileName;
@@ -244,7 +328,18 @@ INSTANTIATE_TEST_SUITE_P(
                 kEndsEarly, kErrorTruncated},
         BadFile{"bmp_huge_header_no_data", "bad.bmp", [] { return withHeader(30000, 30000, 24); }, kTooLarge,
                 kErrorTooLarge},
-        BadFile{"bmp_run_length", "bad.bmp", [] { return withHeader(4, 4, 8, 1); }, kDamaged, kErrorUnsupported},
+        // The largest picture quillmar-batch makes is 16384 x 16384: one pixel more is refused unread.
+        BadFile{"bmp_one_row_past_the_limit", "bad.bmp", [] { return withHeader(16384, 16385, 24); }, kTooLarge,
+                kErrorTooLarge},
+        BadFile{"bmp_at_the_limit_cut_short", "bad.bmp", [] { return withHeader(16384, 16384, 24); }, kEndsEarly,
+                kErrorTruncated},
+        BadFile{"rle8_without_its_end", "bad.bmp", [] { return rle8Example().chopped(2); }, kEndsEarly,
+                kErrorUnsupported},
+        BadFile{"rle8_cut_in_a_literal_run", "bad.bmp", [] { return rle8Example().chopped(13); }, kEndsEarly,
+                kErrorUnsupported},
+        BadFile{"rle8_cut_in_a_move", "bad.bmp", [] { return rle8Example().chopped(6); }, kEndsEarly,
+                kErrorUnsupported},
+        BadFile{"jpeg_of_twenty_thousand_scans", "scans.jpg", [] { return manyScans(20000); }, kTooLarge},
         BadFile{"bmp_zero_width", "bad.bmp", [] { return withHeader(0, 4, 24); }, kDamaged, kErrorNotBitmap},
         BadFile{"gif_cut_half", "a.gif", [] { return gif().left(gif().size() * 6 / 10); }, kEndsEarly},
         BadFile{"jpeg_cut_end_marker", "a.jpg", [] { return jpg().chopped(2); }, kEndsEarly},

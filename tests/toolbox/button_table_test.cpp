@@ -72,7 +72,10 @@ ClickResult clickOnce(const ButtonAction &action, QSize size, bool toggleWrap = 
         result.snapshots = session.undo.UndoCount - before;
         result.picture = session.document.picture().Image().copy();
         result.layersInStep = testing::allLayersEqual(session.document) && result.picture.size() == size;
-        result.files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+        session.undo.flush();
+        // The steps go to the history folder, nothing to the working directory.
+        result.files = QDir(session.undo.folder().path()).entryList({QStringLiteral("undo*")}, QDir::Files, QDir::Name);
+        result.files += QDir(dir.path()).entryList(QDir::Files, QDir::Name);
     }
     QDir::setCurrent(previous);
     return result;

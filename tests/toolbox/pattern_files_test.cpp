@@ -1,5 +1,6 @@
 #include "support/fixtures.h"
 #include "support/picture_files.h"
+#include "surface/safe_write.h"
 #include "toolbox/pattern_files.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,10 @@
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace quill {
 namespace {
@@ -170,12 +175,36 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Huge", QByteArray(70000, 'x'), "\"bad\" is not a pattern file: it is far larger than 144 lines."}),
     [](const auto &info) { return std::string(info.param.label); });
 
-TEST_F(PatternFilesTest, AMissingFileIsReportedAndChangesNothing)
+TEST_F(PatternFilesTest, MissingAndEndlessFilesAreReportedAtOnceAndChangeNothing)
 {
-    EXPECT_FALSE(loadPatternFile(session, file("nowhere")));
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(reports, std::vector<QString>{QStringLiteral("The pattern file \"nowhere\" cannot be opened.")});
-    expectPatternKept();
+    // A FIFO with no writer and /dev/zero would block or never end if read.
+    QDir().mkpath(folder());
+    ASSERT_EQ(mkfifo(file("pipe").toLocal8Bit().constData(), 0600), 0);
+    const std::pair<QString, const char *> cases[] = {
+        {file("nowhere"), "The pattern file \"nowhere\" cannot be opened: no such file."},
+        {file("pipe"), "The pattern file \"pipe\" cannot be opened: not a regular file."},
+        {QStringLiteral("/dev/zero"), "The pattern file \"zero\" cannot be opened: not a regular file."}};
+    for (const auto &[name, message] : cases) {
+        reports.clear();
+        EXPECT_FALSE(loadPatternFile(session, name));
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(reports, std::vector<QString>{QString::fromLatin1(message)});
+        expectPatternKept();
+    }
+}
+
+TEST_F(PatternFilesTest, ASaveOntoAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    QDir().mkpath(folder());
+    ASSERT_TRUE(testing::writeFile(file("mine"), "the old pattern"));
+    host.messageAnswers = {kAnswerYes}; // overwrite
+    const ScopedWriteFault fullDisk(ENOSPC, 100);
+    EXPECT_FALSE(savePatternAs(session, QStringLiteral("mine")));
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[1].text,
+              QStringLiteral("Cannot write ") + file("mine") + QStringLiteral(": No space left on device"));
+    EXPECT_EQ(testing::readFile(file("mine")), QByteArray("the old pattern"));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("mine")});
 }
 
 // Cut at any length, a saved pattern file is refused, or reads as the whole
