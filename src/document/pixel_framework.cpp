@@ -23,6 +23,38 @@ void clearWideVectorState()
 #endif
 }
 
+OperationScope::OperationScope(Document &document) : document_(document)
+{
+    const Surface fresh;
+    for (int i = 0; i < kLayerCount; ++i) {
+        Surface &l = document.layer(i);
+        saved_[static_cast<std::size_t>(i)] = {l.scaleMode(), l.DrawWidth(), l.FillStyle, l.FillColor,
+                                               l.ForeColor,   l.CurrentX,    l.CurrentY};
+        l.setScaleMode(ScaleMode::Pixels);
+        l.setDrawWidth(fresh.DrawWidth());
+        l.FillStyle = fresh.FillStyle;
+        l.FillColor = fresh.FillColor;
+        l.ForeColor = fresh.ForeColor;
+        l.CurrentX = fresh.CurrentX;
+        l.CurrentY = fresh.CurrentY;
+    }
+}
+
+OperationScope::~OperationScope()
+{
+    for (int i = 0; i < kLayerCount; ++i) {
+        Surface &l = document_.layer(i);
+        const Pens &p = saved_[static_cast<std::size_t>(i)];
+        l.setScaleMode(p.scaleMode);
+        l.setDrawWidth(p.drawWidth);
+        l.FillStyle = p.fillStyle;
+        l.FillColor = p.fillColor;
+        l.ForeColor = p.foreColor;
+        l.CurrentX = p.currentX;
+        l.CurrentY = p.currentY;
+    }
+}
+
 void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers, int penWidth)
 {
     clearWideVectorState();
@@ -142,31 +174,6 @@ void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value)
         QRgb *line = bits + py * stride;
         for (int px = x0; px <= x1; ++px)
             line[px] = value;
-    }
-}
-
-void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value)
-{
-    const int w = image.width(), h = image.height();
-    if (w == 0 || h == 0)
-        return;
-    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    QRgb *const bits = reinterpret_cast<QRgb *>(image.bits());
-    auto wrapped = [](int v, int n) { return ((v % n) + n) % n; };
-    const int rows = static_cast<int>(dot.spans.size());
-    for (int i = 0; i < rows; ++i) {
-        QRgb *line = bits + wrapped(y + dot.top + i, h) * stride;
-        const auto &span = dot.spans[static_cast<std::size_t>(i)];
-        const int length = span.second - span.first + 1;
-        if (length >= w) {
-            std::fill(line, line + w, value);
-            continue;
-        }
-        // At most two runs: up to the right edge, then on from the left edge.
-        const int start = wrapped(x + span.first, w);
-        const int firstRun = std::min(length, w - start);
-        std::fill(line + start, line + start + firstRun, value);
-        std::fill(line, line + (length - firstRun), value);
     }
 }
 
