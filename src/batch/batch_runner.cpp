@@ -329,7 +329,7 @@ QString batchUsage()
         "  --click NAME           presses a toolbox button by designer name or alias (repeatable)\n"
         "  --save FILE            writes the picture: .bmp, .png, .jpg/.jpeg (quality 75)\n"
         "  --save-tiled CxR FILE  writes the picture repeated C x R times\n"
-        "  --wrap on|off          strokes and Blur/Mosaic continue across the edges (off at start)\n"
+        "  --wrap on|off          Blur, Mosaic and the quarter turns continue across the edges (off at start)\n"
         "  --offset-half          shifts the picture by half its size with wrap-around; again shifts back\n"
         "  --make-seamless        repairs a band on each side of both seams\n"
         "  --even-lighting        evens out bright and dark patches, keeping the mean brightness\n"
