@@ -420,7 +420,7 @@ QString batchUsage()
         "                         half a width) or half-drop (columns shifted by half a height); the\n"
         "                         repeat, the seam tools and the scores after it follow it\n"
         "  --save-tiled CxR FILE  writes the picture repeated C x R times on the lattice\n"
-        "  --wrap on|off          strokes and Blur/Mosaic continue across the edges (off at start)\n"
+        "  --wrap on|off          Blur, Mosaic and the quarter turns continue across the edges (off at start)\n"
         "  --offset-half          shifts the picture by half its size over the lattice; again shifts back\n"
         "  --make-seamless        repairs a band on each side of both seams\n"
         "  --even-lighting        evens out bright and dark patches, keeping the mean brightness\n"

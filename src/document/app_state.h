@@ -50,7 +50,9 @@ struct AppState {
     // Screen font names, FontNames[0] being the first (at most 1000).
     QStringList FontNames;
 
-    // Per-tool settings, indexed by tool code 0..40.
+    // Per-tool settings, indexed by tool code 0..40. Every tool starts with a
+    // width it really draws with (and the Options window shows): 1, the
+    // freehand line 10.
     std::array<std::int16_t, 41> ToolDrawWidth{};
     std::int16_t PointWidth = 3;
     std::int16_t PointCount = 2;
@@ -67,10 +69,11 @@ struct AppState {
     bool OptionsWindowHidden = false;
     bool ZoomWindowHidden = false;
 
-    AppState()
+    AppState() { resetToolDrawWidths(); }
+    void resetToolDrawWidths()
     {
+        ToolDrawWidth.fill(1);
         ToolDrawWidth[kDrawTool] = 10;
-        ToolDrawWidth[kMultiPolylineTool] = 1;
     }
 };
 

@@ -186,9 +186,8 @@ void applyPattern(Session &session, PatternTiling tiling)
     const int xEnd = static_cast<int>(std::min<std::int64_t>(image.width(), 12 * tilesAcross));
     const bool blend = tiling == PatternTiling::Merge;
     // The walk visits pixel (12c + j, 12r + i) for cell k = 12i + j of every
-    // tile; ClickStage is that cell counter, and it is 0 again after each whole
-    // tile, so the walk goes in memory order and leaves it at 0.
-    session.state.ClickStage = 0;
+    // tile, so it can go in memory order. The canvas's ClickStage is left alone:
+    // a shape half drawn before the click is still half drawn after it.
     for (int y = 0; y < yEnd; ++y) {
         const CellRow &row = rows[static_cast<std::size_t>(y % kPatternSide)];
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));

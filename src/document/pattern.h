@@ -65,8 +65,8 @@ enum class PatternTint { Blue, Green, Red, Yellow, Purple, Grey };
 // Each coloured cell becomes its grey level g as the tint: blue (0, 0, g) ...
 void recolourPattern(Pattern &pattern, PatternTint tint);
 
-// Tiling over the picture: each takes one undo snapshot, walks the tiles with
-// ClickStage as the cell counter and brings all nine layers to the result.
+// Tiling over the picture: each takes one undo snapshot, walks the tiles cell by
+// cell and brings all nine layers to the result.
 enum class PatternTiling { Draw, Merge, ByPixels };
 void applyPattern(Session &session, PatternTiling tiling);
 

@@ -24,6 +24,38 @@ void clearWideVectorState()
 #endif
 }
 
+OperationScope::OperationScope(Document &document) : document_(document)
+{
+    const Surface fresh;
+    for (int i = 0; i < kLayerCount; ++i) {
+        Surface &l = document.layer(i);
+        saved_[static_cast<std::size_t>(i)] = {l.scaleMode(), l.DrawWidth(), l.FillStyle, l.FillColor,
+                                               l.ForeColor,   l.CurrentX,    l.CurrentY};
+        l.setScaleMode(ScaleMode::Pixels);
+        l.setDrawWidth(fresh.DrawWidth());
+        l.FillStyle = fresh.FillStyle;
+        l.FillColor = fresh.FillColor;
+        l.ForeColor = fresh.ForeColor;
+        l.CurrentX = fresh.CurrentX;
+        l.CurrentY = fresh.CurrentY;
+    }
+}
+
+OperationScope::~OperationScope()
+{
+    for (int i = 0; i < kLayerCount; ++i) {
+        Surface &l = document_.layer(i);
+        const Pens &p = saved_[static_cast<std::size_t>(i)];
+        l.setScaleMode(p.scaleMode);
+        l.setDrawWidth(p.drawWidth);
+        l.FillStyle = p.fillStyle;
+        l.FillColor = p.fillColor;
+        l.ForeColor = p.foreColor;
+        l.CurrentX = p.currentX;
+        l.CurrentY = p.currentY;
+    }
+}
+
 void beginOperation(Session &session, bool takeSnapshot, OperationLayers layers, int penWidth)
 {
     clearWideVectorState();
@@ -145,28 +177,6 @@ void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value)
         QRgb *line = bits + py * stride;
         for (int px = x0; px <= x1; ++px)
             line[px] = value;
-    }
-}
-
-void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value, Lattice lattice)
-{
-    const int w = image.width(), h = image.height();
-    if (w == 0 || h == 0)
-        return;
-    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    QRgb *const bits = reinterpret_cast<QRgb *>(image.bits());
-    const int rows = static_cast<int>(dot.spans.size());
-    for (int i = 0; i < rows; ++i) {
-        const auto &span = dot.spans[static_cast<std::size_t>(i)];
-        // Runs up to the right edge, each going on where the lattice brings the next point.
-        const int length = std::min(span.second - span.first + 1, 3 * w);
-        for (int done = 0; done < length;) {
-            const QPoint p = wrapPoint(lattice, image.size(), QPoint(x + span.first + done, y + dot.top + i));
-            const int run = std::min(length - done, w - p.x());
-            QRgb *line = bits + p.y() * stride + p.x();
-            std::fill(line, line + run, value);
-            done += run;
-        }
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <array>
+
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -26,6 +28,31 @@ enum class OperationLayers {
 // the 128-bit loops of the operations then run several times slower on some
 // processors. Clearing them first costs a few cycles.
 void clearWideVectorState();
+
+// The drawing state the canvas and the tool buttons keep in the nine layers
+// (units, pen, fill, text position). A toolbox click holds one of these for its
+// whole run: the layers start from the same state as in a fresh program, but in
+// pixels, and get their own state back afterwards. So no click depends on what
+// an earlier command or mouse move left in the layers, and none leaves anything
+// behind for the canvas. The registry wraps every operation in one.
+class OperationScope {
+public:
+    explicit OperationScope(Document &document);
+    ~OperationScope();
+    OperationScope(const OperationScope &) = delete;
+    OperationScope &operator=(const OperationScope &) = delete;
+
+private:
+    struct Pens {
+        ScaleMode scaleMode;
+        int drawWidth;
+        int fillStyle;
+        Colour fillColor, foreColor;
+        double currentX, currentY;
+    };
+    Document &document_;
+    std::array<Pens, kLayerCount> saved_{};
+};
 
 // Steps before the pixels: the undo snapshot (when the operation takes one),
 // then pixel units and the operation's pen (width 1 unless it paints wider dots)
@@ -67,9 +94,6 @@ struct DotShape {
 const DotShape &penDot(int width);
 // Paints a dot at (x, y), clipped to the picture.
 void paintDot(QImage &image, int x, int y, const DotShape &dot, QRgb value);
-// The same with wrap at the edges: what falls beyond an edge lands where the
-// lattice brings that point back (the opposite edge, shifted on brick and half-drop).
-void paintDotWrapped(QImage &image, int x, int y, const DotShape &dot, QRgb value, Lattice lattice);
 
 // Channels of a stored pixel (0xffRRGGBB) and back.
 constexpr int redOfPixel(QRgb p) { return static_cast<int>((p >> 16) & 255); }

@@ -16,10 +16,10 @@ void loadStartState(Session &session)
     s.PointCount = 2;
     jpeg::initLibrary();
 
-    // A white point 3000 pixels across covers the whole picture; the width stays.
+    // A white picture; the tools bring their own widths.
     Surface &picture = session.document.picture();
-    picture.setDrawWidth(3000);
-    picture.PSet(50, 50, kWhite);
+    picture.BackColor = kWhite;
+    picture.Cls();
     session.document.PropagateCentre();
 
     s.FontNames = session.host.fontNames().mid(0, kMaxFontNames);
@@ -33,8 +33,7 @@ void finishStartState(Session &session)
     AppState &s = session.state;
     s.ToolMode = kDrawTool;
     s.PointWidth = 3;
-    s.ToolDrawWidth[kDrawTool] = 10;
-    s.ToolDrawWidth[kMultiPolylineTool] = 1;
+    s.resetToolDrawWidths();
     s.SprayPointWidth = 2;
     s.SprayPointCount = 100;
     s.SprayWidth = 10;

@@ -97,9 +97,7 @@ bool paintZoomPoint(Session &session)
     AppState &s = session.state;
     if (!s.ZoomPointSet)
         return false;
-    // The Zoom tool's width is the pen; an unset width would paint nothing.
-    if (s.ToolDrawWidth[kZoomTool] == 0)
-        s.ToolDrawWidth[kZoomTool] = 1;
+    // The Zoom tool's width, as the Options window shows it, is the pen.
     Surface &picture = session.document.picture();
     picture.setScaleMode(ScaleMode::Pixels);
     picture.setDrawWidth(s.ToolDrawWidth[kZoomTool]);

@@ -42,9 +42,9 @@ FileChoice ScriptedHost::saveFileDialog(const QString &filter, const QString &)
     return takeFront(saveAnswers, FileChoice{});
 }
 
-std::optional<Colour> ScriptedHost::colourDialog(Colour)
+std::optional<Colour> ScriptedHost::colourDialog(Colour initial)
 {
-    ++colourDialogs;
+    colourDialogStarts.push_back(initial);
     return takeFront(colourAnswers, std::optional<Colour>{});
 }
 

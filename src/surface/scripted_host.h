@@ -33,7 +33,7 @@ public:
     std::vector<QString> inputPrompts;
     std::vector<QString> openFilters;
     std::vector<QString> saveFilters;
-    int colourDialogs = 0;
+    std::vector<Colour> colourDialogStarts; // the colour each colour dialog opened at
     std::vector<QPoint> cursorMoves;
 
     int messageBox(const QString &text, MessageButtons buttons, const QString &title) override;

@@ -11,10 +11,9 @@ namespace quill {
 
 void drawColourBands(Session &session, bool horizontal)
 {
+    beginOperation(session, true, OperationLayers::InPlace, 2);
     Document &doc = session.document;
     Surface &picture = doc.picture();
-    picture.setScaleMode(ScaleMode::Pixels);
-    picture.setDrawWidth(2);
     const auto extent = roundHalfEven(horizontal ? picture.ScaleHeight() : picture.ScaleWidth());
     const auto n = roundHalfEven(static_cast<double>(extent) / 10);
     const SplitComponents fore = splitComponents(session.state.LeftColour);
@@ -68,10 +67,9 @@ Colour combineThree(Colour c1, Colour c2, Colour c3)
 
 void shrinkImage(Session &session)
 {
+    beginOperation(session, true, OperationLayers::InPlace);
     Document &doc = session.document;
     Surface &picture = doc.picture();
-    picture.setScaleMode(ScaleMode::Pixels);
-    picture.setDrawWidth(1);
     const QImage &source = picture.Image();
     // In place: the writes land in columns the later reads never reach (a read
     // at column 3a - 1 or beyond comes after the writes to columns 0..a - 1, and

@@ -149,50 +149,54 @@ private:
     std::vector<QRgb> black_, above_, below_;
 };
 
+// While the picture wraps, its grid has no first or last dot. On the plane the
+// picture tiles, each pixel shows the latest dot over it in the drawing order:
+// the lowest, then the rightmost. Taking that rule on the wrapped grid, instead
+// of drawing the wrapped dots in one pass (which buries the first row and column
+// under the last), gives every tile of the repeat the same mosaic. The lattice
+// says which grid point a dot beyond an edge is.
+void paintGridDotsWrapped(const QImage &source, QImage &result, const DotShape &dot, int lastI, int lastJ,
+                          Lattice lattice)
+{
+    const QSize size = result.size();
+    auto onGrid = [lastI, lastJ](QPoint g) {
+        return g.x() % 3 == 0 && g.x() / 3 <= lastI && g.y() % 3 == 0 && g.y() / 3 <= lastJ;
+    };
+    const int dotRows = static_cast<int>(dot.spans.size());
+    for (int y = 0; y < size.height(); ++y) {
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            // The dot over (x, y) from offset (dx, dy) sits at (x - dx, y - dy):
+            // the smallest offsets find the latest dot.
+            bool found = false;
+            for (int row = 0; row < dotRows && !found; ++row) {
+                const auto &span = dot.spans[static_cast<std::size_t>(row)];
+                for (int dx = span.first; dx <= span.second && !found; ++dx) {
+                    const QPoint g = wrapPoint(lattice, size, QPoint(x - dx, y - (dot.top + row)));
+                    if (onGrid(g)) {
+                        out[x] = reinterpret_cast<const QRgb *>(source.constScanLine(g.y()))[g.x()];
+                        found = true;
+                    }
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 void blurImage(Session &session)
 {
-    // No snapshot and the work layer keeps its pen, so not beginOperation.
-    clearWideVectorState();
+    beginOperation(session, true, OperationLayers::TwoLayer);
     Document &doc = session.document;
-    Surface &picture = doc.picture();
-    Surface &work = doc.layer(1);
-    picture.setScaleMode(ScaleMode::Pixels);
-    work.setScaleMode(ScaleMode::Pixels);
-    const QImage &source = picture.Image();
+    const QImage &source = doc.picture().Image();
     const int width = source.width(), height = source.height();
-    const BlurNeighbours around(source, picture.wrapEdges(), picture.lattice());
-    const int pen = work.DrawWidth();
-    if (pen == 1) {
-        // Every output reads only the unchanged picture, so rows go in memory order.
-        QImage result = resultRaster(doc);
-        for (int y = 0; y < height; ++y)
-            blurRow(around.row(y), around.row(y - 1), around.row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)),
-                    width, around.pixel(-1, y), around.pixel(width, y));
-        storeResult(session, result, OperationLayers::TwoLayer);
-        return;
-    }
-    // A wider pen paints overlapping dots: later ones cover earlier ones, in the
-    // blur's own order, columns outer and rows inner.
-    QImage result = resultRasterFrom(doc, 1);
-    std::vector<QRgb> column(static_cast<std::size_t>(height));
-    const DotShape &dot = penDot(pen);
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) {
-            const QRgb *in = around.row(y);
-            const QRgb left = x > 0 ? in[x - 1] : around.pixel(x - 1, y);
-            const QRgb right = x + 1 < width ? in[x + 1] : around.pixel(x + 1, y);
-            column[static_cast<std::size_t>(y)] =
-                blurPixel(in[x], left, right, around.row(y - 1)[x], around.row(y + 1)[x]);
-        }
-        for (int y = 0; y < height; ++y) {
-            if (picture.wrapEdges())
-                paintDotWrapped(result, x, y, dot, column[static_cast<std::size_t>(y)], picture.lattice());
-            else
-                paintDot(result, x, y, dot, column[static_cast<std::size_t>(y)]);
-        }
-    }
+    const BlurNeighbours around(source, doc.picture().wrapEdges(), doc.picture().lattice());
+    // Every output reads only the unchanged picture, so rows go in memory order.
+    QImage result = resultRaster(doc);
+    for (int y = 0; y < height; ++y)
+        blurRow(around.row(y), around.row(y - 1), around.row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)),
+                width, around.pixel(-1, y), around.pixel(width, y));
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 
@@ -212,17 +216,10 @@ void mosaicImage(Session &session)
     const int lastJ = static_cast<int>(std::min<std::int64_t>(rows, (height - 1) / 3));
     const int lastI = static_cast<int>(std::min<std::int64_t>(columns, (width - 1) / 3));
     if (lastJ >= 0 && lastI >= 0) {
-        if (picture.wrapEdges()) {
-            // Dots across an edge continue where the lattice brings them back,
-            // over the dots already there, in drawing order.
-            for (int j = 0; j <= lastJ; ++j) {
-                const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
-                for (int i = 0; i <= lastI; ++i)
-                    paintDotWrapped(result, 3 * i, 3 * j, dot, grid[3 * i], picture.lattice());
-            }
-        } else {
+        if (picture.wrapEdges())
+            paintGridDotsWrapped(source, result, dot, lastI, lastJ, picture.lattice());
+        else
             paintGridDots(source, result, dot, lastI, lastJ);
-        }
     }
     storeResult(session, result, OperationLayers::TwoLayer);
 }
@@ -236,19 +233,18 @@ void appendBlurMosaic(std::vector<Operation> &operations)
         };
     };
     operations.push_back({QStringLiteral("Command54"), QStringLiteral("blur"),
-                          QStringLiteral("Blur: each pixel the mean of itself and its four neighbours (no undo step)"),
-                          0, click(blurImage)});
+                          QStringLiteral("Blur: each pixel the mean of itself and its four neighbours"), 1,
+                          click(blurImage)});
     operations.push_back({QStringLiteral("Command55"), QStringLiteral("mosaic"),
                           QStringLiteral("Mosaic of 8-pixel dots on a 3-pixel grid"), 1, click(mosaicImage)});
-    operations.push_back(
-        {QStringLiteral("Command82"), QStringLiteral("bands-h"),
-         QStringLiteral("Horizontal bands from the foreground to the background colour (no undo step)"), 0,
-         click([](Session &s) { drawColourBands(s, true); })});
+    operations.push_back({QStringLiteral("Command82"), QStringLiteral("bands-h"),
+                          QStringLiteral("Horizontal bands from the foreground to the background colour"), 1,
+                          click([](Session &s) { drawColourBands(s, true); })});
     operations.push_back({QStringLiteral("Command83"), QStringLiteral("bands-v"),
-                          QStringLiteral("Vertical bands from the foreground to the background colour (no undo step)"),
-                          0, click([](Session &s) { drawColourBands(s, false); })});
+                          QStringLiteral("Vertical bands from the foreground to the background colour"), 1,
+                          click([](Session &s) { drawColourBands(s, false); })});
     operations.push_back({QStringLiteral("Command39"), QStringLiteral("shrink"),
-                          QStringLiteral("Combine every three columns into one, in the left third (no undo step)"), 0,
+                          QStringLiteral("Combine every three columns into one, in the left third"), 1,
                           click(shrinkImage)});
 }
 

@@ -99,9 +99,9 @@ std::optional<Colour> ToolboxColours::paletteMouse(int image, int button, double
 
 void ToolboxColours::chooseSwatchColour(bool foreground)
 {
-    if (const auto chosen = session_.host.colourDialog(dialogColour))
-        dialogColour = *chosen;
-    (foreground ? session_.state.LeftColour : session_.state.RightColour) = dialogColour;
+    Colour &swatch = foreground ? session_.state.LeftColour : session_.state.RightColour;
+    if (const auto chosen = session_.host.colourDialog(swatch))
+        swatch = *chosen;
 }
 
 void ToolboxColours::swap()

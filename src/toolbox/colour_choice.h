@@ -31,14 +31,13 @@ public:
     // button picked one (the canvas's text preview takes it too).
     std::optional<Colour> paletteMouse(int image, int button, double x, double y);
     // A click on the foreground (Picture2) or background (Picture3) swatch: the
-    // colour dialog, and the swatch takes the dialog's colour even after Cancel.
+    // colour dialog opens at the swatch's colour; OK sets it, Cancel keeps it.
     void chooseSwatchColour(bool foreground);
     // Picture5: swaps the foreground and background through the holder Picture6.
     void swap();
 
     Surface Picture1;                         // the palette box
     Colour holderColour = rgb(224, 224, 224); // Picture6
-    Colour dialogColour = kBlack;             // the colour dialog's Color
 
 private:
     Session &session_;

@@ -82,21 +82,19 @@ void interleaveMergeImage(Session &session)
     QImage result = resultRasterFrom(doc, 1);
     const int height = source.height(), width = source.width();
     const int boxWidth = box.width(), boxHeight = box.height();
-    int &flag = session.state.ClickStage;
-    if (flag == 0 || flag == 1) {
-        // Every row has W + 1 positions, the last one beyond the picture; the row
-        // after H is beyond it too. Those write nothing but still flip the flag.
-        for (int y = 0; y < height; ++y) {
-            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-            auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-            const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
-            for (int x = 0; x < width; ++x) {
-                if (((flag ^ x) & 1) != 0)
-                    out[x] = in[x];
-                else if (m && x < boxWidth)
-                    out[x] = m[x];
-            }
-            flag ^= (width + 1) & 1;
+    // Every row has W + 1 positions, the last one beyond the picture, so on an
+    // even width the alternation shifts by one from row to row. It starts afresh
+    // on every click: the same picture interleaves the same way each time.
+    int flag = 0;
+    for (int y = 0; y < height; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
+        for (int x = 0; x < width; ++x) {
+            if (((flag ^ x) & 1) != 0)
+                out[x] = in[x];
+            else if (m && x < boxWidth)
+                out[x] = m[x];
         }
         flag ^= (width + 1) & 1;
     }

@@ -30,8 +30,9 @@ bool loadMergeImage(Session &session, const QString &fileName);
 // Snapshot, then (with a merge image) the work layer := MixColours(document, merge image).
 void blendMergeImage(Session &session);
 // Snapshot, then (with a merge image) pixels alternately from the merge image and
-// the document, flipped by ClickStage across W + 1 positions per row, so the
-// pattern continues from the last run.
+// the document, starting with the merge image at the top left and counting
+// W + 1 positions per row. Leaves ClickStage alone: the canvas's half-drawn
+// shape is none of its business.
 void interleaveMergeImage(Session &session);
 
 // What the blend and the tinted merges share: the snapshot, nothing more without

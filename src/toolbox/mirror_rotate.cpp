@@ -16,44 +16,6 @@ namespace quill {
 
 namespace {
 
-struct Extents {
-    double x, y, width, height;
-};
-
-// Source and destination rectangles of the blit, from the picture's size in its own units.
-std::pair<Extents, Extents> blitRectangles(Flip flip, double w, double h)
-{
-    switch (flip) {
-    case Flip::MirrorLeftRight:
-        return {{0, 0, w, h}, {w, 0, -w, h}};
-    case Flip::MirrorTopBottom:
-        // Both rectangles mirror left-right, which cancels; only top-bottom remains.
-        return {{w, 0, -w, h}, {w, h, -w, -h}};
-    case Flip::HalfTurn:
-    case Flip::HalfTurnTwips:
-        break;
-    }
-    return {{0, 0, w, h}, {w, h, -w, -h}};
-}
-
-// The blit as the work layer's PaintPicture performs it, rectangles in the work
-// layer's units. Only reached when the two layers are in different units, where
-// the rectangles no longer cover the whole picture.
-void paintBlit(const Surface &source, Surface &work, const Extents &from, const Extents &to)
-{
-    const double ppu = pixelsPerUnit(work.scaleMode());
-    const int sx = static_cast<int>(roundHalfEven(from.x * ppu));
-    const int sy = static_cast<int>(roundHalfEven(from.y * ppu));
-    const int sw = static_cast<int>(roundHalfEven(from.width * ppu));
-    const int sh = static_cast<int>(roundHalfEven(from.height * ppu));
-    if (sw == 0 || sh == 0)
-        return;
-    QImage part = source.Image().copy(QRect(std::min(sx, sx + sw), std::min(sy, sy + sh), std::abs(sw), std::abs(sh)));
-    if (sw < 0 || sh < 0)
-        part = part.mirrored(sw < 0, sh < 0);
-    work.PaintPicture(part, to.x, to.y, to.width, to.height);
-}
-
 // The whole picture mirrored along the chosen axes, row by row.
 void mirrorInto(const QImage &source, QImage &result, bool leftRight, bool topBottom)
 {
@@ -76,22 +38,13 @@ void mirrorInto(const QImage &source, QImage &result, bool leftRight, bool topBo
 
 void flipImage(Session &session, Flip flip)
 {
-    session.TakeUndoSnapshot();
+    // The blit of the whole picture onto the whole work layer: an exact mirror,
+    // whatever units the layers were left in.
+    beginOperation(session, true, OperationLayers::TwoLayer);
     Document &doc = session.document;
-    Surface &picture = doc.picture();
-    Surface &work = doc.layer(1);
-    if (picture.scaleMode() == work.scaleMode() && picture.Image().size() == work.Image().size()) {
-        // Same units: the rectangles span the whole picture, so the blit is an exact mirror.
-        QImage result = resultRaster(doc);
-        mirrorInto(picture.Image(), result, flip != Flip::MirrorTopBottom, flip != Flip::MirrorLeftRight);
-        work.setPicture(result);
-    } else {
-        const auto [from, to] = blitRectangles(flip, picture.ScaleWidth(), picture.ScaleHeight());
-        paintBlit(picture, work, from, to);
-    }
-    if (flip == Flip::HalfTurnTwips)
-        work.setScaleMode(ScaleMode::Twips);
-    doc.SyncLayers(1);
+    QImage result = resultRaster(doc);
+    mirrorInto(doc.picture().Image(), result, flip != Flip::MirrorTopBottom, flip != Flip::MirrorLeftRight);
+    storeResult(session, result, OperationLayers::TwoLayer);
 }
 
 // A quarter turn is drawn as dots two pixels across, each covering its point and
@@ -238,10 +191,14 @@ void turnImage(Session &session, QuarterTurn turn)
                 out[y * outStride + x] = reinterpret_cast<const QRgb *>(kept.constScanLine(y))[x];
         }
     }
-    work.setPicture(result);
-    result = QImage();
-    work.setScaleMode(ScaleMode::Twips);
-    doc.SyncLayers(1);
+    if (picture.wrapEdges()) {
+        // The one-pixel shift pushes a column off the right edge; a wrapping
+        // picture takes it in at column 0, so a seamless square tile stays seamless.
+        for (int y = 0; y < height; ++y)
+            if (const auto from = quarterTurnSource(turn, width, height, width, y))
+                out[y * outStride] = in[from->y() * inStride + from->x()];
+    }
+    storeResult(session, result, OperationLayers::TwoLayer);
 }
 
 void appendMirrorRotate(std::vector<Operation> &operations)
@@ -267,8 +224,8 @@ void appendMirrorRotate(std::vector<Operation> &operations)
     operations.push_back({QStringLiteral("Command60"), QStringLiteral("half-turn"),
                           QStringLiteral("Turn the picture half way round"), 1, flip(Flip::HalfTurn)});
     operations.push_back({QStringLiteral("Command62"), QStringLiteral("half-turn-twips"),
-                          QStringLiteral("Turn the picture half way round; the work layer is left in twips"), 1,
-                          flip(Flip::HalfTurnTwips)});
+                          QStringLiteral("Turn the picture half way round (the same as the other half-turn button)"), 1,
+                          flip(Flip::HalfTurn)});
     operations.push_back({QStringLiteral("Command64"), QStringLiteral("turn-left"),
                           QStringLiteral("Turn the picture a quarter counter-clockwise, one pixel right"), 1,
                           turn(QuarterTurn::CounterClockwise)});

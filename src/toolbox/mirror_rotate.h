@@ -14,16 +14,15 @@ namespace quill {
 
 struct Operation;
 
-enum class Flip { MirrorLeftRight, MirrorTopBottom, HalfTurn, HalfTurnTwips };
+enum class Flip { MirrorLeftRight, MirrorTopBottom, HalfTurn };
 enum class QuarterTurn { CounterClockwise, Clockwise };
 
-// One click of a blit button: snapshot, the work layer painted from layer 0 with
-// the mirroring extents, then the nine layers. HalfTurnTwips also leaves the work
-// layer in twips.
+// One click of a blit button: snapshot, the whole picture mirrored into the work
+// layer, then the nine layers.
 void flipImage(Session &session, Flip flip);
 // One click of a quarter-turn button: snapshot, the turn drawn into the work
-// layer, then the nine layers. Leaves both layers with a two-pixel pen and the
-// work layer in twips.
+// layer, then the nine layers. While the picture wraps, column 0 takes the
+// column the one-pixel shift pushes off the right edge.
 void turnImage(Session &session, QuarterTurn turn);
 
 // Where pixel (x, y) of the work layer takes its colour from after a quarter

@@ -68,7 +68,6 @@ TEST_F(FillFixture, SprinkleAddsForegroundPointsAndDiffersFromClickToClick)
     EXPECT_GT(points, 950);
     EXPECT_LE(points, kSprinkledPoints);
     EXPECT_EQ(points + testing::countPixels(first, testing::kOldPicture), 400 * 300);
-    EXPECT_EQ(doc.picture().scaleMode(), ScaleMode::Points);
 
     testing::preparePicture(session, 400, 300);
     testing::click(session, "sprinkle", rgb(1, 2, 3), kWhite);

@@ -253,6 +253,25 @@ TEST_F(BatchTest, AnOperationWithoutItsMemoryExitsOneNamingItAndTheSize)
     EXPECT_EQ(r.err, QStringLiteral("quillmar-batch: Not enough memory for blur at 8192 x 8192\n"));
 }
 
+// --wrap is the toolbar's switch: on, a quarter turn takes the column its shift
+// pushes off the right edge into column 0; off again, column 0 keeps the picture.
+TEST_F(BatchTest, WrapBringsTheShiftedColumnOfAQuarterTurnRoundOnlyWhileOn)
+{
+    const QImage source = testing::randomImage(6, 6, 4);
+    ASSERT_TRUE(saveBitmap(source, path("in.bmp")));
+    const BatchRun r =
+        batch({"--open", path("in.bmp"), "--wrap", "on", "--click", "turn-left", "--save", path("on.png"), "--open",
+               path("in.bmp"), "--wrap", "off", "--click", "turn-left", "--save", path("off.png")});
+    ASSERT_EQ(r.code, kBatchOk) << r.err.toStdString();
+    const auto on = loadPicture(path("on.png")), off = loadPicture(path("off.png"));
+    ASSERT_TRUE(on && off);
+    for (int y = 0; y < 6; ++y) {
+        EXPECT_EQ(on->pixel(0, y), source.pixel(5 - y, 5)) << y; // the exact turn's last column
+        EXPECT_EQ(off->pixel(0, y), source.pixel(0, y)) << y;
+        EXPECT_EQ(on->copy(1, y, 5, 1), off->copy(1, y, 5, 1)) << y;
+    }
+}
+
 TEST_F(BatchTest, SeamScorePrintsBothAxesAndTheWorse)
 {
     ASSERT_TRUE(saveBitmap(testing::imageOf(256, 8, [](int x, int) { return qRgb(x, x, x); }), path("ramp.bmp")));

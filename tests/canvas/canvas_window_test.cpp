@@ -164,13 +164,65 @@ TEST_F(OptionsWindowTest, ShowsEachToolsRowsAndValuesWithoutChangingThem)
     EXPECT_FALSE(options().slider(2)->isHidden());
     EXPECT_EQ(options().textBox(1)->text(), QStringLiteral("4"));
     EXPECT_EQ(options().slider(2)->value(), 120);
-    // Point starts without a width of its own: showing it must not give it one.
+    // Showing a tool's width does not change it.
     const auto widths = session.state.ToolDrawWidth;
     chooseTool(2);
-    EXPECT_EQ(options().textBox(0)->text(), QStringLiteral("0"));
+    EXPECT_EQ(options().textBox(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(options().slider(0)->value(), 1);
     chooseTool(1);
     EXPECT_EQ(session.state.ToolDrawWidth, widths);
 }
+
+struct WidthCase {
+    const char *name;
+    int tool;
+    QPoint first;
+    std::optional<QPoint> second; // two-click tools
+    int column;                   // crossed by the outline
+    int crossings;                // how often the outline crosses it
+};
+
+class OptionsWidthTest : public OptionsWindowTest, public ::testing::WithParamInterface<WidthCase> {
+protected:
+    // Draws the case's shape on a white picture in red; the red pixels of the column.
+    int drawnAcross(const WidthCase &c)
+    {
+        doc.picture().setPicture(testing::solidImage(122, 122, kWhite));
+        doc.PropagateCentre();
+        move(0, c.first);
+        press(0, c.first);
+        if (c.second) {
+            move(0, *c.second);
+            press(0, *c.second);
+        }
+        const QImage column = doc.picture().Image().copy(c.column, 0, 1, 122);
+        return testing::countPixels(column, kRed);
+    }
+};
+
+// The first shape after start is as wide as the Options window says, and so is
+// one after a width was typed, whatever width a tool used before left behind.
+TEST_P(OptionsWidthTest, ShapesAreDrawnInTheWidthTheOptionsWindowShows)
+{
+    const WidthCase &c = GetParam();
+    session.state.LeftColour = kRed;
+    chooseTool(c.tool);
+    ASSERT_EQ(options().textBox(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(drawnAcross(c), c.crossings);
+    options().textBox(0)->setText(QStringLiteral("5"));
+    chooseTool(1);
+    move(0, {100, 100}); // the freehand tool's width 10 on the layers
+    chooseTool(c.tool);
+    EXPECT_EQ(options().slider(0)->value(), 5);
+    EXPECT_EQ(drawnAcross(c), 5 * c.crossings);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, OptionsWidthTest,
+                         ::testing::Values(WidthCase{"Point", 2, {30, 30}, std::nullopt, 30, 1},
+                                           WidthCase{"Line", 3, {10, 30}, QPoint(60, 30), 35, 1},
+                                           WidthCase{"Circle", 5, {60, 60}, QPoint(80, 60), 60, 2},
+                                           WidthCase{"Rectangle", 7, {20, 20}, QPoint(60, 50), 40, 2}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(OptionsWindowTest, SlidersAndTypedWidthsReachTheToolsAndThePreview)
 {

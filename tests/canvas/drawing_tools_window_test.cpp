@@ -132,7 +132,6 @@ class ShapeTest : public DrawingTest, public ::testing::WithParamInterface<Shape
 TEST_P(ShapeTest, TheSecondClickDrawsTheShapeOnEveryTile)
 {
     const ShapeCase &c = GetParam();
-    session.state.ToolDrawWidth[1] = 1; // shapes keep the width of the tool used before
     move(0, {1, 1});
     for (const char *b : c.buttons)
         toolbox().click(QString::fromLatin1(b));

@@ -83,7 +83,7 @@ TEST_F(ZoomViewTest, PaintingColoursThePixelUpAndLeftOfThePointInTheZoomToolsWid
     session.state.LeftColour = rgb(250, 0, 250);
     QImage expected = doc.picture().Image().copy();
     expected.setPixel(9, 7, toQRgb(rgb(250, 0, 250)));
-    ASSERT_TRUE(paintZoomPoint(session)); // an unset width is one pixel
+    ASSERT_TRUE(paintZoomPoint(session)); // the Zoom tool starts one pixel wide
     EXPECT_EQ(doc.picture().Image(), expected);
     EXPECT_TRUE(testing::allLayersEqual(doc));
     EXPECT_EQ(session.undo.UndoCount, 0); // no snapshot

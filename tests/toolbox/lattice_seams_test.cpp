@@ -139,9 +139,11 @@ INSTANTIATE_TEST_SUITE_P(
                   withPixel(solidImage(4, 4, kBlack), {1, 3}, rgb(250, 100, 5)),
                   {3, 0},
                   rgb(50, 20, 1)},
-        // The last mosaic dot, at (9, 9), is 8 pixels wide: beyond the right edge it comes back 5 rows lower.
-        ReachCase{"mosaic", Lattice::HalfDrop, withPixel(solidImage(10, 10, kWhite), {9, 9}, kRed), {0, 4}, kRed},
-        ReachCase{"mosaic", Lattice::Brick, withPixel(solidImage(10, 10, kWhite), {9, 9}, kRed), {3, 0}, kRed}));
+        // Mosaic dots are 8 pixels wide. Half-drop: the dot at (9, 9) seen in the copy
+        // to the left sits 5 rows higher, at (-1, 4), and shows at the top left.
+        ReachCase{"mosaic", Lattice::HalfDrop, withPixel(solidImage(10, 10, kWhite), {9, 9}, kRed), {0, 0}, kRed},
+        // Brick: the dot at (0, 0) seen one copy down sits half a width on, at (5, 10).
+        ReachCase{"mosaic", Lattice::Brick, withPixel(solidImage(10, 10, kWhite), {0, 0}, kRed), {3, 6}, kRed}));
 
 TEST_F(LatticeCommandTest, ABlurOfALatticeTileStaysSeamlessOnItsLattice)
 {

@@ -81,18 +81,20 @@ INSTANTIATE_TEST_SUITE_P(Picks, PalettePickTest,
                                            PickCase{"PastTheBottomOfImage2", 2, 1, {20, 57}, false, false, false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(ToolboxWindowTest, SwatchesOpenTheColourDialogAndCancelKeepsItsLastColour)
+TEST_F(ToolboxWindowTest, TheColourDialogOpensAtTheSwatchColourAndCancelKeepsIt)
 {
     session.state.LeftColour = rgb(9, 9, 9);
+    session.state.RightColour = rgb(200, 100, 50);
     host.colourAnswers = {std::nullopt, kRed, std::nullopt};
     toolbox().swatchClick(QStringLiteral("Picture2"));
-    EXPECT_EQ(session.state.LeftColour, kBlack); // the dialog starts black
+    EXPECT_EQ(session.state.LeftColour, rgb(9, 9, 9));
     toolbox().swatchClick(QStringLiteral("Picture3"));
     EXPECT_EQ(session.state.RightColour, kRed);
     toolbox().swatchClick(QStringLiteral("Picture2"));
-    EXPECT_EQ(session.state.LeftColour, kRed); // Cancel: the colour last chosen
-    EXPECT_EQ(host.colourDialogs, 3);
-    EXPECT_EQ(shown("Picture2"), kRed);
+    EXPECT_EQ(session.state.LeftColour, rgb(9, 9, 9)); // Cancel after another swatch's OK
+    EXPECT_EQ(host.colourDialogStarts, (std::vector<Colour>{rgb(9, 9, 9), rgb(200, 100, 50), rgb(9, 9, 9)}));
+    EXPECT_EQ(shown("Picture2"), rgb(9, 9, 9));
+    EXPECT_EQ(shown("Picture3"), kRed);
 }
 
 TEST_F(ToolboxWindowTest, SwapExchangesTheColoursThroughTheHolder)
