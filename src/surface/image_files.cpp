@@ -1,16 +1,15 @@
 #include "surface/image_files.h"
 
 #include "surface/jpeg_library.h"
+#include "surface/png_codec.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
-
-#include <array>
+#include <libdeflate.h>
 
 #include <cstdint>
 #include <cstring>
@@ -75,20 +74,7 @@ std::uint32_t readBE32(const uchar *p)
 
 std::uint32_t crc32(const uchar *data, std::size_t length)
 {
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xffffffffu;
-    for (std::size_t i = 0; i < length; ++i)
-        c = table[(c ^ data[i]) & 0xff] ^ (c >> 8);
-    return c ^ 0xffffffffu;
+    return static_cast<std::uint32_t>(libdeflate_crc32(0, data, length));
 }
 
 const QString kEndsEarly = QStringLiteral("the file ends before its pixels do");
@@ -156,11 +142,13 @@ bool savePng(const QImage &picture, const QString &path)
     // RGB32 is written as 8-bit RGB with no alpha, so it reopens pixel for pixel.
     const QImage rgb =
         picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    const QByteArray bytes = encodePng(rgb);
+    if (bytes.isEmpty())
+        return false;
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&out, "png");
-    if (!writer.write(rgb)) {
+    if (out.write(bytes) != bytes.size()) {
         out.cancelWriting();
         return false;
     }
@@ -299,6 +287,18 @@ std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
     } else if (length >= 8 && std::memcmp(bytes, kPngSignature, 8) == 0) {
         if (const QString problem = pngProblem(bytes, length); !problem.isEmpty())
             return refuse(whyNot, problem);
+        QImage decoded;
+        switch (readPng(bytes, length, maxBytes, decoded)) {
+        case PngRead::Decoded:
+            return decoded;
+        case PngRead::Damaged: {
+            // The chunks are whole, so the header is the first one.
+            const qint64 pixels = qint64(readBE32(bytes + 16)) * qint64(readBE32(bytes + 20));
+            return refuse(whyNot, pixels * 4 > maxBytes ? kTooLarge : kDamaged);
+        }
+        case PngRead::Other:
+            break;
+        }
     }
 
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), length);
