@@ -35,11 +35,9 @@ void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), 
     const QImage &source = doc.picture().Image();
     const QImage &box = session.merge.box.Image();
     QImage result = resultRaster(doc);
-    const int height = source.height(), width = source.width();
+    const int width = source.width();
     const int boxWidth = std::min(width, box.width()), boxHeight = box.height();
-    for (int y = 0; y < height; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+    forEachRow(source, result, [&](int y, const QRgb *in, QRgb *out) {
         const int inBox = y < boxHeight ? boxWidth : 0;
         const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
         for (int x = 0; x < inBox; ++x) {
@@ -49,7 +47,7 @@ void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), 
         }
         for (int x = inBox; x < width; ++x)
             out[x] = 0xff000000u | ((in[x] & 0xfefefeu) >> 1);
-    }
+    });
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 
@@ -69,26 +67,29 @@ void interleaveMergeImage(Session &session)
     const QImage &source = doc.picture().Image();
     const QImage &box = session.merge.box.Image();
     // Positions whose merge pixel lies beyond the box write nothing: they keep the work layer.
-    QImage result = resultRasterFrom(doc, 1);
+    const QImage &kept = doc.layer(1).Image();
+    const bool keptInPlace = kept.size() == source.size() && kept.format() == QImage::Format_RGB32;
+    QImage result = keptInPlace ? resultRaster(doc) : resultRasterFrom(doc, 1);
     const int height = source.height(), width = source.width();
     const int boxWidth = box.width(), boxHeight = box.height();
     int &flag = session.state.ClickStage;
     if (flag == 0 || flag == 1) {
         // Every row has W + 1 positions, the last one beyond the picture; the row
-        // after H is beyond it too. Those write nothing but still flip the flag.
-        for (int y = 0; y < height; ++y) {
-            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-            auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        // after H is beyond it too. Those write nothing but still flip the flag,
+        // so the flag at row y is known without walking the rows before it.
+        const int start = flag, flipPerRow = (width + 1) & 1;
+        forEachRow(source, result, [&](int y, const QRgb *in, QRgb *out) {
+            const int rowFlag = start ^ (flipPerRow & y);
             const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
-            for (int x = 0; x < width; ++x) {
-                if (((flag ^ x) & 1) != 0)
-                    out[x] = in[x];
-                else if (m && x < boxWidth)
-                    out[x] = m[x];
-            }
-            flag ^= (width + 1) & 1;
-        }
-        flag ^= (width + 1) & 1;
+            const QRgb *k = keptInPlace ? reinterpret_cast<const QRgb *>(kept.constScanLine(y)) : out;
+            const int fromBox = m ? std::min(width, boxWidth) : 0;
+            int x = 0;
+            for (; x < fromBox; ++x)
+                out[x] = ((rowFlag ^ x) & 1) != 0 ? in[x] : m[x];
+            for (; x < width; ++x)
+                out[x] = ((rowFlag ^ x) & 1) != 0 ? in[x] : k[x];
+        });
+        flag ^= (flipPerRow & height) ^ flipPerRow;
     }
     storeResult(session, result, OperationLayers::TwoLayer);
 }
