@@ -1,6 +1,8 @@
 #include "batch/batch_runner.h"
 
+#include "batch/batch_each.h"
 #include "batch/batch_host.h"
+#include "batch/batch_script.h"
 #include "document/session.h"
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"
@@ -27,9 +29,6 @@ namespace {
 
 constexpr int kMaxSide = 16384;
 
-struct UsageError {
-    QString message;
-};
 struct FileError {
     QString message;
 };
@@ -73,98 +72,157 @@ QString formatOf(const QString &path)
     return {};
 }
 
+// How many values each argument takes (--each takes every one up to the next "--").
+int valueCount(const QString &arg)
+{
+    static const QHash<QString, int> counts = {
+        {"--help", 0},
+        {"-h", 0},
+        {"--list", 0},
+        {"--seam-score", 0},
+        {"--new", 1},
+        {"--open", 1},
+        {"--fg", 1},
+        {"--bg", 1},
+        {"--answer", 1},
+        {"--seed", 1},
+        {"--click", 1},
+        {"--save", 1},
+        {"--merge", 1},
+        {"--pattern", 1},
+        {"--save-tiled", 2},
+        {"--wrap", 1},
+        {"--offset-half", 0},
+        {"--make-seamless", 0},
+        {"--even-lighting", 0},
+        {"--repetition-score", 0},
+    };
+    return counts.value(arg, -1);
+}
+
+Colour checkedColour(const QString &arg, const QString &text)
+{
+    const auto c = parseColour(text);
+    if (!c)
+        throw BatchUsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
+    return *c;
+}
+
+QSize checkedNewSize(const QString &text)
+{
+    const auto size = parseSize(text);
+    if (!size)
+        throw BatchUsageError{QStringLiteral("--new: size must be WxH, 1 to %1 each: %2").arg(kMaxSide).arg(text)};
+    return *size;
+}
+
+QSize checkedRepeat(const QString &grid)
+{
+    const auto size = parseSize(grid);
+    if (!size || size->width() > 100 || size->height() > 100)
+        throw BatchUsageError{QStringLiteral("--save-tiled: repeat must be CxR, 1 to 100 each: %1").arg(grid)};
+    return *size;
+}
+
+qulonglong checkedSeed(const QString &text)
+{
+    bool ok = false;
+    const qulonglong n = text.toULongLong(&ok);
+    if (!ok)
+        throw BatchUsageError{QStringLiteral("--seed: not a whole number: %1").arg(text)};
+    return n;
+}
+
+const BatchButton &checkedButton(const QString &name)
+{
+    const BatchButton *button = findBatchButton(name);
+    if (!button)
+        throw BatchUsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(name)};
+    if (!button->replacedBy.isEmpty())
+        throw BatchUsageError{
+            QStringLiteral("--click %1: needs a dialog in the program; use %2 instead").arg(name, button->replacedBy)};
+    return *button;
+}
+
+bool checkedWrap(const QString &text)
+{
+    if (text != QLatin1String("on") && text != QLatin1String("off"))
+        throw BatchUsageError{QStringLiteral("--wrap: on or off, not %1").arg(text)};
+    return text == QLatin1String("on");
+}
+
+void checkStep(const BatchStep &step)
+{
+    const QString &n = step.name;
+    if (n == QLatin1String("--new"))
+        checkedNewSize(step.values[0]);
+    else if (n == QLatin1String("--fg") || n == QLatin1String("--bg"))
+        checkedColour(n, step.values[0]);
+    else if (n == QLatin1String("--seed"))
+        checkedSeed(step.values[0]);
+    else if (n == QLatin1String("--click"))
+        checkedButton(step.values[0]);
+    else if (n == QLatin1String("--save-tiled"))
+        checkedRepeat(step.values[0]);
+    else if (n == QLatin1String("--wrap"))
+        checkedWrap(step.values[0]);
+}
+
 class Script {
 public:
-    Script(const QStringList &args, QTextStream &out) : args_(args), out_(out)
+    Script(QTextStream &out, const QString &label) : out_(out), label_(label)
     {
         session_.undo.recording = false; // batch runs keep no history
     }
 
-    void run()
+    void run(const BatchStep &step)
     {
-        while (pos_ < args_.size()) {
-            const QString arg = args_[pos_++];
-            if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
-                out_ << batchUsage();
-            else if (arg == QLatin1String("--list"))
-                list();
-            else if (arg == QLatin1String("--new"))
-                newDocument(value(arg));
-            else if (arg == QLatin1String("--open"))
-                open(value(arg));
-            else if (arg == QLatin1String("--fg"))
-                session_.state.LeftColour = colour(arg, value(arg));
-            else if (arg == QLatin1String("--bg"))
-                session_.state.RightColour = colour(arg, value(arg));
-            else if (arg == QLatin1String("--answer"))
-                host_.inputAnswers.push_back(value(arg));
-            else if (arg == QLatin1String("--seed"))
-                seed(value(arg));
-            else if (arg == QLatin1String("--click"))
-                click(value(arg));
-            else if (arg == QLatin1String("--save"))
-                save(session_.document.picture().Image(), value(arg));
-            else if (arg == QLatin1String("--save-tiled"))
-                saveTiled(arg);
-            else if (arg == QLatin1String("--merge"))
-                merge(value(arg));
-            else if (arg == QLatin1String("--pattern"))
-                pattern(value(arg));
-            else if (arg == QLatin1String("--seam-score"))
-                printSeamScore();
-            else if (arg == QLatin1String("--repetition-score"))
-                out_ << repeatLabel(repetitionScore(session_.document.picture().Image())) << '\n';
-            else if (arg == QLatin1String("--wrap"))
-                wrap(value(arg));
-            else if (arg == QLatin1String("--offset-half"))
-                offsetByHalf(session_, seam_);
-            else if (arg == QLatin1String("--make-seamless"))
-                makeSeamlessCommand(session_);
-            else if (arg == QLatin1String("--even-lighting"))
-                evenLightingCommand(session_);
-            else
-                throw UsageError{QStringLiteral("unknown argument: %1").arg(arg)};
-        }
+        const QString &arg = step.name;
+        const QString value = step.values.value(0);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+            out_ << batchUsage();
+        else if (arg == QLatin1String("--list"))
+            list();
+        else if (arg == QLatin1String("--new"))
+            newDocument(value);
+        else if (arg == QLatin1String("--open"))
+            open(value);
+        else if (arg == QLatin1String("--fg"))
+            session_.state.LeftColour = checkedColour(arg, value);
+        else if (arg == QLatin1String("--bg"))
+            session_.state.RightColour = checkedColour(arg, value);
+        else if (arg == QLatin1String("--answer"))
+            host_.inputAnswers.push_back(value);
+        else if (arg == QLatin1String("--seed"))
+            session_.random.seed(checkedSeed(value));
+        else if (arg == QLatin1String("--click"))
+            click(checkedButton(value));
+        else if (arg == QLatin1String("--save"))
+            save(session_.document.picture().Image(), value);
+        else if (arg == QLatin1String("--save-tiled"))
+            saveTiled(value, step.values[1]);
+        else if (arg == QLatin1String("--merge"))
+            merge(value);
+        else if (arg == QLatin1String("--pattern"))
+            pattern(value);
+        else if (arg == QLatin1String("--seam-score"))
+            printSeamScore();
+        else if (arg == QLatin1String("--repetition-score"))
+            printRepetitionScore();
+        else if (arg == QLatin1String("--wrap"))
+            setWrapAtEdges(session_, seam_, checkedWrap(value));
+        else if (arg == QLatin1String("--offset-half"))
+            offsetByHalf(session_, seam_);
+        else if (arg == QLatin1String("--make-seamless"))
+            makeSeamlessCommand(session_);
+        else if (arg == QLatin1String("--even-lighting"))
+            evenLightingCommand(session_);
     }
 
 private:
-    QString value(const QString &arg)
-    {
-        if (pos_ >= args_.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-        return args_[pos_++];
-    }
-
-    Colour colour(const QString &arg, const QString &text)
-    {
-        const auto c = parseColour(text);
-        if (!c)
-            throw UsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
-        return *c;
-    }
-
-    void wrap(const QString &text)
-    {
-        if (text != QLatin1String("on") && text != QLatin1String("off"))
-            throw UsageError{QStringLiteral("--wrap: on or off, not %1").arg(text)};
-        setWrapAtEdges(session_, seam_, text == QLatin1String("on"));
-    }
-
-    void seed(const QString &text)
-    {
-        bool ok = false;
-        const qulonglong n = text.toULongLong(&ok);
-        if (!ok)
-            throw UsageError{QStringLiteral("--seed: not a whole number: %1").arg(text)};
-        session_.random.seed(n);
-    }
-
     void newDocument(const QString &text)
     {
-        const auto size = parseSize(text);
-        if (!size)
-            throw UsageError{QStringLiteral("--new: size must be WxH, 1 to %1 each: %2").arg(kMaxSide).arg(text)};
-        QImage white(*size, QImage::Format_RGB32);
+        QImage white(checkedNewSize(text), QImage::Format_RGB32);
         if (white.isNull())
             throw FileError{QStringLiteral("--new %1: not enough memory").arg(text)};
         white.fill(Qt::white);
@@ -184,17 +242,11 @@ private:
         session_.document.replaceWith(*picture);
     }
 
-    void click(const QString &name)
+    void click(const BatchButton &button)
     {
-        const BatchButton *button = findBatchButton(name);
-        if (!button)
-            throw UsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(name)};
-        if (!button->replacedBy.isEmpty())
-            throw UsageError{QStringLiteral("--click %1: needs a dialog in the program; use %2 instead")
-                                 .arg(name, button->replacedBy)};
         // What a click on the toolbox button runs, then the state listeners.
-        if (button->run)
-            button->run(session_);
+        if (button.run)
+            button.run(session_);
         session_.stateChanged();
     }
 
@@ -226,23 +278,33 @@ private:
             throw FileError{QStringLiteral("%1: %2").arg(path, reason)};
     }
 
-    void saveTiled(const QString &arg)
+    void saveTiled(const QString &grid, const QString &path)
     {
-        const QString grid = value(arg);
-        const QString path = value(arg);
-        const auto size = parseSize(grid);
-        if (!size || size->width() > 100 || size->height() > 100)
-            throw UsageError{QStringLiteral("--save-tiled: repeat must be CxR, 1 to 100 each: %1").arg(grid)};
+        const QSize size = checkedRepeat(grid);
         const QImage &picture = session_.document.picture().Image();
-        if (static_cast<qint64>(picture.width()) * size->width() > 65535 ||
-            static_cast<qint64>(picture.height()) * size->height() > 65535)
-            throw UsageError{QStringLiteral("--save-tiled %1: the repeat would be too large").arg(grid)};
-        save(repeatPicture(picture, size->width(), size->height()), path);
+        if (static_cast<qint64>(picture.width()) * size.width() > 65535 ||
+            static_cast<qint64>(picture.height()) * size.height() > 65535)
+            throw BatchUsageError{QStringLiteral("--save-tiled %1: the repeat would be too large").arg(grid)};
+        save(repeatPicture(picture, size.width(), size.height()), path);
+    }
+
+    // With many files each figure follows the path of the file it belongs to.
+    void printLabel()
+    {
+        if (!label_.isEmpty())
+            out_ << label_ << ": ";
+    }
+
+    void printRepetitionScore()
+    {
+        printLabel();
+        out_ << repeatLabel(repetitionScore(session_.document.picture().Image())) << '\n';
     }
 
     void printSeamScore()
     {
         const SeamScore score = seamScore(session_.document.picture().Image());
+        printLabel();
         out_ << QStringLiteral("S_x %1  S_y %2  S %3\n")
                     .arg(score.x, 0, 'f', 3)
                     .arg(score.y, 0, 'f', 3)
@@ -255,9 +317,8 @@ private:
             out_ << b.name << '\t' << b.alias << '\t' << b.tooltip << '\t' << b.summary << '\n';
     }
 
-    QStringList args_;
-    qsizetype pos_ = 0;
     QTextStream &out_;
+    QString label_;
     BatchHost host_;
     Session session_{host_};
     SeamState seam_;
@@ -335,10 +396,55 @@ QString batchUsage()
         "  --even-lighting        evens out bright and dark patches, keeping the mean brightness\n"
         "  --seam-score           prints how visible the seams are: S_x, S_y and S (about 1 is seamless)\n"
         "  --repetition-score     prints how much bright or dark patches repeat: Repeat R and its band\n"
+        "  --each FILE...         runs the rest once per file, as if it began with --open FILE;\n"
+        "                         {name} in --save and --save-tiled paths is the file's name without extension\n"
         "  --list                 lists every toolbox button: name, alias, what it does\n"
         "  --help                 this text\n"
         "\n"
-        "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
+        "Exit status: 0 done, 1 a file could not be read or written (with --each: any of them),\n"
+        "2 a usage error (found before anything runs).\n");
+}
+
+BatchScript parseBatchScript(const QStringList &arguments)
+{
+    BatchScript script;
+    for (qsizetype pos = 0; pos < arguments.size();) {
+        const QString &arg = arguments[pos++];
+        if (arg == QLatin1String("--each")) {
+            if (script.each)
+                throw BatchUsageError{QStringLiteral("--each: only one list of files per run")};
+            script.each = true;
+            while (pos < arguments.size() && !arguments[pos].startsWith(QLatin1String("--")))
+                script.files << arguments[pos++];
+            if (script.files.isEmpty())
+                throw BatchUsageError{QStringLiteral("--each needs at least one file")};
+            continue;
+        }
+        const int count = valueCount(arg);
+        if (count < 0)
+            throw BatchUsageError{QStringLiteral("unknown argument: %1").arg(arg)};
+        if (pos + count > arguments.size())
+            throw BatchUsageError{QStringLiteral("%1 needs a value").arg(arg)};
+        BatchStep step{arg, arguments.mid(pos, count)};
+        pos += count;
+        checkStep(step);
+        (script.each ? script.after : script.before).push_back(std::move(step));
+    }
+    return script;
+}
+
+BatchOutcome runBatchSteps(const std::vector<BatchStep> &steps, QTextStream &out, const QString &label)
+{
+    try {
+        Script script(out, label);
+        for (const BatchStep &step : steps)
+            script.run(step);
+    } catch (const BatchUsageError &e) {
+        return {kBatchUsageError, e.message};
+    } catch (const FileError &e) {
+        return {kBatchFileError, e.message};
+    }
+    return {};
 }
 
 int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -347,17 +453,21 @@ int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << batchUsage();
         return kBatchUsageError;
     }
+    BatchScript script;
     try {
-        Script script(arguments, out);
-        script.run();
-    } catch (const UsageError &e) {
+        script = parseBatchScript(arguments);
+        if (script.each)
+            checkEachOutputs(script);
+    } catch (const BatchUsageError &e) {
         err << "quillmar-batch: " << e.message << '\n';
         return kBatchUsageError;
-    } catch (const FileError &e) {
-        err << "quillmar-batch: " << e.message << '\n';
-        return kBatchFileError;
     }
-    return kBatchOk;
+    if (script.each)
+        return runEach(script, out, err);
+    const BatchOutcome outcome = runBatchSteps(script.before, out);
+    if (outcome.code != kBatchOk)
+        err << "quillmar-batch: " << outcome.error << '\n';
+    return outcome.code;
 }
 
 } // namespace quill
