@@ -98,6 +98,21 @@ INSTANTIATE_TEST_SUITE_P(
                                      static_cast<char>(png[chunkAt(png, "IDAT") + 20] ^ 0x5a);
                                  return png;
                              }},
+                      // Pixels intact, only a checksum wrong: nothing but the checksum tells the file was damaged.
+                      BadPng{"data_checksum_wrong",
+                             [] {
+                                 QByteArray png = validPng();
+                                 const qsizetype idat = chunkAt(png, "IDAT");
+                                 const qsizetype crc = idat + 8 + qFromBigEndian<quint32>(png.constData() + idat);
+                                 png[crc] = static_cast<char>(png[crc] ^ 0x01);
+                                 return png;
+                             }},
+                      BadPng{"text_checksum_wrong",
+                             [] {
+                                 QByteArray png = validPng();
+                                 const QByteArray text("\0\0\0\x07tEXtA\0quill\0\0\0\0", 19);
+                                 return png.insert(chunkAt(png, "IDAT"), text);
+                             }},
                       BadPng{"pixel_data_short_of_the_last_row",
                              [] { return rgbPngAround(2, 2, QByteArray(7 + 6, '\0')); }},
                       BadPng{"unknown_row_filter", [] { return rgbPngAround(2, 1, QByteArray("\x05abcdef", 7)); }},
@@ -127,14 +142,14 @@ TEST_F(TempDirTest, HandMadeRowsOfEveryFilterDecode)
         EXPECT_EQ(picture->pixel(i % 2, i / 2), expected[i]) << "pixel " << i % 2 << "," << i / 2;
 }
 
-// PNGs from another writer, in the layouts the program reads itself and the ones it leaves
-// to the general reader: each opens as that reader shows it.
-struct ForeignPng {
+struct NamedPicture {
     const char *name;
     std::function<QImage()> picture;
 };
 
-class ForeignPngTest : public TempDirTest, public ::testing::WithParamInterface<ForeignPng> {};
+// PNGs from another writer, in the layouts the program reads itself and the ones it leaves
+// to the general reader: each opens as that reader shows it.
+class ForeignPngTest : public TempDirTest, public ::testing::WithParamInterface<NamedPicture> {};
 
 TEST_P(ForeignPngTest, OpensAsWritten)
 {
@@ -148,21 +163,16 @@ TEST_P(ForeignPngTest, OpensAsWritten)
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ForeignPngTest,
     ::testing::Values(
-        ForeignPng{"rgb", [] { return testing::randomImage(31, 17, 5); }},
+        NamedPicture{"rgb", [] { return testing::randomImage(31, 17, 5); }},
         // libpng cuts larger pictures into many IDAT chunks.
-        ForeignPng{"rgb_many_chunks", [] { return testing::randomImage(120, 90, 6); }},
-        ForeignPng{"grey", [] { return testing::randomImage(40, 30, 7).convertToFormat(QImage::Format_Grayscale8); }},
-        ForeignPng{"palette", [] { return testing::paletteImage(24, 20); }}),
+        NamedPicture{"rgb_many_chunks", [] { return testing::randomImage(120, 90, 6); }},
+        NamedPicture{"grey", [] { return testing::randomImage(40, 30, 7).convertToFormat(QImage::Format_Grayscale8); }},
+        NamedPicture{"palette", [] { return testing::paletteImage(24, 20); }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // What the program writes reopens pixel for pixel, through its own reader and
 // through an independent one, at sizes that touch the row-filter edges.
-struct RoundTrip {
-    const char *name;
-    std::function<QImage()> picture;
-};
-
-class PngRoundTripTest : public TempDirTest, public ::testing::WithParamInterface<RoundTrip> {};
+class PngRoundTripTest : public TempDirTest, public ::testing::WithParamInterface<NamedPicture> {};
 
 TEST_P(PngRoundTripTest, ReopensPixelForPixel)
 {
@@ -176,13 +186,13 @@ TEST_P(PngRoundTripTest, ReopensPixelForPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PngRoundTripTest,
-                         ::testing::Values(RoundTrip{"one_pixel", [] { return testing::randomImage(1, 1, 1); }},
-                                           RoundTrip{"one_column", [] { return testing::randomImage(1, 40, 2); }},
-                                           RoundTrip{"two_columns", [] { return testing::randomImage(2, 9, 3); }},
+                         ::testing::Values(NamedPicture{"one_pixel", [] { return testing::randomImage(1, 1, 1); }},
+                                           NamedPicture{"one_column", [] { return testing::randomImage(1, 40, 2); }},
+                                           NamedPicture{"two_columns", [] { return testing::randomImage(2, 9, 3); }},
                                            // Enough rows for the filtering to be shared between cores.
-                                           RoundTrip{"noise", [] { return testing::randomImage(97, 301, 4); }},
-                                           RoundTrip{"gradient", [] { return testing::gradientImage(300, 200); }},
-                                           RoundTrip{"sine_tile", [] { return testing::sineTile(128, 160); }}),
+                                           NamedPicture{"noise", [] { return testing::randomImage(97, 301, 4); }},
+                                           NamedPicture{"gradient", [] { return testing::gradientImage(300, 200); }},
+                                           NamedPicture{"sine_tile", [] { return testing::sineTile(128, 160); }}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
