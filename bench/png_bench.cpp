@@ -111,26 +111,22 @@ void BM_OpenBitmapOnly_Quillmar(benchmark::State &state)
     runCommand(state, batch() + " --open " + quoted(files().bitmap), true, {});
 }
 
-void BM_OpenBitmapOnly_Pillow(benchmark::State &state)
+void pillowOpens(benchmark::State &state, const QString &file)
 {
     runCommand(state,
                pillowPython() + " -c 'import sys; from PIL import Image; Image.open(sys.argv[1]).load()' " +
-                   quoted(files().bitmap),
+                   quoted(file),
                hasPillow(), {});
 }
+
+void BM_OpenBitmapOnly_Pillow(benchmark::State &state) { pillowOpens(state, files().bitmap); }
 
 void BM_OpenPng_Quillmar(benchmark::State &state)
 {
     runCommand(state, batch() + " --open " + quoted(files().png), true, {});
 }
 
-void BM_OpenPng_Pillow(benchmark::State &state)
-{
-    runCommand(state,
-               pillowPython() + " -c 'import sys; from PIL import Image; Image.open(sys.argv[1]).load()' " +
-                   quoted(files().png),
-               hasPillow(), {});
-}
+void BM_OpenPng_Pillow(benchmark::State &state) { pillowOpens(state, files().png); }
 
 // The encoder and the reader inside the program, without process start or disk.
 void BM_EncodePng(benchmark::State &state)
