@@ -19,22 +19,6 @@ namespace {
 
 constexpr int kSize = 4096;
 
-// A smooth picture with some grain, more like a painted tile than noise or a flat fill.
-QImage makePicture(int size)
-{
-    QImage image(size, size, QImage::Format_RGB32);
-    std::uint32_t seed = 12345;
-    for (int y = 0; y < size; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const int grain = static_cast<int>(seed >> 28);
-            line[x] = qRgb((x * 255 / size + grain) & 255, (y * 255 / size + grain) & 255, ((x + y) / 32 * 40) & 255);
-        }
-    }
-    return image;
-}
-
 // Everything runs in a temporary working directory, as the program writes temp.bmp into its own.
 struct Workspace {
     QTemporaryDir dir;
@@ -46,7 +30,7 @@ struct Workspace {
     {
         QDir::setCurrent(dir.path());
         session = std::make_unique<quill::Session>(host);
-        session->document.replaceWith(makePicture(kSize));
+        session->document.replaceWith(quill::bench::tileImage(kSize));
         quill::jpeg::initLibrary();
     }
     ~Workspace() { QDir::setCurrent(previous); }

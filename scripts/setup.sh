@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Quillmar needs on Debian 12, only where it is missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config ccache qt6-base-dev libgl-dev libturbojpeg0-dev
+packages=(build-essential cmake ninja-build pkg-config ccache qt6-base-dev libgl-dev libturbojpeg0-dev libdeflate-dev
           libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-format
           desktop-file-utils appstream)
 missing=()

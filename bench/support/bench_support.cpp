@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -27,6 +28,21 @@ QImage noiseImage(int width, int height, unsigned seed)
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x)
             line[x] = 0xff000000u | (engine() & 0xffffffu);
+    }
+    return image;
+}
+
+QImage tileImage(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < size; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int grain = static_cast<int>(seed >> 28);
+            line[x] = qRgb((x * 255 / size + grain) & 255, (y * 255 / size + grain) & 255, ((x + y) / 32 * 40) & 255);
+        }
     }
     return image;
 }

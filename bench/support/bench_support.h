@@ -15,4 +15,7 @@ void memcpyYardstick(benchmark::State &state);
 QImage noiseImage(int width, int height, unsigned seed = 1);
 inline QImage noiseImage(int side) { return noiseImage(side, side); }
 
+// A smooth picture with some grain, more like a painted tile than noise or a flat fill.
+QImage tileImage(int side);
+
 } // namespace quill::bench

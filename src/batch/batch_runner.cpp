@@ -1,6 +1,8 @@
 #include "batch/batch_runner.h"
 
+#include "batch/batch_each.h"
 #include "batch/batch_host.h"
+#include "batch/batch_script.h"
 #include "document/session.h"
 #include "surface/image_files.h"
 #include "surface/jpeg_library.h"
@@ -25,9 +27,6 @@ namespace {
 
 constexpr int kMaxSide = 16384;
 
-struct UsageError {
-    QString message;
-};
 struct FileError {
     QString message;
 };
@@ -71,161 +70,183 @@ QString formatOf(const QString &path)
     return {};
 }
 
-// One argument with its values, checked before anything runs.
-struct Step {
-    QString arg;
-    QStringList values;
-};
-
-// How many values each argument takes; -1 for an unknown argument.
+// How many values each argument takes (--each takes every one up to the next "--").
 int valueCount(const QString &arg)
 {
     static const QHash<QString, int> counts = {
-        {"--help", 0},          {"-h", 0},           {"--list", 0},        {"--new", 1},
-        {"--open", 1},          {"--fg", 1},         {"--bg", 1},          {"--answer", 1},
-        {"--seed", 1},          {"--click", 1},      {"--save", 1},        {"--merge", 1},
-        {"--pattern", 1},       {"--save-tiled", 2}, {"--seam-score", 0},  {"--repetition-score", 0},
-        {"--wrap", 1},          {"--lattice", 1},    {"--offset-half", 0}, {"--make-seamless", 0},
+        {"--help", 0},
+        {"-h", 0},
+        {"--list", 0},
+        {"--seam-score", 0},
+        {"--new", 1},
+        {"--open", 1},
+        {"--fg", 1},
+        {"--bg", 1},
+        {"--answer", 1},
+        {"--seed", 1},
+        {"--click", 1},
+        {"--save", 1},
+        {"--merge", 1},
+        {"--pattern", 1},
+        {"--save-tiled", 2},
+        {"--wrap", 1},
+        {"--lattice", 1},
+        {"--offset-half", 0},
+        {"--make-seamless", 0},
         {"--even-lighting", 0},
+        {"--repetition-score", 0},
     };
     return counts.value(arg, -1);
 }
 
-Colour colourValue(const QString &arg, const QString &text)
+Colour checkedColour(const QString &arg, const QString &text)
 {
     const auto c = parseColour(text);
     if (!c)
-        throw UsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
+        throw BatchUsageError{QStringLiteral("%1: not a colour (use #rrggbb or r,g,b): %2").arg(arg, text)};
     return *c;
 }
 
-std::optional<QSize> repeatGrid(const QString &text)
+QSize checkedNewSize(const QString &text)
 {
     const auto size = parseSize(text);
+    if (!size)
+        throw BatchUsageError{QStringLiteral("--new: size must be WxH, 1 to %1 each: %2").arg(kMaxSide).arg(text)};
+    return *size;
+}
+
+QSize checkedRepeat(const QString &grid)
+{
+    const auto size = parseSize(grid);
     if (!size || size->width() > 100 || size->height() > 100)
-        return std::nullopt;
-    return size;
+        throw BatchUsageError{QStringLiteral("--save-tiled: repeat must be CxR, 1 to 100 each: %1").arg(grid)};
+    return *size;
+}
+
+qulonglong checkedSeed(const QString &text)
+{
+    bool ok = false;
+    const qulonglong n = text.toULongLong(&ok);
+    if (!ok)
+        throw BatchUsageError{QStringLiteral("--seed: not a whole number: %1").arg(text)};
+    return n;
+}
+
+const BatchButton &checkedButton(const QString &name)
+{
+    const BatchButton *button = findBatchButton(name);
+    if (!button)
+        throw BatchUsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(name)};
+    if (!button->replacedBy.isEmpty())
+        throw BatchUsageError{
+            QStringLiteral("--click %1: needs a dialog in the program; use %2 instead").arg(name, button->replacedBy)};
+    return *button;
+}
+
+bool checkedWrap(const QString &text)
+{
+    if (text != QLatin1String("on") && text != QLatin1String("off"))
+        throw BatchUsageError{QStringLiteral("--wrap: on or off, not %1").arg(text)};
+    return text == QLatin1String("on");
+}
+
+Lattice checkedLattice(const QString &text)
+{
+    const auto lattice = latticeFromKey(text);
+    if (!lattice)
+        throw BatchUsageError{QStringLiteral("--lattice: must be grid, brick or half-drop: %1").arg(text)};
+    return *lattice;
 }
 
 void checkOutputName(const QString &arg, const QString &path)
 {
     if (formatOf(path).isEmpty())
-        throw UsageError{QStringLiteral("%1 %2: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(arg, path)};
+        throw BatchUsageError{
+            QStringLiteral("%1 %2: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(arg, path)};
 }
 
-// Reads and checks the whole command line: a usage error anywhere stops the
-// run before the first action, so nothing is written.
-std::vector<Step> parseScript(const QStringList &args)
+void checkStep(const BatchStep &step)
 {
-    std::vector<Step> steps;
-    for (qsizetype pos = 0; pos < args.size();) {
-        Step step{args[pos++], {}};
-        const int count = valueCount(step.arg);
-        if (count < 0)
-            throw UsageError{QStringLiteral("unknown argument: %1").arg(step.arg)};
-        if (pos + count > args.size())
-            throw UsageError{QStringLiteral("%1 needs %2")
-                                 .arg(step.arg, count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"))};
-        step.values = args.mid(pos, count);
-        pos += count;
-        const QString &arg = step.arg;
-        const QString first = step.values.value(0);
-        if (arg == QLatin1String("--new") && !parseSize(first))
-            throw UsageError{QStringLiteral("--new: size must be WxH, 1 to %1 each: %2").arg(kMaxSide).arg(first)};
-        if (arg == QLatin1String("--fg") || arg == QLatin1String("--bg"))
-            colourValue(arg, first);
-        if (arg == QLatin1String("--seed")) {
-            bool ok = false;
-            first.toULongLong(&ok);
-            if (!ok)
-                throw UsageError{QStringLiteral("--seed: not a whole number: %1").arg(first)};
-        }
-        if (arg == QLatin1String("--click")) {
-            const BatchButton *button = findBatchButton(first);
-            if (!button)
-                throw UsageError{QStringLiteral("--click: no toolbox button named %1 (see --list)").arg(first)};
-            if (!button->replacedBy.isEmpty())
-                throw UsageError{QStringLiteral("--click %1: needs a dialog in the program; use %2 instead")
-                                     .arg(first, button->replacedBy)};
-        }
-        if (arg == QLatin1String("--save"))
-            checkOutputName(arg, first);
-        if (arg == QLatin1String("--wrap") && first != QLatin1String("on") && first != QLatin1String("off"))
-            throw UsageError{QStringLiteral("--wrap: on or off, not %1").arg(first)};
-        if (arg == QLatin1String("--lattice") && !latticeFromKey(first))
-            throw UsageError{QStringLiteral("--lattice: must be grid, brick or half-drop: %1").arg(first)};
-        if (arg == QLatin1String("--save-tiled")) {
-            if (!repeatGrid(first))
-                throw UsageError{QStringLiteral("--save-tiled: repeat must be CxR, 1 to 100 each: %1").arg(first)};
-            checkOutputName(arg, step.values[1]);
-        }
-        steps.push_back(std::move(step));
-    }
-    return steps;
+    const QString &n = step.name;
+    if (n == QLatin1String("--new"))
+        checkedNewSize(step.values[0]);
+    else if (n == QLatin1String("--fg") || n == QLatin1String("--bg"))
+        checkedColour(n, step.values[0]);
+    else if (n == QLatin1String("--seed"))
+        checkedSeed(step.values[0]);
+    else if (n == QLatin1String("--click"))
+        checkedButton(step.values[0]);
+    else if (n == QLatin1String("--save"))
+        checkOutputName(n, step.values[0]);
+    else if (n == QLatin1String("--save-tiled")) {
+        checkedRepeat(step.values[0]);
+        checkOutputName(n, step.values[1]);
+    } else if (n == QLatin1String("--wrap"))
+        checkedWrap(step.values[0]);
+    else if (n == QLatin1String("--lattice"))
+        checkedLattice(step.values[0]);
 }
 
 class Script {
 public:
-    explicit Script(QTextStream &out) : out_(out)
+    Script(QTextStream &out, const QString &label) : out_(out), label_(label)
     {
         session_.undo.recording = false; // batch runs keep no history
     }
 
-    void run(const std::vector<Step> &steps)
+    // An operation that cannot get its memory ends the run; the files written so far stay.
+    void run(const BatchStep &step)
     {
-        for (const Step &step : steps) {
-            // An operation that cannot get its memory ends the run; the files written so far stay.
-            try {
-                runStep(step);
-            } catch (const std::bad_alloc &) {
-                throw FileError{notEnoughMemory(operationName(step), sizeOf(step))};
-            }
+        try {
+            runStep(step);
+        } catch (const std::bad_alloc &) {
+            throw FileError{notEnoughMemory(operationName(step), sizeOf(step))};
         }
     }
 
 private:
-    QString operationName(const Step &step) const
+    QString operationName(const BatchStep &step) const
     {
-        if (step.arg == QLatin1String("--click"))
+        if (step.name == QLatin1String("--click"))
             return step.values[0];
-        if (step.arg == QLatin1String("--new"))
+        if (step.name == QLatin1String("--new"))
             return QStringLiteral("a new picture");
-        return step.arg.mid(2);
+        return step.name.mid(2);
     }
 
-    QSize sizeOf(const Step &step) const
+    QSize sizeOf(const BatchStep &step) const
     {
-        if (step.arg == QLatin1String("--new"))
-            return *parseSize(step.values[0]);
+        if (step.name == QLatin1String("--new"))
+            return checkedNewSize(step.values[0]);
         return session_.document.picture().Image().size();
     }
 
-    void runStep(const Step &step)
+    void runStep(const BatchStep &step)
     {
-        const QString &arg = step.arg;
+        const QString &arg = step.name;
         const QString value = step.values.value(0);
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
             out_ << batchUsage();
         else if (arg == QLatin1String("--list"))
             list();
         else if (arg == QLatin1String("--new"))
-            newDocument(*parseSize(value));
+            newDocument(checkedNewSize(value));
         else if (arg == QLatin1String("--open"))
             open(value);
         else if (arg == QLatin1String("--fg"))
-            session_.state.LeftColour = colourValue(arg, value);
+            session_.state.LeftColour = checkedColour(arg, value);
         else if (arg == QLatin1String("--bg"))
-            session_.state.RightColour = colourValue(arg, value);
+            session_.state.RightColour = checkedColour(arg, value);
         else if (arg == QLatin1String("--answer"))
             host_.inputAnswers.push_back(value);
         else if (arg == QLatin1String("--seed"))
-            session_.random.seed(value.toULongLong());
+            session_.random.seed(checkedSeed(value));
         else if (arg == QLatin1String("--click"))
-            click(*findBatchButton(value));
+            click(checkedButton(value));
         else if (arg == QLatin1String("--save"))
             save(session_.document.picture().Image(), value);
         else if (arg == QLatin1String("--save-tiled"))
-            saveTiled(*repeatGrid(value), step.values[1]);
+            saveTiled(checkedRepeat(value), step.values[1]);
         else if (arg == QLatin1String("--merge"))
             merge(value);
         else if (arg == QLatin1String("--pattern"))
@@ -233,12 +254,11 @@ private:
         else if (arg == QLatin1String("--seam-score"))
             printSeamScore();
         else if (arg == QLatin1String("--repetition-score"))
-            out_ << repeatLabel(repetitionScore(session_.document.picture().Image(), session_.document.lattice()))
-                 << '\n';
+            printRepetitionScore();
         else if (arg == QLatin1String("--wrap"))
-            setWrapAtEdges(session_, seam_, value == QLatin1String("on"));
+            setWrapAtEdges(session_, seam_, checkedWrap(value));
         else if (arg == QLatin1String("--lattice"))
-            session_.document.setLattice(*latticeFromKey(value));
+            session_.document.setLattice(checkedLattice(value));
         else if (arg == QLatin1String("--offset-half"))
             offsetByHalf(session_, seam_);
         else if (arg == QLatin1String("--make-seamless"))
@@ -320,9 +340,23 @@ private:
         save(repeat, path);
     }
 
+    // With many files each figure follows the path of the file it belongs to.
+    void printLabel()
+    {
+        if (!label_.isEmpty())
+            out_ << label_ << ": ";
+    }
+
+    void printRepetitionScore()
+    {
+        printLabel();
+        out_ << repeatLabel(repetitionScore(session_.document.picture().Image(), session_.document.lattice())) << '\n';
+    }
+
     void printSeamScore()
     {
         const SeamScore score = seamScore(session_.document.picture().Image(), session_.document.lattice());
+        printLabel();
         out_ << QStringLiteral("S_x %1  S_y %2  S %3\n")
                     .arg(score.x, 0, 'f', 3)
                     .arg(score.y, 0, 'f', 3)
@@ -336,6 +370,7 @@ private:
     }
 
     QTextStream &out_;
+    QString label_;
     BatchHost host_;
     Session session_{host_};
     SeamState seam_;
@@ -426,11 +461,56 @@ QString batchUsage()
         "  --even-lighting        evens out bright and dark patches, keeping the mean brightness\n"
         "  --seam-score           prints how visible the seams are: S_x, S_y and S (about 1 is seamless)\n"
         "  --repetition-score     prints how much bright or dark patches repeat: Repeat R and its band\n"
+        "  --each FILE...         runs the rest once per file, as if it began with --open FILE;\n"
+        "                         {name} in --save and --save-tiled paths is the file's name without extension\n"
         "  --list                 lists every toolbox button: name, alias, what it does\n"
         "  --version              prints the version\n"
         "  --help                 this text\n"
         "\n"
-        "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
+        "Exit status: 0 done, 1 a file could not be read or written or an operation had not enough\n"
+        "memory (with --each: any of them), 2 a usage error (found before anything runs).\n");
+}
+
+BatchScript parseBatchScript(const QStringList &arguments)
+{
+    BatchScript script;
+    for (qsizetype pos = 0; pos < arguments.size();) {
+        const QString &arg = arguments[pos++];
+        if (arg == QLatin1String("--each")) {
+            if (script.each)
+                throw BatchUsageError{QStringLiteral("--each: only one list of files per run")};
+            script.each = true;
+            while (pos < arguments.size() && !arguments[pos].startsWith(QLatin1String("--")))
+                script.files << arguments[pos++];
+            if (script.files.isEmpty())
+                throw BatchUsageError{QStringLiteral("--each needs at least one file")};
+            continue;
+        }
+        const int count = valueCount(arg);
+        if (count < 0)
+            throw BatchUsageError{QStringLiteral("unknown argument: %1").arg(arg)};
+        if (pos + count > arguments.size())
+            throw BatchUsageError{QStringLiteral("%1 needs a value").arg(arg)};
+        BatchStep step{arg, arguments.mid(pos, count)};
+        pos += count;
+        checkStep(step);
+        (script.each ? script.after : script.before).push_back(std::move(step));
+    }
+    return script;
+}
+
+BatchOutcome runBatchSteps(const std::vector<BatchStep> &steps, QTextStream &out, const QString &label)
+{
+    try {
+        Script script(out, label);
+        for (const BatchStep &step : steps)
+            script.run(step);
+    } catch (const BatchUsageError &e) {
+        return {kBatchUsageError, printable(e.message)};
+    } catch (const FileError &e) {
+        return {kBatchFileError, printable(e.message)};
+    }
+    return {};
 }
 
 int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -439,18 +519,21 @@ int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << batchUsage();
         return kBatchUsageError;
     }
+    BatchScript script;
     try {
-        const std::vector<Step> steps = parseScript(arguments);
-        Script script(out);
-        script.run(steps);
-    } catch (const UsageError &e) {
+        script = parseBatchScript(arguments);
+        if (script.each)
+            checkEachOutputs(script);
+    } catch (const BatchUsageError &e) {
         err << "quillmar-batch: " << printable(e.message) << '\n';
         return kBatchUsageError;
-    } catch (const FileError &e) {
-        err << "quillmar-batch: " << printable(e.message) << '\n';
-        return kBatchFileError;
     }
-    return kBatchOk;
+    if (script.each)
+        return runEach(script, out, err);
+    const BatchOutcome outcome = runBatchSteps(script.before, out);
+    if (outcome.code != kBatchOk)
+        err << "quillmar-batch: " << outcome.error << '\n';
+    return outcome.code;
 }
 
 } // namespace quill

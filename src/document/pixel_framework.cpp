@@ -1,5 +1,7 @@
 #include "document/pixel_framework.h"
 
+#include "surface/parallel_bands.h"
+
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -97,6 +99,19 @@ QImage resultRasterFrom(Document &document, int layer)
     return result;
 }
 
+void forEachRow(const QImage &source, QImage &result, const std::function<void(int y, const QRgb *in, QRgb *out)> &row)
+{
+    // One pointer each, taken here: scanLine() on a writable image is not safe from several threads.
+    const auto *in = reinterpret_cast<const QRgb *>(source.constBits());
+    auto *out = reinterpret_cast<QRgb *>(result.bits());
+    const qsizetype inStride = source.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const qsizetype outStride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    forEachBand(source.height(), minRowsForPass(source.width()), [&](int begin, int end) {
+        for (int y = begin; y < end; ++y)
+            row(y, in + y * inStride, out + y * outStride);
+    });
+}
+
 void storeResult(Session &session, QImage &result, OperationLayers layers)
 {
     Document &doc = session.document;
@@ -153,7 +168,8 @@ DotShape makeDot(int width)
 
 const DotShape &penDot(int width)
 {
-    static std::map<int, DotShape> shapes;
+    // Per thread: batch runs paint on several cores at once.
+    thread_local std::map<int, DotShape> shapes;
     width = std::max(1, width);
     auto found = shapes.find(width);
     if (found == shapes.end())

@@ -13,6 +13,7 @@
 #include <array>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,11 @@ QImage resultRaster(Document &document);
 // The same, starting as a copy of a layer, for operations that leave some
 // pixels unwritten (those keep what the layer they write showed).
 QImage resultRasterFrom(Document &document, int layer);
+// Runs row(y, in, out) for every row of the picture, the rows shared out to the
+// cores in bands once the picture outgrows the caches. row must read only
+// pictures that nobody writes meanwhile and write only its own row of result.
+void forEachRow(const QImage &source, QImage &result, const std::function<void(int y, const QRgb *in, QRgb *out)> &row);
+
 // Hands the result to the layer the operation writes (0 in place, 1 for
 // two-layer operations) and brings all nine layers to it.
 void storeResult(Session &session, QImage &result, OperationLayers layers);

@@ -2,16 +2,18 @@
 
 #include "surface/file_reading.h"
 #include "surface/jpeg_library.h"
+#include "surface/png_codec.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <algorithm>
 #include <array>
 #include <new>
+
+#include <libdeflate.h>
 
 #include <cstdint>
 #include <cstring>
@@ -76,20 +78,7 @@ std::uint32_t readBE32(const uchar *p)
 
 std::uint32_t crc32(const uchar *data, std::size_t length)
 {
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xffffffffu;
-    for (std::size_t i = 0; i < length; ++i)
-        c = table[(c ^ data[i]) & 0xff] ^ (c >> 8);
-    return c ^ 0xffffffffu;
+    return static_cast<std::uint32_t>(libdeflate_crc32(0, data, length));
 }
 
 const QString kEndsEarly = QStringLiteral("the file ends before its pixels do");
@@ -160,12 +149,12 @@ WriteResult savePng(const QImage &picture, const QString &path)
     if (rgb.isNull())
         return {notEnoughMemory(QStringLiteral("saving"), picture.size())};
     return writeFileSafely(path, [&rgb](FileSink &sink) {
-        SinkDevice device(sink);
-        QImageWriter writer(&device, "png");
-        if (writer.write(rgb))
-            return true;
-        sink.fail(QStringLiteral("PNG encoder: ") + writer.errorString());
-        return false;
+        const QByteArray bytes = encodePng(rgb);
+        if (bytes.isEmpty()) {
+            sink.fail(QStringLiteral("PNG encoder: not enough memory"));
+            return false;
+        }
+        return sink.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     });
 }
 
@@ -324,6 +313,18 @@ std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
     } else if (length >= 8 && std::memcmp(bytes, kPngSignature, 8) == 0) {
         if (const QString problem = pngProblem(bytes, length); !problem.isEmpty())
             return refuse(whyNot, problem);
+        QImage decoded;
+        switch (readPng(bytes, length, maxBytes, decoded)) {
+        case PngRead::Decoded:
+            return decoded;
+        case PngRead::Damaged: {
+            // The chunks are whole, so the header is the first one.
+            const qint64 pixels = qint64(readBE32(bytes + 16)) * qint64(readBE32(bytes + 20));
+            return refuse(whyNot, pixels * 4 > maxBytes ? kTooLarge : kDamaged);
+        }
+        case PngRead::Other:
+            break;
+        }
     }
 
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), length);

@@ -1,10 +1,12 @@
 // The colour bands and the horizontal shrink (declared with the blur and mosaic).
 #include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
+#include "surface/parallel_bands.h"
 #include "toolbox/blur_mosaic.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace quill {
@@ -54,13 +56,30 @@ void drawColourBands(Session &session, bool horizontal)
 namespace {
 
 // Any channel-wise combination serves here; the mean keeps the shrunk picture
-// looking like the picture. Reads beyond the picture count as black.
-Colour combineThree(Colour c1, Colour c2, Colour c3)
+// looking like the picture. (x + y + z + 1) \ 3 per channel (a third is never a
+// half), as a multiply that is exact for sums up to 765; black counts as zero.
+inline QRgb meanOfThree(QRgb p, QRgb q, QRgb r)
 {
-    const SplitComponents p = splitComponents(asComponents(c1)), q = splitComponents(asComponents(c2)),
-                          r = splitComponents(asComponents(c3));
-    auto mean = [](int x, int y, int z) { return (x + y + z + 1) / 3; }; // a third is never a half
-    return rgb(mean(p.red, q.red, r.red), mean(p.green, q.green, r.green), mean(p.blue, q.blue, r.blue));
+    const QRgb redBlue = (p & 0xff00ffu) + (q & 0xff00ffu) + (r & 0xff00ffu);
+    const QRgb green = ((p >> 8) & 255u) + ((q >> 8) & 255u) + ((r >> 8) & 255u);
+    auto third = [](QRgb sum) { return ((sum + 1) * 21846u) >> 16; };
+    return 0xff000000u | (third(redBlue >> 16) << 16) | (third(green) << 8) | third(redBlue & 0x3ffu);
+}
+
+// Columns 0..columns of one result row: pixel a combines the pixels at 3a - 1,
+// 3a + 1 and 3a of the row below (`below`, null beyond the picture: black).
+void shrinkRow(const QRgb *below, int width, int columns, QRgb *out)
+{
+    auto at = [&](int x) { return below && x >= 0 && x < width ? below[x] : 0u; };
+    // Inside the row all three reads are in the picture.
+    const int insideTo = below ? std::min(columns, (width - 2) / 3) : -1;
+    int a = 0;
+    for (; a <= columns && (a == 0 || a > insideTo); ++a)
+        out[a] = meanOfThree(at(3 * a - 1), at(3 * a + 1), at(3 * a));
+    for (; a <= insideTo; ++a)
+        out[a] = meanOfThree(below[3 * a - 1], below[3 * a + 1], below[3 * a]);
+    for (; a <= columns; ++a)
+        out[a] = meanOfThree(at(3 * a - 1), at(3 * a + 1), at(3 * a));
 }
 
 } // namespace
@@ -74,19 +93,23 @@ void shrinkImage(Session &session)
     // In place: the writes land in columns the later reads never reach (a read
     // at column 3a - 1 or beyond comes after the writes to columns 0..a - 1, and
     // column a's own write one row up follows its read), so every read sees the
-    // picture as it was, and the result can be built row by row: row y - 1 from
-    // row y of the picture (the row below the last is beyond it: black).
-    QImage result = resultRasterFrom(doc, 0);
+    // picture as it was: row y - 1 of the result takes its left part from row y
+    // of the picture (the row below the last is beyond it: black) and keeps the rest.
+    QImage result = resultRaster(doc);
     const int width = source.width(), height = source.height();
     const int columns = static_cast<int>(std::min<std::int64_t>(roundHalfEven(picture.ScaleWidth() / 3), width - 1));
-    for (int y = 1; y <= height; ++y) {
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y - 1));
-        for (int a = 0; a <= columns; ++a) {
-            const int x = 3 * a;
-            out[a] = toQRgb(
-                combineThree(deviceRead(source, x - 1, y), deviceRead(source, x + 1, y), deviceRead(source, x, y)));
+    const auto keptBytes = static_cast<std::size_t>(width - 1 - columns) * sizeof(QRgb);
+    QRgb *const bits = reinterpret_cast<QRgb *>(result.bits()); // scanLine() on several threads would race
+    const qsizetype stride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    forEachBand(height, minRowsForPass(width), [&](int begin, int end) {
+        for (int y = begin; y < end; ++y) {
+            QRgb *out = bits + y * stride;
+            const auto *own = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+            const auto *below = y + 1 < height ? reinterpret_cast<const QRgb *>(source.constScanLine(y + 1)) : nullptr;
+            shrinkRow(below, width, columns, out);
+            std::memcpy(out + columns + 1, own + columns + 1, keptBytes);
         }
-    }
+    });
     storeResult(session, result, OperationLayers::InPlace);
 }
 

@@ -3,8 +3,10 @@
 #include "document/operation.h"
 #include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
+#include "surface/parallel_bands.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #ifdef __SSE2__
@@ -67,44 +69,104 @@ void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int wi
 
 constexpr int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0); }
 
+// Columns [from, to] of one grid row's dots along a result row whose span
+// starts `first` columns from each dot's point: dot i shows over 3i + first to
+// 3i + first + 2 (the next dot covers the rest of its span), the last dot over
+// its whole span.
+void paintStretch(QRgb *out, const QRgb *grid, int first, int lastI, int from, int to)
+{
+    if (from > to)
+        return;
+    int x = from;
+    // Columns before the last dot: three per dot, walked without a division each.
+    const int beforeLast = std::min(to, 3 * lastI + first - 1);
+    if (x <= beforeLast) {
+        int i = std::max(0, floorDiv(x - first, 3));
+        for (const int end = std::min(beforeLast, 3 * i + first + 2); x <= end; ++x)
+            out[x] = grid[3 * i];
+        for (++i; x + 2 <= beforeLast; x += 3, ++i) {
+            const QRgb c = grid[3 * i];
+            out[x] = c;
+            out[x + 1] = c;
+            out[x + 2] = c;
+        }
+        for (; x <= beforeLast; ++x)
+            out[x] = grid[3 * i];
+    }
+    const QRgb last = grid[3 * lastI];
+    for (; x <= to; ++x)
+        out[x] = last;
+}
+
 // Dots at every grid point (3i, 3j), i <= lastI and j <= lastJ, each in the
 // colour of the picture there, drawn rows of the grid outer, later dots over
-// earlier ones. Row by row of the result: within one dot row, the latest dot
-// over column X is the one with i = (X - first) / 3 (its span is at least three
-// wide), so each grid row paints its stretch of colours; grid rows go in
-// drawing order.
-void paintGridDots(const QImage &source, QImage &result, const DotShape &dot, int lastI, int lastJ)
+// earlier ones; pixels no dot covers keep `kept`. Row by row of the result:
+// within one dot row the latest dot over column X is the one with
+// i = (X - first) / 3 (its span is at least three wide), so each grid row
+// paints a stretch of colours, and the latest grid row wins. Each pixel is
+// written once: the latest grid row first, earlier ones only beyond it.
+void paintGridDots(const QImage &source, const QImage &kept, QImage &result, const DotShape &dot, int lastI, int lastJ)
 {
     const int width = result.width(), height = result.height();
     const int dotRows = static_cast<int>(dot.spans.size());
     const bool wideSpans = std::all_of(dot.spans.begin(), dot.spans.end(),
                                        [](const auto &span) { return span.second - span.first + 1 >= 3; });
     if (!wideSpans) {
+        result = kept.copy();
         for (int j = 0; j <= lastJ; ++j)
             for (int i = 0; i <= lastI; ++i)
                 paintDot(result, 3 * i, 3 * j, dot, reinterpret_cast<const QRgb *>(source.constScanLine(3 * j))[3 * i]);
         return;
     }
-    std::vector<QRgb> colours(static_cast<std::size_t>(lastI) + 1);
-    for (int y = 0; y < height; ++y) {
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        // Grid rows j whose dots reach row y: top <= y - 3j < top + dotRows.
-        const int jFrom = std::max(0, -floorDiv(-(y - (dot.top + dotRows - 1)), 3));
-        const int jTo = std::min(lastJ, floorDiv(y - dot.top, 3));
-        for (int j = jFrom; j <= jTo; ++j) {
-            const auto &span = dot.spans[static_cast<std::size_t>(y - 3 * j - dot.top)];
-            const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
-            for (int i = 0; i <= lastI; ++i)
-                colours[static_cast<std::size_t>(i)] = grid[3 * i];
-            for (int i = 0; i <= lastI; ++i) {
-                const int from = std::max(0, 3 * i + span.first);
-                const int to = std::min(width - 1, i < lastI ? 3 * i + span.first + 2 : 3 * i + span.second);
-                const QRgb c = colours[static_cast<std::size_t>(i)];
-                for (int x = from; x <= to; ++x)
-                    out[x] = c;
+    const auto keep = [&](QRgb *out, int y, int from, int to) {
+        if (from <= to)
+            std::memcpy(out + from, reinterpret_cast<const QRgb *>(kept.constScanLine(y)) + from,
+                        static_cast<std::size_t>(to - from + 1) * sizeof(QRgb));
+    };
+    // Rows are written through one pointer taken here: scanLine() on several threads would race.
+    QRgb *const bits = reinterpret_cast<QRgb *>(result.bits());
+    const qsizetype stride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    forEachBand(height, minRowsForPass(width), [&](int begin, int end) {
+        for (int y = begin; y < end; ++y) {
+            QRgb *out = bits + y * stride;
+            // Grid rows j whose dots reach row y: top <= y - 3j < top + dotRows.
+            const int jFrom = std::max(0, -floorDiv(-(y - (dot.top + dotRows - 1)), 3));
+            const int jTo = std::min(lastJ, floorDiv(y - dot.top, 3));
+            int coveredFrom = width, coveredTo = -1; // what later grid rows painted
+            for (int j = jTo; j >= jFrom; --j) {
+                const auto &span = dot.spans[static_cast<std::size_t>(y - 3 * j - dot.top)];
+                const int from = std::max(0, span.first), to = std::min(width - 1, 3 * lastI + span.second);
+                const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
+                if (from > to)
+                    continue;
+                if (coveredFrom > coveredTo) {
+                    paintStretch(out, grid, span.first, lastI, from, to);
+                } else if (to + 1 < coveredFrom || from > coveredTo + 1) {
+                    // A stretch apart from the later ones would leave a gap between them:
+                    // never for a round dot, but then paint the row the plain way.
+                    keep(out, y, 0, width - 1);
+                    for (int k = jFrom; k <= jTo; ++k) {
+                        const auto &s = dot.spans[static_cast<std::size_t>(y - 3 * k - dot.top)];
+                        paintStretch(out, reinterpret_cast<const QRgb *>(source.constScanLine(3 * k)), s.first, lastI,
+                                     std::max(0, s.first), std::min(width - 1, 3 * lastI + s.second));
+                    }
+                    coveredFrom = 0, coveredTo = width - 1;
+                    break;
+                } else {
+                    paintStretch(out, grid, span.first, lastI, from, std::min(to, coveredFrom - 1));
+                    paintStretch(out, grid, span.first, lastI, std::max(from, coveredTo + 1), to);
+                }
+                coveredFrom = std::min(coveredFrom, from);
+                coveredTo = std::max(coveredTo, to);
+            }
+            if (coveredFrom > coveredTo) {
+                keep(out, y, 0, width - 1);
+            } else {
+                keep(out, y, 0, coveredFrom - 1);
+                keep(out, y, coveredTo + 1, width - 1);
             }
         }
-    }
+    });
 }
 
 // Where the blur reads beyond the picture: black, or with wrapping what the
@@ -163,24 +225,29 @@ void paintGridDotsWrapped(const QImage &source, QImage &result, const DotShape &
         return g.x() % 3 == 0 && g.x() / 3 <= lastI && g.y() % 3 == 0 && g.y() / 3 <= lastJ;
     };
     const int dotRows = static_cast<int>(dot.spans.size());
-    for (int y = 0; y < size.height(); ++y) {
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            // The dot over (x, y) from offset (dx, dy) sits at (x - dx, y - dy):
-            // the smallest offsets find the latest dot.
-            bool found = false;
-            for (int row = 0; row < dotRows && !found; ++row) {
-                const auto &span = dot.spans[static_cast<std::size_t>(row)];
-                for (int dx = span.first; dx <= span.second && !found; ++dx) {
-                    const QPoint g = wrapPoint(lattice, size, QPoint(x - dx, y - (dot.top + row)));
-                    if (onGrid(g)) {
-                        out[x] = reinterpret_cast<const QRgb *>(source.constScanLine(g.y()))[g.x()];
-                        found = true;
+    // Rows are written through one pointer taken here: scanLine() on several threads would race.
+    QRgb *const bits = reinterpret_cast<QRgb *>(result.bits());
+    const qsizetype stride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    forEachBand(size.height(), minRowsForPass(size.width()), [&](int begin, int end) {
+        for (int y = begin; y < end; ++y) {
+            QRgb *out = bits + y * stride;
+            for (int x = 0; x < size.width(); ++x) {
+                // The dot over (x, y) from offset (dx, dy) sits at (x - dx, y - dy):
+                // the smallest offsets find the latest dot.
+                bool found = false;
+                for (int row = 0; row < dotRows && !found; ++row) {
+                    const auto &span = dot.spans[static_cast<std::size_t>(row)];
+                    for (int dx = span.first; dx <= span.second && !found; ++dx) {
+                        const QPoint g = wrapPoint(lattice, size, QPoint(x - dx, y - (dot.top + row)));
+                        if (onGrid(g)) {
+                            out[x] = reinterpret_cast<const QRgb *>(source.constScanLine(g.y()))[g.x()];
+                            found = true;
+                        }
                     }
                 }
             }
         }
-    }
+    });
 }
 
 } // namespace
@@ -190,13 +257,13 @@ void blurImage(Session &session)
     beginOperation(session, true, OperationLayers::TwoLayer);
     Document &doc = session.document;
     const QImage &source = doc.picture().Image();
-    const int width = source.width(), height = source.height();
+    const int width = source.width();
     const BlurNeighbours around(source, doc.picture().wrapEdges(), doc.picture().lattice());
     // Every output reads only the unchanged picture, so rows go in memory order.
     QImage result = resultRaster(doc);
-    for (int y = 0; y < height; ++y)
-        blurRow(around.row(y), around.row(y - 1), around.row(y + 1), reinterpret_cast<QRgb *>(result.scanLine(y)),
-                width, around.pixel(-1, y), around.pixel(width, y));
+    forEachRow(source, result, [&](int y, const QRgb *in, QRgb *out) {
+        blurRow(in, around.row(y - 1), around.row(y + 1), out, width, around.pixel(-1, y), around.pixel(width, y));
+    });
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 
@@ -207,7 +274,6 @@ void mosaicImage(Session &session)
     Surface &picture = doc.picture();
     Surface &work = doc.layer(1);
     const QImage &source = picture.Image();
-    QImage result = resultRasterFrom(doc, 1);
     const DotShape &dot = penDot(work.DrawWidth());
     const auto rows = roundHalfEven(picture.ScaleHeight() / 3);
     const auto columns = roundHalfEven(picture.ScaleWidth() / 3);
@@ -215,11 +281,20 @@ void mosaicImage(Session &session)
     // A grid point beyond the picture reads no colour and paints nothing.
     const int lastJ = static_cast<int>(std::min<std::int64_t>(rows, (height - 1) / 3));
     const int lastI = static_cast<int>(std::min<std::int64_t>(columns, (width - 1) / 3));
+    const QImage &kept = work.Image();
+    const bool keptInPlace = kept.size() == source.size() && kept.format() == QImage::Format_RGB32 && lastJ >= 0 &&
+                             lastI >= 0 && !picture.wrapEdges();
+    // Pixels no dot covers keep what the work layer showed; the one-pass path copies them as it meets them.
+    QImage result = keptInPlace ? resultRaster(doc) : resultRasterFrom(doc, 1);
     if (lastJ >= 0 && lastI >= 0) {
-        if (picture.wrapEdges())
+        if (picture.wrapEdges()) {
             paintGridDotsWrapped(source, result, dot, lastI, lastJ, picture.lattice());
-        else
-            paintGridDots(source, result, dot, lastI, lastJ);
+        } else if (keptInPlace) {
+            paintGridDots(source, kept, result, dot, lastI, lastJ);
+        } else {
+            const QImage start = result.copy();
+            paintGridDots(source, start, result, dot, lastI, lastJ);
+        }
     }
     storeResult(session, result, OperationLayers::TwoLayer);
 }

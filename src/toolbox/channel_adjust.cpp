@@ -49,10 +49,8 @@ template <typename Rule, typename VectorRule> void stepPixels(Session &session, 
     Document &doc = session.document;
     const QImage &source = doc.picture().Image();
     QImage result = resultRaster(doc);
-    const int height = source.height(), width = source.width();
-    for (int y = 0; y < height; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+    const int width = source.width();
+    forEachRow(source, result, [&](int, const QRgb *in, QRgb *out) {
         int x = 0;
 #ifdef __SSE2__
         for (; x + 4 <= width; x += 4)
@@ -68,7 +66,7 @@ template <typename Rule, typename VectorRule> void stepPixels(Session &session, 
             rule(r, g, b);
             out[x] = pixelOf(r, g, b);
         }
-    }
+    });
     storeResult(session, result, OperationLayers::InPlace);
 }
 

@@ -45,11 +45,9 @@ void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), 
     const QImage &source = doc.picture().Image();
     const QImage &box = session.merge.box.Image();
     QImage result = resultRaster(doc);
-    const int height = source.height(), width = source.width();
+    const int width = source.width();
     const int boxWidth = std::min(width, box.width()), boxHeight = box.height();
-    for (int y = 0; y < height; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+    forEachRow(source, result, [&](int y, const QRgb *in, QRgb *out) {
         const int inBox = y < boxHeight ? boxWidth : 0;
         const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
         for (int x = 0; x < inBox; ++x) {
@@ -59,7 +57,7 @@ void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), 
         }
         for (int x = inBox; x < width; ++x)
             out[x] = 0xff000000u | ((in[x] & 0xfefefeu) >> 1);
-    }
+    });
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 
@@ -79,25 +77,27 @@ void interleaveMergeImage(Session &session)
     const QImage &source = doc.picture().Image();
     const QImage &box = session.merge.box.Image();
     // Positions whose merge pixel lies beyond the box write nothing: they keep the work layer.
-    QImage result = resultRasterFrom(doc, 1);
-    const int height = source.height(), width = source.width();
+    const QImage &kept = doc.layer(1).Image();
+    const bool keptInPlace = kept.size() == source.size() && kept.format() == QImage::Format_RGB32;
+    QImage result = keptInPlace ? resultRaster(doc) : resultRasterFrom(doc, 1);
+    const int width = source.width();
     const int boxWidth = box.width(), boxHeight = box.height();
     // Every row has W + 1 positions, the last one beyond the picture, so on an
-    // even width the alternation shifts by one from row to row. It starts afresh
-    // on every click: the same picture interleaves the same way each time.
-    int flag = 0;
-    for (int y = 0; y < height; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+    // even width the alternation shifts by one from row to row; the flag at row y
+    // is known without walking the rows before it. It starts afresh on every
+    // click: the same picture interleaves the same way each time.
+    const int flipPerRow = (width + 1) & 1;
+    forEachRow(source, result, [&](int y, const QRgb *in, QRgb *out) {
+        const int rowFlag = flipPerRow & y;
         const QRgb *m = y < boxHeight ? reinterpret_cast<const QRgb *>(box.constScanLine(y)) : nullptr;
-        for (int x = 0; x < width; ++x) {
-            if (((flag ^ x) & 1) != 0)
-                out[x] = in[x];
-            else if (m && x < boxWidth)
-                out[x] = m[x];
-        }
-        flag ^= (width + 1) & 1;
-    }
+        const QRgb *k = keptInPlace ? reinterpret_cast<const QRgb *>(kept.constScanLine(y)) : out;
+        const int fromBox = m ? std::min(width, boxWidth) : 0;
+        int x = 0;
+        for (; x < fromBox; ++x)
+            out[x] = ((rowFlag ^ x) & 1) != 0 ? in[x] : m[x];
+        for (; x < width; ++x)
+            out[x] = ((rowFlag ^ x) & 1) != 0 ? in[x] : k[x];
+    });
     storeResult(session, result, OperationLayers::TwoLayer);
 }
 

@@ -3,6 +3,7 @@
 #include "document/operation.h"
 #include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
+#include "surface/parallel_bands.h"
 
 #include <algorithm>
 #include <array>
@@ -21,17 +22,16 @@ void mirrorInto(const QImage &source, QImage &result, bool leftRight, bool topBo
 {
     const int height = source.height(), width = source.width();
     const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
-    for (int y = 0; y < height; ++y) {
+    forEachRow(source, result, [&](int y, const QRgb *, QRgb *out) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(topBottom ? height - 1 - y : y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
         if (!leftRight) {
             std::memcpy(out, in, rowBytes);
-            continue;
+            return;
         }
         const QRgb *last = in + width - 1;
         for (int x = 0; x < width; ++x)
             out[x] = last[-x];
-    }
+    });
 }
 
 } // namespace
@@ -171,26 +171,31 @@ void turnImage(Session &session, QuarterTurn turn)
     const int x0 = 1, x1 = std::min(width - 1, height); // inclusive
     const int y0 = 0, y1 = std::min(height - 1, width - 1);
     constexpr int kBlock = 32;
-    for (int by = y0; by <= y1; by += kBlock) {
-        const int byEnd = std::min(y1, by + kBlock - 1);
-        for (int bx = x0; bx <= x1; bx += kBlock)
-            turnBlock({in, inStride, out, outStride, width, height, ccw}, bx, std::min(x1, bx + kBlock - 1), by, byEnd);
-    }
-    // The rest of the picture (column 0, and the overhang of a non-square
-    // picture): the general rule, pixel by pixel.
-    for (int y = 0; y < height; ++y) {
-        const bool inRows = y >= y0 && y <= y1 && x0 <= x1;
-        for (int x = 0; x < width; ++x) {
-            if (inRows && x >= x0 && x <= x1) {
-                x = x1;
-                continue;
-            }
-            if (const auto from = quarterTurnSource(turn, width, height, x, y))
-                out[y * outStride + x] = in[from->y() * inStride + from->x()];
-            else if (keepInPlace)
-                out[y * outStride + x] = reinterpret_cast<const QRgb *>(kept.constScanLine(y))[x];
+    // Bands of output rows on the cores: each writes only its own rows.
+    forEachBand(height, minRowsForPass(width), [&](int begin, int end) {
+        const int top = std::max(begin, y0), bottom = std::min(end - 1, y1);
+        for (int by = top; by <= bottom; by += kBlock) {
+            const int byEnd = std::min(bottom, by + kBlock - 1);
+            for (int bx = x0; bx <= x1; bx += kBlock)
+                turnBlock({in, inStride, out, outStride, width, height, ccw}, bx, std::min(x1, bx + kBlock - 1), by,
+                          byEnd);
         }
-    }
+        // The rest of the picture (column 0, and the overhang of a non-square
+        // picture): the general rule, pixel by pixel.
+        for (int y = begin; y < end; ++y) {
+            const bool inRows = y >= y0 && y <= y1 && x0 <= x1;
+            for (int x = 0; x < width; ++x) {
+                if (inRows && x >= x0 && x <= x1) {
+                    x = x1;
+                    continue;
+                }
+                if (const auto from = quarterTurnSource(turn, width, height, x, y))
+                    out[y * outStride + x] = in[from->y() * inStride + from->x()];
+                else if (keepInPlace)
+                    out[y * outStride + x] = reinterpret_cast<const QRgb *>(kept.constScanLine(y))[x];
+            }
+        }
+    });
     if (picture.wrapEdges()) {
         // The one-pixel shift pushes a column off the right edge; a wrapping
         // picture takes it in at column 0, so a seamless square tile stays seamless.

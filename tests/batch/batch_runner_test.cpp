@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -77,7 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"missing_value_at_the_end", {"--new", "4x4", "--save", "a.png", "--open"}, "--open"},
         UsageCase{"unknown_lattice", {"--new", "4x4", "--lattice", "hexagonal"}, "hexagonal"},
         UsageCase{"bad_wrap", {"--new", "2x2", "--wrap", "yes", "--save", "a.png"}, "--wrap"},
-        UsageCase{"toolkit_option", {"-platform", "xcb", "--new", "4x4", "--save", "a.png"}, "-platform"}),
+        UsageCase{"toolkit_option", {"-platform", "xcb", "--new", "4x4", "--save", "a.png"}, "-platform"},
+        UsageCase{"each_without_files", {"--each", "--click", "grey"}, "--each"},
+        UsageCase{"each_twice", {"--each", "a.png", "--each", "b.png"}, "--each"},
+        UsageCase{"each_bad_button", {"--each", "a.png", "--click", "nope", "--save", "{name}.png"}, "nope"},
+        UsageCase{"each_one_output_for_all", {"--each", "a.png", "b.bmp", "--save", "same.png"}, "same.png"},
+        UsageCase{"each_same_names", {"--each", "a.png", "sub/a.bmp", "--save", "{name}.png"}, "sub/a.bmp"}),
     [](const auto &info) { return std::string(info.param.label); });
 
 struct ReadCase {
@@ -412,6 +418,79 @@ TEST_P(BatchLatticeTest, SaveTiledShowsTheShiftedCopiesAndTheScoreMeasuresTheLat
 }
 
 INSTANTIATE_TEST_SUITE_P(Lattices, BatchLatticeTest, ::testing::Values(Lattice::Brick, Lattice::HalfDrop));
+
+// --each runs the rest of the line per file; every output must match what a
+// single run of the same steps writes, whichever core ran it.
+struct EachCase {
+    const char *label;
+    QStringList steps; // the line after the inputs; the last argument is an output named after {name}
+};
+
+class BatchEachTest : public BatchTest, public ::testing::WithParamInterface<EachCase> {
+protected:
+    // Inputs of different sizes and formats; one name has a dot inside.
+    QStringList makeInputs()
+    {
+        QStringList inputs;
+        for (int i = 0; i < 6; ++i) {
+            const QImage picture = testing::randomImage(17 + 5 * i, 13 + 3 * i, 40 + i);
+            const QString name = path(QStringLiteral("in%1%2").arg(i).arg(i == 2 ? ".v2" : ""));
+            EXPECT_TRUE(i % 2 ? saveBitmap(picture, name + ".bmp") : savePng(picture, name + ".png"));
+            inputs << name + (i % 2 ? ".bmp" : ".png");
+        }
+        return inputs;
+    }
+};
+
+TEST_P(BatchEachTest, WritesWhatSingleRunsWrite)
+{
+    const QStringList inputs = makeInputs();
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("each") && QDir(dir_.path()).mkdir("single"));
+    QStringList each = QStringList{"--seed", "7", "--each"} + inputs + GetParam().steps;
+    each.last() = path("each/") + each.last();
+    const BatchRun run = batch(each);
+    ASSERT_EQ(run.code, kBatchOk) << run.err.toStdString();
+    for (const QString &input : inputs) {
+        const QString name = QFileInfo(input).completeBaseName();
+        QStringList single = QStringList{"--seed", "7", "--open", input} + GetParam().steps;
+        single.last() = path("single/") + single.last().replace("{name}", name);
+        ASSERT_EQ(batch(single).code, kBatchOk);
+        const QString file = QFileInfo(single.last()).fileName();
+        const QByteArray written = readFile("each/" + file);
+        EXPECT_FALSE(written.isEmpty()) << file.toStdString();
+        EXPECT_EQ(written, readFile("single/" + file)) << file.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, BatchEachTest,
+    ::testing::Values(EachCase{"grey_turned", {"--click", "grey", "--click", "turn-left", "--save", "{name}.png"}},
+                      EachCase{"blur_mosaic", {"--click", "blur", "--click", "mosaic", "--save", "{name}.bmp"}},
+                      // The seed before --each starts every file's random numbers alike.
+                      EachCase{"seeded_sprinkle", {"--click", "sprinkle", "--save-tiled", "2x3", "{name}-tiled.png"}}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+TEST_F(BatchTest, EachReportsAFailingFileAndGoesOnWithTheOthers)
+{
+    ASSERT_TRUE(savePng(testing::randomImage(9, 9, 1), path("first.png")));
+    ASSERT_TRUE(savePng(testing::randomImage(9, 9, 2), path("last.png")));
+    writeFile(QStringLiteral("cut.png"), readFile(QStringLiteral("last.png")).left(60));
+    const BatchRun r = batch({"--each", path("first.png"), path("absent.png"), path("cut.png"), path("last.png"),
+                              "--click", "grey", "--seam-score", "--save", path("{name}-grey.bmp")});
+    EXPECT_EQ(r.code, kBatchFileError);
+    const QStringList errors = r.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(errors.size(), 2) << r.err.toStdString();
+    EXPECT_TRUE(errors[0].contains("absent.png"));
+    EXPECT_TRUE(errors[1].contains("cut.png"));
+    EXPECT_TRUE(QFile::exists(path("first-grey.bmp")));
+    EXPECT_TRUE(QFile::exists(path("last-grey.bmp")));
+    EXPECT_FALSE(QFile::exists(path("cut-grey.bmp")));
+    // Figures come in input order, each with its file.
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith(path("first.png") + ": S_x ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(path("last.png") + ": S_x ")) << lines[1].toStdString();
+}
 
 } // namespace
 } // namespace quill
