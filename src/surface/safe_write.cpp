@@ -115,11 +115,6 @@ void FileSink::fail(const QString &reason)
         reason_ = reason.isEmpty() ? QStringLiteral("the file could not be made") : reason;
 }
 
-qint64 SinkDevice::writeData(const char *data, qint64 size)
-{
-    return sink_.write(data, static_cast<std::size_t>(size)) ? size : -1;
-}
-
 WriteResult writeFileSafely(const QString &path, const std::function<bool(FileSink &)> &produce)
 {
     if (path.isEmpty())

@@ -4,7 +4,6 @@
 // Never leaves a half file or replaces anything that is not a regular file.
 #pragma once
 
-#include <QIODevice>
 #include <QString>
 
 #include <cstddef>
@@ -30,19 +29,6 @@ private:
     bool faulty_;
     qint64 written_ = 0;
     QString reason_;
-};
-
-// A QIODevice over a sink, for encoders that write to a device (Qt's image writers).
-class SinkDevice : public QIODevice {
-public:
-    explicit SinkDevice(FileSink &sink) : sink_(sink) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 size) override;
-
-private:
-    FileSink &sink_;
 };
 
 // Empty when the file was written, else the message for the user:
