@@ -7,7 +7,6 @@
 #include "support/bench_support.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -43,56 +42,41 @@ Tiles &tiles()
 
 const std::string kBatch = QUILLMAR_BATCH_BINARY;
 
-void runCommand(benchmark::State &state, const std::string &command, bool available)
-{
-    if (!available) {
-        state.SkipWithError("not installed");
-        return;
-    }
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0) {
-            state.SkipWithError(("failed: " + command).c_str());
-            return;
-        }
-    }
-}
+using quill::bench::timeShellCommand;
 
 void BM_Each_Quillmar(benchmark::State &state)
 {
     Tiles &t = tiles();
-    runCommand(state, kBatch + " --each" + t.inputs + " --click grey --save '" + t.out + "/{name}.png'", true);
+    timeShellCommand(state, kBatch + " --each" + t.inputs + " --click grey --save '" + t.out + "/{name}.png'", true);
 }
 
 void BM_SingleRuns_Quillmar(benchmark::State &state)
 {
     Tiles &t = tiles();
-    runCommand(state,
-               "for f in" + t.inputs + "; do '" + kBatch + "' --open \"$f\" --click grey --save '" + t.out +
-                   "'/$(basename \"$f\") || exit 1; done",
-               true);
+    timeShellCommand(state,
+                     "for f in" + t.inputs + "; do '" + kBatch + "' --open \"$f\" --click grey --save '" + t.out +
+                         "'/$(basename \"$f\") || exit 1; done",
+                     true);
 }
 
 void BM_Mogrify_ImageMagick(benchmark::State &state)
 {
     Tiles &t = tiles();
-    const bool installed = !QStandardPaths::findExecutable(QStringLiteral("mogrify-im6.q16")).isEmpty();
-    runCommand(state, "mogrify-im6.q16 -path '" + t.out + "' -colorspace Gray" + t.inputs, installed);
+    timeShellCommand(state, "mogrify-im6.q16 -path '" + t.out + "' -colorspace Gray" + t.inputs,
+                     quill::bench::hasProgram("mogrify-im6.q16"));
 }
 
 void BM_Loop_Pillow(benchmark::State &state)
 {
     Tiles &t = tiles();
-    std::string python;
-    for (const char *candidate : {"python3", "/usr/bin/python3"})
-        if (python.empty() && std::system((std::string(candidate) + " -c 'import PIL' >/dev/null 2>&1").c_str()) == 0)
-            python = candidate;
-    runCommand(state,
-               python +
-                   " -c 'import sys, os; from PIL import Image\n"
-                   "for f in sys.argv[2:]: Image.open(f).convert(\"L\").save(os.path.join(sys.argv[1], "
-                   "os.path.basename(f)))' '" +
-                   t.out + "'" + t.inputs,
-               !python.empty());
+    const std::string &python = quill::bench::pillowPython();
+    timeShellCommand(state,
+                     python +
+                         " -c 'import sys, os; from PIL import Image\n"
+                         "for f in sys.argv[2:]: Image.open(f).convert(\"L\").save(os.path.join(sys.argv[1], "
+                         "os.path.basename(f)))' '" +
+                         t.out + "'" + t.inputs,
+                     !python.empty());
 }
 
 void repeated(benchmark::internal::Benchmark *b)

@@ -40,38 +40,17 @@ Files &files()
     return f;
 }
 
-std::string quoted(const QString &path) { return "'" + path.toStdString() + "'"; }
-
-bool hasProgram(const char *name) { return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty(); }
-
-// The first Python that has Pillow: the one on the path, else the system's own.
-std::string pillowPython()
-{
-    static const std::string found = [] {
-        for (const char *python : {"python3", "/usr/bin/python3"})
-            if (std::system((std::string(python) + " -c 'import PIL' >/dev/null 2>&1").c_str()) == 0)
-                return std::string(python);
-        return std::string();
-    }();
-    return found;
-}
+using quill::bench::hasProgram;
+using quill::bench::pillowPython;
+using quill::bench::quoted;
 
 bool hasPillow() { return !pillowPython().empty(); }
 
 // Runs one shell command per iteration; the file it writes is counted in bytes.
 void runCommand(benchmark::State &state, const std::string &command, bool available, const QString &written)
 {
-    if (!available) {
-        state.SkipWithError("not installed");
-        return;
-    }
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0) {
-            state.SkipWithError(("failed: " + command).c_str());
-            return;
-        }
-    }
-    if (!written.isEmpty())
+    quill::bench::timeShellCommand(state, command, available);
+    if (!written.isEmpty() && !state.error_occurred())
         state.counters["bytes"] = static_cast<double>(QFileInfo(written).size());
 }
 

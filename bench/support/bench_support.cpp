@@ -1,13 +1,44 @@
 #include "bench_support.h"
 
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <vector>
 
 namespace quill::bench {
+
+bool hasProgram(const char *name) { return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty(); }
+
+const std::string &pillowPython()
+{
+    static const std::string found = [] {
+        for (const char *python : {"python3", "/usr/bin/python3"})
+            if (std::system((std::string(python) + " -c 'import PIL' >/dev/null 2>&1").c_str()) == 0)
+                return std::string(python);
+        return std::string();
+    }();
+    return found;
+}
+
+std::string quoted(const QString &path) { return "'" + path.toStdString() + "'"; }
+
+void timeShellCommand(benchmark::State &state, const std::string &command, bool available)
+{
+    if (!available) {
+        state.SkipWithError("not installed");
+        return;
+    }
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError(("failed: " + command).c_str());
+            return;
+        }
+    }
+}
 
 void memcpyYardstick(benchmark::State &state)
 {

@@ -24,6 +24,8 @@ QByteArray pngOf(const QImage &picture)
     return bytes;
 }
 
+QByteArray validPng() { return pngOf(testing::randomImage(31, 17, 5)); }
+
 // The checksum PNG chunks carry (bitwise, slow and plain).
 quint32 chunkCrc(const char *data, qsizetype length)
 {
@@ -34,6 +36,19 @@ quint32 chunkCrc(const char *data, qsizetype length)
             c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
     }
     return c ^ 0xffffffffu;
+}
+
+// Offset of the first chunk of this type (its length field), or -1.
+qsizetype chunkAt(const QByteArray &png, const char *type) { return png.indexOf(type) - 4; }
+
+// The file with its header rewritten to claim another size, checksum fixed.
+QByteArray resizedHeader(QByteArray png, quint32 width, quint32 height)
+{
+    const qsizetype ihdr = chunkAt(png, "IHDR");
+    qToBigEndian(width, png.data() + ihdr + 8);
+    qToBigEndian(height, png.data() + ihdr + 12);
+    qToBigEndian(chunkCrc(png.constData() + ihdr + 4, 17), png.data() + ihdr + 8 + 13);
+    return png;
 }
 
 // A chunk: length, type, data, checksum.
@@ -64,24 +79,56 @@ QByteArray rgbPngAround(quint32 width, quint32 height, const QByteArray &rows)
 struct BadPng {
     const char *name;
     std::function<QByteArray()> bytes;
+    const char *reason;
 };
 
-class DamagedPixelsTest : public TempDirTest, public ::testing::WithParamInterface<BadPng> {};
+class BadPngTest : public TempDirTest, public ::testing::WithParamInterface<BadPng> {};
 
-TEST_P(DamagedPixelsTest, IsRefusedAsDamaged)
+TEST_P(BadPngTest, IsRefusedWithItsReason)
 {
     ASSERT_TRUE(testing::writeFile(path("bad.png"), GetParam().bytes()));
     QString whyNot;
     EXPECT_FALSE(loadPicture(path("bad.png"), &whyNot));
-    EXPECT_EQ(whyNot, QStringLiteral("the file is damaged"));
+    EXPECT_EQ(whyNot, QString::fromLatin1(GetParam().reason));
 }
 
-INSTANTIATE_TEST_SUITE_P(HandMade, DamagedPixelsTest,
-                         ::testing::Values(BadPng{"pixel_data_short_of_the_last_row",
-                                                  [] { return rgbPngAround(2, 2, QByteArray(7 + 6, '\0')); }},
-                                           BadPng{"unknown_row_filter",
-                                                  [] { return rgbPngAround(2, 1, QByteArray("\x05abcdef", 7)); }}),
-                         [](const auto &info) { return std::string(info.param.name); });
+constexpr const char *kChecksum = "the file is damaged (a checksum does not match)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadPngTest,
+    ::testing::Values(BadPng{"pixel_byte_flipped",
+                             [] {
+                                 QByteArray png = validPng();
+                                 png[chunkAt(png, "IDAT") + 20] =
+                                     static_cast<char>(png[chunkAt(png, "IDAT") + 20] ^ 0x5a);
+                                 return png;
+                             },
+                             kChecksum},
+                      // Pixels intact, only a checksum wrong: nothing but the checksum tells the file was damaged.
+                      BadPng{"data_checksum_wrong",
+                             [] {
+                                 QByteArray png = validPng();
+                                 const qsizetype idat = chunkAt(png, "IDAT");
+                                 const qsizetype crc = idat + 8 + qFromBigEndian<quint32>(png.constData() + idat);
+                                 png[crc] = static_cast<char>(png[crc] ^ 0x01);
+                                 return png;
+                             },
+                             kChecksum},
+                      BadPng{"text_checksum_wrong",
+                             [] {
+                                 QByteArray png = validPng();
+                                 const QByteArray text("\0\0\0\x07tEXtA\0quill\0\0\0\0", 19);
+                                 return png.insert(chunkAt(png, "IDAT"), text);
+                             },
+                             kChecksum},
+                      BadPng{"huge_claimed_size", [] { return resizedHeader(validPng(), 40000, 40000); },
+                             "the picture is too large to open"},
+                      // Sound chunks around pixel data that cannot be what the header says.
+                      BadPng{"pixel_data_short_of_the_last_row",
+                             [] { return rgbPngAround(2, 2, QByteArray(7 + 6, '\0')); }, "the file is damaged"},
+                      BadPng{"unknown_row_filter", [] { return rgbPngAround(2, 1, QByteArray("\x05abcdef", 7)); },
+                             "the file is damaged"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TempDirTest, HandMadeRowsOfEveryFilterDecode)
 {
