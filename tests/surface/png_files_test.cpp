@@ -126,7 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // Sound chunks around pixel data that cannot be what the header says.
                       BadPng{"pixel_data_short_of_the_last_row",
                              [] { return rgbPngAround(2, 2, QByteArray(7 + 6, '\0')); }, "the file is damaged"},
-                      BadPng{"unknown_row_filter", [] { return rgbPngAround(2, 1, QByteArray("\x05" "abcdef", 7)); },
+                      BadPng{"unknown_row_filter",
+                             [] {
+                                 return rgbPngAround(2, 1,
+                                                     QByteArray("\x05"
+                                                                "abcdef",
+                                                                7));
+                             },
                              "the file is damaged"}),
     [](const auto &info) { return std::string(info.param.name); });
 
