@@ -84,9 +84,10 @@ QImage UndoStore::copyOf(const QImage &picture)
     return picture.copy();
 }
 
-void UndoStore::store(std::int64_t number, const QImage &picture)
+void UndoStore::store(std::int64_t number, const QImage &picture) { keep(number, copyOf(picture)); }
+
+void UndoStore::keep(std::int64_t number, const QImage &copy)
 {
-    const QImage copy = copyOf(picture);
     if (copy.isNull())
         return; // no memory for the step: the history skips it rather than stop the press
     const std::int64_t job = ++jobs_;
@@ -162,7 +163,7 @@ void UndoStore::collect()
         setButtons(false, redoEnabled_);
 }
 
-void UndoStore::TakeUndoSnapshot(const Document &document)
+void UndoStore::TakeUndoSnapshot(Document &document)
 {
     if (!recording)
         return;
@@ -176,7 +177,18 @@ void UndoStore::TakeUndoSnapshot(const Document &document)
     // The redo tail is cut off: its files would only mislead a recovery.
     while (!steps_.empty() && steps_.rbegin()->first > UndoCount)
         dropStep(steps_.rbegin()->first);
-    store(UndoCount, document.picture().Image());
+    // The tiles share the picture's raster, so the stroke after a press would
+    // copy it into fresh pages on its first dot. Instead the step keeps that
+    // raster and the picture goes on in a copy (a spare buffer when there is
+    // one): one copy a press, into memory that is already there.
+    Surface &picture = document.picture();
+    const QImage shown = picture.Image();
+    if (shown.isDetached()) {
+        store(UndoCount, shown);
+    } else if (QImage own = copyOf(shown); !own.isNull()) {
+        picture.adoptCopy(std::move(own));
+        keep(UndoCount, shown);
+    }
     setButtons(true, redoEnabled_);
     ++UndoCount;
     UndoTop = UndoCount;

@@ -37,7 +37,7 @@ public:
     static QString latestFileName() { return QStringLiteral("latest.bmp"); }
 
     // Saves the picture as the next step and cuts off the redo tail.
-    void TakeUndoSnapshot(const Document &document);
+    void TakeUndoSnapshot(Document &document);
     // Both return what went wrong for the user ("Not enough memory for undo at
     // W x H"), or an empty string.
     QString Undo(Document &document);
@@ -89,7 +89,9 @@ private:
     void setButtons(bool undo, bool redo);
     void turnOff(const QString &reason);
     // Keeps the picture as step `number` (in memory now, on disk soon).
+    // A step of a copy of the picture; keep takes an image nobody will draw on.
     void store(std::int64_t number, const QImage &picture);
+    void keep(std::int64_t number, const QImage &copy);
     QImage copyOf(const QImage &picture);
     // Takes in the writer's results: sizes, failures, memory to drop, the cap.
     void collect();

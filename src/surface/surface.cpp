@@ -585,6 +585,12 @@ void Surface::Print(const QString &text)
     CurrentX = 0;
 }
 
+void Surface::adoptCopy(QImage copy)
+{
+    endBatch();
+    image_ = std::move(copy);
+}
+
 void Surface::setPicture(const QImage &picture)
 {
     endBatch();

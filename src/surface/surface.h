@@ -123,6 +123,9 @@ public:
 
     // Direct pixel access for whole-image operations; the caller reports what it changed.
     QImage &raster() { return image_; }
+    // Draws on from `copy`, which holds the same pixels as the raster, so the
+    // raster stays untouched with whoever else holds it.
+    void adoptCopy(QImage copy);
     void changed(const QRect &pixelRect);
     void changedAll() { changed(image_.rect()); }
 
