@@ -139,15 +139,27 @@ std::optional<QImage> refuse(QString *whyNot, const QString &reason)
 
 } // namespace
 
-WriteResult savePng(const QImage &picture, const QString &path)
+namespace {
+
+// The picture as RGB32 for a writer in `rgb`, or why it cannot be written.
+WriteResult rgbToWrite(const QImage &picture, const QString &path, QImage &rgb)
 {
     if (picture.isNull())
         return {QStringLiteral("Cannot write %1: there is no picture").arg(path)};
-    // RGB32 is written as 8-bit RGB with no alpha, so it reopens pixel for pixel.
-    const QImage rgb =
-        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull())
         return {notEnoughMemory(QStringLiteral("saving"), picture.size())};
+    return {};
+}
+
+} // namespace
+
+WriteResult savePng(const QImage &picture, const QString &path)
+{
+    // RGB32 is written as 8-bit RGB with no alpha, so it reopens pixel for pixel.
+    QImage rgb;
+    if (WriteResult refused = rgbToWrite(picture, path, rgb); !refused)
+        return refused;
     return writeFileSafely(path, [&rgb](FileSink &sink) {
         const QByteArray bytes = encodePng(rgb);
         if (bytes.isEmpty()) {
@@ -160,12 +172,9 @@ WriteResult savePng(const QImage &picture, const QString &path)
 
 WriteResult saveBitmap(const QImage &picture, const QString &path)
 {
-    if (picture.isNull())
-        return {QStringLiteral("Cannot write %1: there is no picture").arg(path)};
-    const QImage rgb =
-        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
-    if (rgb.isNull())
-        return {notEnoughMemory(QStringLiteral("saving"), picture.size())};
+    QImage rgb;
+    if (WriteResult refused = rgbToWrite(picture, path, rgb); !refused)
+        return refused;
     const int width = rgb.width();
     const int height = rgb.height();
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~static_cast<std::size_t>(3);

@@ -35,12 +35,25 @@ bool loadMergeImage(Session &session, const QString &fileName)
     return true;
 }
 
-void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), QRgb factor)
+namespace {
+
+// The merges' start: one undo step even without a merge image, which then
+// changes nothing.
+bool beginMerge(Session &session)
 {
     session.TakeUndoSnapshot();
     if (!session.merge.loaded())
-        return;
+        return false;
     beginOperation(session, false, OperationLayers::TwoLayer);
+    return true;
+}
+
+} // namespace
+
+void mergeWithBox(Session &session, QRgb (*tint)(QRgb mergePixel, QRgb factor), QRgb factor)
+{
+    if (!beginMerge(session))
+        return;
     Document &doc = session.document;
     const QImage &source = doc.picture().Image();
     const QImage &box = session.merge.box.Image();
@@ -69,10 +82,8 @@ void blendMergeImage(Session &session)
 
 void interleaveMergeImage(Session &session)
 {
-    session.TakeUndoSnapshot();
-    if (!session.merge.loaded())
+    if (!beginMerge(session))
         return;
-    beginOperation(session, false, OperationLayers::TwoLayer);
     Document &doc = session.document;
     const QImage &source = doc.picture().Image();
     const QImage &box = session.merge.box.Image();
