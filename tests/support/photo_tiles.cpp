@@ -1,7 +1,6 @@
 #include "support/photo_tiles.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -188,48 +187,6 @@ QImage face(int w, int h, std::mt19937 &rng)
     return image;
 }
 
-QImage food(int w, int h, std::mt19937 &rng)
-{
-    const Fractal crust(w, h, 16, rng);
-    QImage image = shaded(w, h, [&](int x, int y) { return scaled(225, 170, 90, 0.7f + 0.45f * crust.at(x, y)); });
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < w * h / 3500; ++i) {
-        const QPointF at(rand(rng, w), rand(rng, h));
-        const double r = 8 + rand(rng, 10);
-        p.setBrush(QColor(150 + rand(rng, 50), 30 + rand(rng, 25), 25));
-        p.drawEllipse(at, r, r * (0.85 + rand(rng, 30) / 100.0));
-        p.setBrush(QColor(110, 20, 20));
-        for (int s = 0; s < 4; ++s)
-            p.drawEllipse(at + QPointF(rand(rng, 11) - 5, rand(rng, 11) - 5), 1.5, 1.5);
-    }
-    for (int i = 0; i < w * h / 400; ++i) {
-        p.setBrush(QColor(40, 90 + rand(rng, 60), 30));
-        p.drawEllipse(QPointF(rand(rng, w), rand(rng, h)), 1 + rand(rng, 2), 1);
-    }
-    return image;
-}
-
-QImage micrograph(int w, int h, std::mt19937 &rng)
-{
-    const Fractal medium(w, h, 24, rng);
-    QImage image = shaded(w, h, [&](int x, int y) { return scaled(150, 165, 190, 0.75f + 0.35f * medium.at(x, y)); });
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < w * h / 1800; ++i) {
-        const QPointF at(rand(rng, w), rand(rng, h));
-        const double r = 7 + rand(rng, 12);
-        p.setPen(QPen(QColor(225, 230, 240), 1.5));
-        p.setBrush(QColor(120 + rand(rng, 40), 110 + rand(rng, 40), 170 + rand(rng, 40)));
-        p.drawEllipse(at, r, r * (0.7 + rand(rng, 30) / 100.0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(60, 40, 110));
-        p.drawEllipse(at + QPointF(rand(rng, 5) - 2, rand(rng, 5) - 2), r * 0.35, r * 0.3);
-    }
-    return image;
-}
-
 QImage starField(int w, int h, std::mt19937 &rng)
 {
     const Fractal nebula(w, h, 40, rng);
@@ -262,12 +219,8 @@ struct Recipe {
 };
 
 const Recipe kRecipes[] = {
-    {Photo::Bricks, "bricks", bricks, 6},
-    {Photo::Grass, "grass", grass, 6},
-    {Photo::Gravel, "gravel", gravel, 6},
-    {Photo::Face, "face", face, 4},
-    {Photo::Food, "food", food, 6},
-    {Photo::Micrograph, "micrograph", micrograph, 8},
+    {Photo::Bricks, "bricks", bricks, 6},      {Photo::Grass, "grass", grass, 6},
+    {Photo::Gravel, "gravel", gravel, 6},      {Photo::Face, "face", face, 4},
     {Photo::StarField, "stars", starField, 3},
 };
 

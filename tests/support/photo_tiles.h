@@ -1,6 +1,6 @@
-// Photo stand-ins for the seam tests: bricks, grass, gravel, a face, food, a
-// micrograph and a star field, built from shapes, value noise, grain and
-// lighting. None of them repeats by itself, so each has seams like a photo.
+// Photo stand-ins for the seam tests: bricks, grass, gravel, a face and a star
+// field, built from shapes, value noise, grain and lighting. None of them
+// repeats by itself, so each has seams like a photo.
 // Also a seamless noise tile with a bright patch, for the lighting tests.
 // Deterministic for a kind and size; never reads a file.
 #pragma once
@@ -11,10 +11,10 @@
 
 namespace quill::testing {
 
-enum class Photo { Bricks, Grass, Gravel, Face, Food, Micrograph, StarField };
+enum class Photo { Bricks, Grass, Gravel, Face, StarField = 6 }; // the number seeds the picture
 
-inline const std::vector<Photo> kAllPhotos = {Photo::Bricks, Photo::Grass,      Photo::Gravel,   Photo::Face,
-                                              Photo::Food,   Photo::Micrograph, Photo::StarField};
+inline const std::vector<Photo> kAllPhotos = {Photo::Bricks, Photo::Grass, Photo::Gravel, Photo::Face,
+                                              Photo::StarField};
 
 const char *photoName(Photo kind);
 QImage photoTile(Photo kind, int width, int height);

@@ -1,6 +1,6 @@
 // Writes one of the test suites' photo stand-ins as a PNG, so scripts can show
 // the seam tools on the same pictures the tests measure:
-//   photo_stand_in KIND WxH FILE   (KIND: bricks, grass, gravel, face, food, micrograph, stars)
+//   photo_stand_in KIND WxH FILE   (KIND: bricks, grass, gravel, face, stars)
 #include "support/photo_tiles.h"
 
 #include <QGuiApplication>
@@ -21,6 +21,6 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "photo_stand_in: cannot write %s\n", qPrintable(args[3]));
             return 1;
         }
-    std::fprintf(stderr, "usage: photo_stand_in bricks|grass|gravel|face|food|micrograph|stars WxH FILE\n");
+    std::fprintf(stderr, "usage: photo_stand_in bricks|grass|gravel|face|stars WxH FILE\n");
     return 2;
 }
