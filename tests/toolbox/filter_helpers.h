@@ -30,10 +30,4 @@ protected:
     }
 };
 
-// A picture whose every pixel differs from its neighbours: (x * 30, y * 40, 7 + x + y).
-inline QImage gradientImage(int width, int height)
-{
-    return imageOf(width, height, [](int x, int y) { return toQRgb(rgb(x * 30 % 256, y * 40 % 256, 7 + x + y)); });
-}
-
 } // namespace quill::testing

@@ -20,8 +20,12 @@ using testing::solidImage;
 
 constexpr Colour kGrey224 = rgb(224, 224, 224); // the merge box around its image
 
-constexpr Colour grad(int x, int y) { return rgb(x * 30 % 256, y * 40 % 256, 7 + x + y); } // gradientImage's pixels
-QImage gradient(int width, int height) { return testing::gradientImage(width, height); }
+// A picture whose every pixel differs from its neighbours.
+constexpr Colour grad(int x, int y) { return rgb(x * 30 % 256, y * 40 % 256, 7 + x + y); }
+QImage gradient(int width, int height)
+{
+    return testing::imageOf(width, height, [](int x, int y) { return toQRgb(grad(x, y)); });
+}
 
 // The filter fixture, able to load a merge image too.
 class FilterTest : public testing::FilterTest {

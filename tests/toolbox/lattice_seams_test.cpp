@@ -1,6 +1,6 @@
 // The seam tools and the wrapping filters on brick and half-drop lattices:
 // the score and the repair measure across the lattice's own edges, Offset by
-// half moves over it, and blur and mosaic read and paint across its edges.
+// half moves over it, and a blurred lattice tile stays seamless on it.
 #include "filter_helpers.h"
 #include "support/picture_files.h"
 #include "toolbox/seam_commands.h"
@@ -98,52 +98,6 @@ TEST_P(LatticeCommandTest, OffsetByHalfKeepsALatticeTileSeamlessAndWithoutABreak
 }
 
 INSTANTIATE_TEST_SUITE_P(Lattices, LatticeCommandTest, ::testing::Values(Lattice::Brick, Lattice::HalfDrop));
-
-struct ReachCase {
-    const char *alias;
-    Lattice lattice;
-    QImage input;
-    QPoint probe; // reached only across the lattice's shifted edge
-    Colour reached;
-};
-
-class LatticeFilterTest : public testing::FilterTest, public ::testing::WithParamInterface<ReachCase> {};
-
-TEST_P(LatticeFilterTest, WrappingFiltersReachAcrossTheShiftedEdgeOnlyOnThatLattice)
-{
-    const ReachCase &c = GetParam();
-    for (const Lattice lattice : {c.lattice, Lattice::Grid}) {
-        load(c.input);
-        doc.setWrapEdges(true);
-        doc.setLattice(lattice);
-        click(QString::fromLatin1(c.alias));
-        EXPECT_EQ(at(c.probe.x(), c.probe.y()) == c.reached, lattice == c.lattice) << latticeKey(lattice).toStdString();
-    }
-}
-
-using testing::solidImage;
-using testing::withPixel;
-
-INSTANTIATE_TEST_SUITE_P(
-    Filters, LatticeFilterTest,
-    ::testing::Values(
-        // Half-drop 4 x 4: the left neighbour of (0, 1) is (3, 3), the end of the row half a height up.
-        ReachCase{"blur",
-                  Lattice::HalfDrop,
-                  withPixel(solidImage(4, 4, kBlack), {3, 3}, rgb(250, 100, 5)),
-                  {0, 1},
-                  rgb(50, 20, 1)},
-        // Brick 4 x 4: the neighbour above (3, 0) is (1, 3), half a width to the left on the last row.
-        ReachCase{"blur",
-                  Lattice::Brick,
-                  withPixel(solidImage(4, 4, kBlack), {1, 3}, rgb(250, 100, 5)),
-                  {3, 0},
-                  rgb(50, 20, 1)},
-        // Mosaic dots are 8 pixels wide. Half-drop: the dot at (9, 9) seen in the copy
-        // to the left sits 5 rows higher, at (-1, 4), and shows at the top left.
-        ReachCase{"mosaic", Lattice::HalfDrop, withPixel(solidImage(10, 10, kWhite), {9, 9}, kRed), {0, 0}, kRed},
-        // Brick: the dot at (0, 0) seen one copy down sits half a width on, at (5, 10).
-        ReachCase{"mosaic", Lattice::Brick, withPixel(solidImage(10, 10, kWhite), {0, 0}, kRed), {3, 6}, kRed}));
 
 TEST_F(LatticeCommandTest, ABlurOfALatticeTileStaysSeamlessOnItsLattice)
 {

@@ -1,4 +1,5 @@
 #include "support/fixtures.h"
+#include "toolbox/seam_commands.h"
 #include "toolbox/seam_tools.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Pairs, SeamPairTest,
                          ::testing::Values(StepAt{0, 8}, StepAt{1, 8}, StepAt{2, 8}, StepAt{3, 8}, StepAt{4, 80},
                                            StepAt{14, 80}, StepAt{15, 8}, StepAt{16, 8}, StepAt{17, 8}, StepAt{18, 8}));
 
-TEST(SeamScore, ARampAcrossThePictureIsAHardSeam)
-{
-    const SeamScore s = seamScore(greyImage(256, 8, [](int x, int) { return x; }), Lattice::Grid);
-    EXPECT_GE(s.s, 50.0);
-    EXPECT_DOUBLE_EQ(s.y, 1.0);
-}
-
 class SeamlessTileScoreTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(SeamlessTileScoreTest, SeamlessTilesScoreAboutOne)
@@ -105,22 +99,6 @@ TEST(SeamMarks, MarkExactlyTheRowsOfASeam)
         EXPECT_FALSE(column);
 }
 
-class RollTest : public ::testing::TestWithParam<QSize> {};
-
-TEST_P(RollTest, ShiftingByHalfAndBackRestoresThePicture)
-{
-    const QSize size = GetParam();
-    const QImage picture = testing::randomImage(size.width(), size.height(), 11);
-    QImage shifted, back;
-    rollOnLattice(picture, size.width() / 2, size.height() / 2, shifted, Lattice::Grid);
-    rollOnLattice(shifted, -(size.width() / 2), -(size.height() / 2), back, Lattice::Grid);
-    EXPECT_EQ(back, picture);
-    // The pixel at the top-left moved to the middle.
-    EXPECT_EQ(shifted.pixel(size.width() / 2, size.height() / 2), picture.pixel(0, 0));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, RollTest, ::testing::Values(QSize(1, 1), QSize(7, 5), QSize(122, 122)));
-
 TEST(MakeSeamless, TinyPicturesSurvive)
 {
     for (QSize size : {QSize(1, 1), QSize(2, 1), QSize(3, 3)}) {
@@ -129,6 +107,43 @@ TEST(MakeSeamless, TinyPicturesSurvive)
         EXPECT_EQ(picture.size(), size);
     }
 }
+
+using SeamCommandTest = testing::CoreTest;
+
+TEST_F(SeamCommandTest, MakeSeamlessRepairsARampAndUndoBringsItBack)
+{
+    const QImage ramp = testing::imageOf(128, 40, [](int x, int) { return qRgb(x * 2, 100, 50); });
+    doc.replaceWith(ramp);
+    makeSeamlessCommand(session);
+    EXPECT_LE(seamScore(doc.picture().Image(), Lattice::Grid).s, 1.25);
+    EXPECT_TRUE(testing::allLayersEqual(doc));
+    session.undo.Undo(doc);
+    EXPECT_EQ(doc.picture().Image(), ramp);
+}
+
+struct GradeCase {
+    double score;
+    SeamGrade grade;
+    const char *label;
+};
+
+class SeamGradeTest : public ::testing::TestWithParam<GradeCase> {};
+
+TEST_P(SeamGradeTest, GreenAmberRed)
+{
+    EXPECT_EQ(seamGrade(GetParam().score), GetParam().grade);
+    EXPECT_EQ(seamLabel(GetParam().score), QString::fromLatin1(GetParam().label));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, SeamGradeTest,
+                         ::testing::Values(GradeCase{0.4, SeamGrade::Good, "Seam 0.40 smoothed"},
+                                           GradeCase{0.75, SeamGrade::Good, "Seam 0.75 seamless"},
+                                           GradeCase{1.02, SeamGrade::Good, "Seam 1.02 seamless"},
+                                           GradeCase{1.25, SeamGrade::Good, "Seam 1.25 seamless"},
+                                           GradeCase{1.26, SeamGrade::Fair, "Seam 1.26 faint seam"},
+                                           GradeCase{2.0, SeamGrade::Fair, "Seam 2.00 faint seam"},
+                                           GradeCase{9.5, SeamGrade::Poor, "Seam 9.50 visible seam"},
+                                           GradeCase{36.2, SeamGrade::Poor, "Seam 36 visible seam"}));
 
 } // namespace
 } // namespace quill

@@ -12,39 +12,83 @@ namespace {
 using testing::solidImage;
 using testing::withPixel;
 
-struct WrapCase {
+struct ReachCase {
     const char *alias;
+    Lattice lattice;
     QImage input;
-    QPoint probe; // a pixel beside the opposite edge from the bright one
-    Colour wrapping, plain;
+    QPoint probe; // reached only across the edge, on that lattice's shifted edge for brick and half-drop
+    Colour reached, otherwise;
 };
 
-class WrapFilterTest : public testing::FilterTest, public ::testing::WithParamInterface<WrapCase> {};
+class WrapFilterTest : public testing::FilterTest, public ::testing::WithParamInterface<ReachCase> {};
 
-TEST_P(WrapFilterTest, ReachesAcrossTheEdgeOnlyWhileWrapping)
+// Grid rows: reached while wrapping, not without; brick and half-drop rows
+// (wrapping): reached on their lattice, not on the grid.
+TEST_P(WrapFilterTest, ReachesAcrossTheEdgeOnlyWhereTheLatticeJoinsIt)
 {
-    const WrapCase &c = GetParam();
-    for (const bool wrap : {true, false}) {
+    const ReachCase &c = GetParam();
+    for (const bool reach : {true, false}) {
         load(c.input);
-        doc.setWrapEdges(wrap);
+        doc.setWrapEdges(reach || c.lattice != Lattice::Grid);
+        doc.setLattice(reach ? c.lattice : Lattice::Grid);
         click(QString::fromLatin1(c.alias));
-        EXPECT_EQ(at(c.probe.x(), c.probe.y()), wrap ? c.wrapping : c.plain) << (wrap ? "wrapping" : "plain");
+        EXPECT_EQ(at(c.probe.x(), c.probe.y()), reach ? c.reached : c.otherwise) << reach;
     }
 }
+
+const Colour kFifth = rgb(50, 20, 1); // a fifth of (250, 100, 7) or (250, 100, 5), rounded
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, WrapFilterTest,
     ::testing::Values(
-        // The left neighbour of (0, 1) is (3, 1): a fifth of it, rounded. The
-        // same from the right, from above and from below.
-        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {3, 1}, rgb(250, 100, 7)), {0, 1}, rgb(50, 20, 1), kBlack},
-        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {0, 1}, rgb(250, 100, 7)), {3, 1}, rgb(50, 20, 1), kBlack},
-        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {1, 2}, rgb(250, 100, 7)), {1, 0}, rgb(50, 20, 1), kBlack},
-        WrapCase{"blur", withPixel(solidImage(4, 3, kBlack), {1, 0}, rgb(250, 100, 7)), {1, 2}, rgb(50, 20, 1), kBlack},
-        // On the wrapped grid the dot at (0, 0) comes after the one at (6, 6) and
-        // shows beyond the right and bottom edges.
-        WrapCase{
-            "mosaic", withPixel(solidImage(9, 9, kWhite), {0, 0}, rgb(255, 0, 0)), {6, 6}, rgb(255, 0, 0), kWhite}));
+        // The left neighbour of (0, 1) is (3, 1). The same from the right, from above and from below.
+        ReachCase{"blur",
+                  Lattice::Grid,
+                  withPixel(solidImage(4, 3, kBlack), {3, 1}, rgb(250, 100, 7)),
+                  {0, 1},
+                  kFifth,
+                  kBlack},
+        ReachCase{"blur",
+                  Lattice::Grid,
+                  withPixel(solidImage(4, 3, kBlack), {0, 1}, rgb(250, 100, 7)),
+                  {3, 1},
+                  kFifth,
+                  kBlack},
+        ReachCase{"blur",
+                  Lattice::Grid,
+                  withPixel(solidImage(4, 3, kBlack), {1, 2}, rgb(250, 100, 7)),
+                  {1, 0},
+                  kFifth,
+                  kBlack},
+        ReachCase{"blur",
+                  Lattice::Grid,
+                  withPixel(solidImage(4, 3, kBlack), {1, 0}, rgb(250, 100, 7)),
+                  {1, 2},
+                  kFifth,
+                  kBlack},
+        // Half-drop 4 x 4: the left neighbour of (0, 1) is (3, 3), the end of the row half a height up.
+        ReachCase{"blur",
+                  Lattice::HalfDrop,
+                  withPixel(solidImage(4, 4, kBlack), {3, 3}, rgb(250, 100, 5)),
+                  {0, 1},
+                  kFifth,
+                  kBlack},
+        // Brick 4 x 4: the neighbour above (3, 0) is (1, 3), half a width to the left on the last row.
+        ReachCase{"blur",
+                  Lattice::Brick,
+                  withPixel(solidImage(4, 4, kBlack), {1, 3}, rgb(250, 100, 5)),
+                  {3, 0},
+                  kFifth,
+                  kBlack},
+        // Mosaic dots are 8 pixels wide. On the wrapped grid the dot at (0, 0) comes after the one at
+        // (6, 6) and shows beyond the right and bottom edges.
+        ReachCase{"mosaic", Lattice::Grid, withPixel(solidImage(9, 9, kWhite), {0, 0}, kRed), {6, 6}, kRed, kWhite},
+        // Half-drop: the dot at (9, 9) seen in the copy to the left sits 5 rows higher, at (-1, 4).
+        ReachCase{
+            "mosaic", Lattice::HalfDrop, withPixel(solidImage(10, 10, kWhite), {9, 9}, kRed), {0, 0}, kRed, kWhite},
+        // Brick: the dot at (0, 0) seen one copy down sits half a width on, at (5, 10).
+        ReachCase{
+            "mosaic", Lattice::Brick, withPixel(solidImage(10, 10, kWhite), {0, 0}, kRed), {3, 6}, kRed, kWhite}));
 
 // A seamless tile whose three channels run through different periodic waves.
 QImage periodicTile(int side)
