@@ -22,19 +22,15 @@ protected:
     }
 };
 
-TEST_P(GeneratorButtonTest, OneSnapshotPerClickAndUndoRestores)
+// The snapshots each click takes are counted for every button in button_table_test.cpp.
+TEST_P(GeneratorButtonTest, ChangesThePictureAndOneUndoRestoresIt)
 {
     const QImage before = testing::randomImage(83, 64, 3);
     doc.replaceWith(before);
     clickButton(rgb(250, 0, 0), rgb(0, 0, 250));
-    EXPECT_EQ(session.undo.UndoCount, 1);
-    EXPECT_TRUE(testing::allLayersEqual(doc));
-    EXPECT_FALSE(doc.picture().Image() == before);
-    clickButton(rgb(250, 0, 0), rgb(0, 0, 250));
-    EXPECT_EQ(session.undo.UndoCount, 2);
+    EXPECT_NE(doc.picture().Image(), before);
     session.undo.Undo(doc);
-    session.undo.Undo(doc);
-    EXPECT_TRUE(doc.picture().Image() == before);
+    EXPECT_EQ(doc.picture().Image(), before);
     EXPECT_TRUE(testing::allLayersEqual(doc));
 }
 

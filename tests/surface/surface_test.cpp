@@ -74,19 +74,13 @@ TEST_P(ThinLineTest, PaintsExactlyItsPixels)
 
 INSTANTIATE_TEST_SUITE_P(
     Segments, ThinLineTest,
-    ::testing::Values(Segment{1, 2, 4, 2, {{1, 2}, {2, 2}, {3, 2}, {4, 2}}},
-                      Segment{-10, 5, 40, 5, {{0, 5}, {3, 5}, {7, 5}, {1, 5}, {2, 5}, {4, 5}, {5, 5}, {6, 5}}},
-                      Segment{5, 9, 9, 5, {{7, 7}}}, Segment{3, 3, 3, 3, {{3, 3}}},
-                      Segment{0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-                      Segment{4, 2, 0, 0, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}}));
-
-TEST(SurfaceLine, FarEndsPaintOnlyTheVisibleRow)
-{
-    Surface s = pixelSurface(50, 50);
-    s.Line(-1e9, 10, 1e9, 10, kRed);
-    EXPECT_EQ(countPixels(s.Image(), kRed), 50);
-    EXPECT_EQ(boundsOfNot(s.Image(), kWhite), QRect(0, 10, 50, 1));
-}
+    ::testing::Values(
+        Segment{1, 2, 4, 2, {{1, 2}, {2, 2}, {3, 2}, {4, 2}}},
+        // Ends far beyond the picture: only the visible row is painted.
+        Segment{-1000000000, 5, 1000000000, 5, {{0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}}},
+        Segment{5, 9, 9, 5, {{7, 7}}}, Segment{3, 3, 3, 3, {{3, 3}}},
+        Segment{0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+        Segment{4, 2, 0, 0, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}}));
 
 TEST(SurfaceLine, WidePensCoverExactlyTheirWidthWithRoundEnds)
 {
@@ -263,13 +257,9 @@ TEST(SurfaceWrap, ShapesAcrossAnEdgeContinueOnTheOtherSide)
     EXPECT_EQ(s.Point(20, 15), kWhite);
     EXPECT_EQ(s.Point(40, 15), s.Point(0, 15)); // reads wrap too
 
+    // A dot over a corner is in lattice_test.cpp; a filled circle over an edge fills on both sides.
     Surface corner = pixelSurface(20, 20);
     corner.setWrapEdges(true);
-    corner.setDrawWidth(4);
-    corner.PSet(0, 0, kRed);
-    for (auto [x, y] : {std::pair{0, 0}, std::pair{19, 0}, std::pair{0, 19}, std::pair{19, 19}})
-        EXPECT_EQ(corner.Point(x, y), kRed) << x << "," << y;
-    EXPECT_EQ(countPixels(corner.Image(), kRed), 12); // one disc, split four ways
     corner.FillStyle = 0;
     corner.FillColor = kBlue;
     corner.Circle(19, 10, 3, kBlue);
