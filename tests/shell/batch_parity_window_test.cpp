@@ -70,14 +70,5 @@ INSTANTIATE_TEST_SUITE_P(Scripts, BatchParityTest, ::testing::Values(
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
-// Mirror H after a gradient is the true mirror of that gradient.
-TEST_F(BatchParityTest, MirrorAfterAGradientMirrorsTheWholePicture)
-{
-    const ParityCase c{"", {256, 200}, false, false, {"gradient-tl", "mirror-h"}};
-    const auto gradient = inBatch(c, 1);
-    ASSERT_TRUE(gradient.has_value());
-    EXPECT_EQ(inWindow(c), gradient->mirrored(true, false));
-}
-
 } // namespace
 } // namespace quill

@@ -2,6 +2,7 @@
 #include "support/fixtures.h"
 #include "support/picture_files.h"
 #include "surface/image_files.h"
+#include "toolbox/merge_image.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,8 +12,6 @@
 
 #include <cerrno>
 #include <functional>
-
-#include <sys/stat.h>
 
 namespace quill {
 namespace {
@@ -124,28 +123,20 @@ INSTANTIATE_TEST_SUITE_P(Formats, FullDiskSaveTest,
                                            FullDiskCase{"png_midway", 3, "png", 100, ""}),
                          [](const auto &info) { return std::string(info.param.label); });
 
-TEST_F(FileCommandTest, AFifoOrALinkToOneIsRefusedAndALinkToAFileIsWrittenThrough)
+// Fifos and other files that are not regular are refused in safe_write_test.cpp.
+TEST_F(FileCommandTest, ALinkToAFileIsWrittenThrough)
 {
     setPicture(testing::randomImage(8, 8, 2));
-    ASSERT_EQ(mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(path("pipe.bmp"), path("to_pipe.bmp")));
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("real")));
     ASSERT_TRUE(testing::writeFile(path("real/tile.bmp"), "old"));
     ASSERT_TRUE(QFile::link(QStringLiteral("real/tile.bmp"), path("link.bmp"))); // relative to the link's folder
-    for (const char *name : {"pipe.bmp", "to_pipe.bmp", "link.bmp"}) {
-        answerSave(QString::fromLatin1(name), 2);
-        SavePicture(session);
-    }
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].text, path("pipe.bmp") + QStringLiteral(" is not a regular file"));
-    EXPECT_EQ(host.messages[1].text, path("to_pipe.bmp") + QStringLiteral(" is not a regular file"));
+    answerSave(QStringLiteral("link.bmp"), 2);
+    SavePicture(session);
+    EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(QFileInfo(path("link.bmp")).isSymLink());
     const auto written = loadPicture(path("real/tile.bmp"));
     ASSERT_TRUE(written);
     EXPECT_EQ(*written, picture());
-    struct stat info {};
-    ASSERT_EQ(stat(path("pipe.bmp").toLocal8Bit().constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(FileCommandTest, CancellingOpenOrSaveChangesNothing)
@@ -361,6 +352,17 @@ TEST_F(FileCommandTest, TheFramedPartOfTheScreenLandsInTheDocumentAndItsCopies)
     captureInto(session, screen, QPoint(290, 195));
     EXPECT_EQ(picture().copy(0, 0, 10, 5), host.screen.copy(290, 195, 10, 5));
     EXPECT_EQ(testing::countPixels(picture(), rgb(1, 2, 3)), 20 * 10 - 10 * 5);
+}
+
+TEST_F(FileCommandTest, TheMergeImageCanBeAPng)
+{
+    const QImage merge = testing::randomImage(7, 5, 9);
+    ASSERT_TRUE(savePng(merge, path("merge.png")));
+    answerOpen(QStringLiteral("merge.png"));
+    openMergeImage(session);
+    ASSERT_TRUE(session.merge.loaded());
+    EXPECT_EQ(session.merge.image, merge);
+    EXPECT_TRUE(host.openFilters.at(0).contains(QStringLiteral("*.png")));
 }
 
 } // namespace

@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QToolBar>
-#include <QWidgetAction>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -22,25 +20,6 @@ namespace {
 using testing::WindowTest;
 
 class MainFrameTest : public WindowTest {};
-
-TEST_F(MainFrameTest, ToolbarHasItsKeysInOrderWithTheirTooltips)
-{
-    auto *toolbar = frame->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
-    ASSERT_NE(toolbar, nullptr);
-    QStringList keys, tips;
-    for (QAction *a : toolbar->actions())
-        if (!a->isSeparator() && !qobject_cast<QWidgetAction *>(a)) {
-            keys << a->data().toString();
-            tips << a->toolTip();
-        }
-    EXPECT_EQ(keys, (QStringList{"a", "b", "c", "l", "m", "f", "g", "h", "i", "j", "n", "k", "d", "e", "o", "p", "q",
-                                 "s", "r"}));
-    EXPECT_EQ(tips, (QStringList{"New (Ctrl+N)", "Open (Ctrl+O)", "Save (Ctrl+S)", "Copy image (Ctrl+C)",
-                                 "Paste image (Ctrl+V)", "Undo (Ctrl+Z)", "Redo (Ctrl+Y, Ctrl+Shift+Z)",
-                                 "Toggle text window", "Toggle option windows", "Toglle zoom window", "Capturescreen",
-                                 "View picture", "About...", "Quit (Ctrl+Q)", "Wrap at edges", "Offset by half",
-                                 "Make seamless", "Even out lighting", "Dim copies"}));
-}
 
 TEST_F(MainFrameTest, UndoAndRedoButtonsFollowTheStoreAndADisabledOneCannotBeClicked)
 {

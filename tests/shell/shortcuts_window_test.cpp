@@ -1,7 +1,5 @@
 #include "canvas/text_window.h"
-#include "shell/new_picture_dialog.h"
 #include "support/window_fixture.h"
-#include "surface/image_files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,8 +7,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace quill {
 namespace {
@@ -45,60 +41,39 @@ struct ShortcutCase {
     Qt::Key keyName;
     Qt::KeyboardModifiers modifiers;
     const char *button;
-    std::function<void(ShortcutTest &)> prepare;
-    std::function<bool(ShortcutTest &)> ran;
 };
 
 class ShortcutCommandTest : public ShortcutTest, public ::testing::WithParamInterface<ShortcutCase> {};
 
-// Each key clicks its own button (the same action, the same path): the
-// command's effect shows, the canvas ignores one event, the tooltip names the key.
-TEST_P(ShortcutCommandTest, RunsItsButtonsCommand)
+// Each key clicks its own button (the same action, the same path; what the
+// button then does is the toolbar's tests): the canvas ignores one event, the
+// tooltip names the key.
+TEST_P(ShortcutCommandTest, ClicksItsButtonOnce)
 {
     const ShortcutCase c = GetParam();
-    if (c.prepare)
-        c.prepare(*this);
+    drawDot(); // two steps, one undone: Undo and Redo both have work
+    drawDot();
+    frame->toolbarClick(QStringLiteral("f"));
     session.state.SkipCanvasMouse = 0;
     int clicks = 0;
     QObject::connect(frame->button(QString::fromLatin1(c.button)), &QAction::triggered, [&] { ++clicks; });
     type(c.keyName, c.modifiers);
     EXPECT_EQ(clicks, 1);
-    EXPECT_TRUE(c.ran(*this));
     EXPECT_NE(session.state.SkipCanvasMouse, 0);
     const QString tip = frame->button(QString::fromLatin1(c.button))->toolTip();
     EXPECT_TRUE(tip.contains(QKeySequence(c.keyName | c.modifiers).toString())) << tip.toStdString();
 }
 
-const QImage kSample = testing::randomImage(9, 7, 4);
-
-void undoTheDot(ShortcutTest &t)
-{
-    t.drawDot();
-    t.mainFrame().toolbarClick(QStringLiteral("f"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ShortcutCommandTest,
-    ::testing::Values(
-        ShortcutCase{"New", Qt::Key_N, Qt::ControlModifier, "a", nullptr,
-                     [](auto &t) { return t.mainFrame().template findChildren<NewPictureDialog *>().size() == 1; }},
-        ShortcutCase{"Open", Qt::Key_O, Qt::ControlModifier, "b",
-                     [](auto &t) {
-                         savePng(kSample, QStringLiteral("k.png"));
-                         t.scripted().openAnswers.push_back({QStringLiteral("k.png"), 1});
-                     },
-                     [](auto &t) { return t.document().picture().Image() == kSample; }},
-        ShortcutCase{"Copy", Qt::Key_C, Qt::ControlModifier, "l", [](auto &t) { t.document().replaceWith(kSample); },
-                     [](auto &t) { return t.scripted().clipboard.convertToFormat(QImage::Format_RGB32) == kSample; }},
-        ShortcutCase{"Undo", Qt::Key_Z, Qt::ControlModifier, "f", [](auto &t) { t.drawDot(); },
-                     [](auto &t) { return t.dot() == kWhite; }},
-        ShortcutCase{"RedoY", Qt::Key_Y, Qt::ControlModifier, "g", undoTheDot, [](auto &t) { return t.dot() == kRed; }},
-        ShortcutCase{"RedoShiftZ", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "g", undoTheDot,
-                     [](auto &t) { return t.dot() == kRed; }},
-        ShortcutCase{"Quit", Qt::Key_Q, Qt::ControlModifier, "e",
-                     [](auto &t) { t.scripted().messageAnswers.push_back(kAnswerYes); },
-                     [](auto &t) { return t.hasEnded(); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, ShortcutCommandTest,
+                         ::testing::Values(ShortcutCase{"New", Qt::Key_N, Qt::ControlModifier, "a"},
+                                           ShortcutCase{"Open", Qt::Key_O, Qt::ControlModifier, "b"},
+                                           ShortcutCase{"Copy", Qt::Key_C, Qt::ControlModifier, "l"},
+                                           ShortcutCase{"Undo", Qt::Key_Z, Qt::ControlModifier, "f"},
+                                           ShortcutCase{"RedoY", Qt::Key_Y, Qt::ControlModifier, "g"},
+                                           ShortcutCase{"RedoShiftZ", Qt::Key_Z,
+                                                        Qt::ControlModifier | Qt::ShiftModifier, "g"},
+                                           ShortcutCase{"Quit", Qt::Key_Q, Qt::ControlModifier, "e"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ShortcutTest, UndoAndRedoKeysDoNothingWhileTheirButtonsAreDisabled)
 {
