@@ -34,22 +34,15 @@ protected:
     QColor scoreColour() { return scoreLabel()->palette().color(QPalette::WindowText); }
 };
 
-TEST_F(SeamWiringTest, WrapKeyMakesAStrokeOverTheRightEdgeContinueAtTheLeft)
+// The stroke that wraps while the key is down is in WrapSurvivesTest below.
+TEST_F(SeamWiringTest, WrapKeyPressedAgainLetsAStrokeStopAtTheEdge)
 {
     const int w = doc.pixelWidth();
     click("o");
     EXPECT_TRUE(frame->button(QStringLiteral("o"))->isChecked());
-    strokeDown(w - 2); // a 10-pixel pen reaches 3 pixels past the right edge
-    EXPECT_EQ(at(w - 1, 30), kBlack);
-    EXPECT_EQ(at(2, 30), kBlack);
-    EXPECT_EQ(at(5, 30), kWhite);
-    EXPECT_TRUE(testing::allLayersEqual(doc));
-
-    click("o"); // off again: the same stroke stops at the edge
+    click("o");
     EXPECT_FALSE(frame->button(QStringLiteral("o"))->isChecked());
-    doc.picture().Cls();
-    doc.PropagateCentre();
-    strokeDown(w - 2);
+    strokeDown(w - 2); // a 10-pixel pen reaches 3 pixels past the right edge
     EXPECT_EQ(at(w - 1, 30), kBlack);
     EXPECT_EQ(at(0, 30), kWhite);
 }
@@ -141,7 +134,7 @@ TEST_F(SeamWiringTest, DimCopiesGreysTheEightCopiesOnScreenOnlyAndTheyStillTakeD
     EXPECT_EQ(shown.copy(0, 0, 30, 20), doc.layer(1).Image());
 }
 
-// Ways the layers get a new raster; the wrap flag must outlive every one.
+// Ways the layers get a new raster (or none); the wrap flag must outlive every one.
 struct Replacement {
     const char *name;
     std::function<void(Session &, ScriptedHost &)> run;
@@ -149,20 +142,24 @@ struct Replacement {
 
 class WrapSurvivesTest : public SeamWiringTest, public ::testing::WithParamInterface<Replacement> {};
 
-TEST_P(WrapSurvivesTest, AStrokeStillWrapsAfterwards)
+TEST_P(WrapSurvivesTest, AStrokeOverTheRightEdgeStillContinuesAtTheLeft)
 {
     click("o");
     GetParam().run(session, host);
     doc.picture().Cls();
     doc.PropagateCentre();
-    strokeDown(doc.pixelWidth() - 2);
-    EXPECT_EQ(at(0, 30), kBlack);
+    const int w = doc.pixelWidth();
+    strokeDown(w - 2); // a 10-pixel pen reaches 3 pixels past the right edge
+    EXPECT_EQ(at(w - 1, 30), kBlack);
+    EXPECT_EQ(at(2, 30), kBlack);
+    EXPECT_EQ(at(5, 30), kWhite);
     EXPECT_TRUE(testing::allLayersEqual(doc));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Replacements, WrapSurvivesTest,
-    ::testing::Values(Replacement{"New", [](Session &s,
+    ::testing::Values(Replacement{"Nothing", [](Session &, ScriptedHost &) {}},
+                      Replacement{"New", [](Session &s,
                                             ScriptedHost &) { ASSERT_TRUE(applyNewPicture(s, "1200", "1500", 0)); }},
                       Replacement{"Open",
                                   [](Session &s, ScriptedHost &h) {
