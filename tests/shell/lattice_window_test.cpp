@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace quill {
@@ -31,7 +32,15 @@ protected:
 
 TEST_F(LatticeWindowTest, PickingALatticeMovesTheCopiesRescoresAndIsKeptForTheNextStart)
 {
-    EXPECT_EQ(frame->latticeList()->currentText(), QStringLiteral("Grid"));
+    // On the toolbar, right after the seam buttons, starting on the grid.
+    QComboBox *list = frame->latticeList();
+    auto *toolbar = frame->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    ASSERT_NE(toolbar, nullptr);
+    const QList<QAction *> actions = toolbar->actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_EQ(toolbar->widgetForAction(actions.last()), list);
+    EXPECT_EQ(actions[actions.size() - 2], frame->button(QStringLiteral("r")));
+    EXPECT_EQ(list->currentText(), QStringLiteral("Grid"));
 
     doc.replaceWith(testing::latticeSineTile(Lattice::HalfDrop, 64, 48));
     QApplication::processEvents();
