@@ -1,5 +1,7 @@
 #include "surface/lattice.h"
 
+#include "surface/numeric_rules.h"
+
 #include <QRect>
 
 #include <algorithm>
@@ -9,8 +11,6 @@
 namespace quill {
 
 namespace {
-
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 std::int64_t wrapped(std::int64_t v, std::int64_t n) { return ((v % n) + n) % n; }
 

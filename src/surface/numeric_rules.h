@@ -20,6 +20,13 @@ inline std::int64_t intDiv(std::int64_t a, std::int64_t b) { return a / b; }
 // Mod: the remainder takes the sign of the dividend (-7 Mod 3 = -1).
 inline std::int64_t modDividendSign(std::int64_t a, std::int64_t b) { return a % b; }
 
+// Division rounding toward minus infinity (-7 / 3 = -3), for grids and repeats
+// that go on beyond the picture. b must not be 0.
+template <typename Int> constexpr Int floorDiv(Int a, Int b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
 // Storing a real into a 16-bit integer: rounds half to even, and fails (empty)
 // where the rounded value does not fit in -32768..32767.
 inline std::optional<std::int16_t> toInt16(double value)

@@ -27,9 +27,6 @@ QPointF centre(int px, int py, int penWidth = 1)
     return {px + offset, py + offset};
 }
 
-// Division rounding towards minus infinity (b > 0).
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
 // Largest s with s * s <= n (n >= 0).
 std::int64_t floorSqrt(std::int64_t n)
 {

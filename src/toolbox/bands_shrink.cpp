@@ -1,7 +1,6 @@
 // The colour bands and the horizontal shrink (declared with the blur and mosaic).
 #include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
-#include "surface/parallel_bands.h"
 #include "toolbox/blur_mosaic.h"
 
 #include <algorithm>
@@ -99,16 +98,10 @@ void shrinkImage(Session &session)
     const int width = source.width(), height = source.height();
     const int columns = static_cast<int>(std::min<std::int64_t>(roundHalfEven(picture.ScaleWidth() / 3), width - 1));
     const auto keptBytes = static_cast<std::size_t>(width - 1 - columns) * sizeof(QRgb);
-    QRgb *const bits = reinterpret_cast<QRgb *>(result.bits()); // scanLine() on several threads would race
-    const qsizetype stride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    forEachBand(height, minRowsForPass(width), [&](int begin, int end) {
-        for (int y = begin; y < end; ++y) {
-            QRgb *out = bits + y * stride;
-            const auto *own = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-            const auto *below = y + 1 < height ? reinterpret_cast<const QRgb *>(source.constScanLine(y + 1)) : nullptr;
-            shrinkRow(below, width, columns, out);
-            std::memcpy(out + columns + 1, own + columns + 1, keptBytes);
-        }
+    forEachRow(source, result, [&](int y, const QRgb *own, QRgb *out) {
+        const auto *below = y + 1 < height ? reinterpret_cast<const QRgb *>(source.constScanLine(y + 1)) : nullptr;
+        shrinkRow(below, width, columns, out);
+        std::memcpy(out + columns + 1, own + columns + 1, keptBytes);
     });
     storeResult(session, result, OperationLayers::InPlace);
 }

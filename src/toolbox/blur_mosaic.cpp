@@ -3,7 +3,6 @@
 #include "document/operation.h"
 #include "document/pixel_framework.h"
 #include "surface/numeric_rules.h"
-#include "surface/parallel_bands.h"
 
 #include <algorithm>
 #include <cstring>
@@ -67,8 +66,6 @@ void blurRow(const QRgb *in, const QRgb *up, const QRgb *down, QRgb *out, int wi
     out[last] = blurPixel(in[last], in[last - 1], afterLast, up[last], down[last]);
 }
 
-constexpr int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0); }
-
 // Columns [from, to] of one grid row's dots along a result row whose span
 // starts `first` columns from each dot's point: dot i shows over 3i + first to
 // 3i + first + 2 (the next dot covers the rest of its span), the last dot over
@@ -107,7 +104,7 @@ void paintStretch(QRgb *out, const QRgb *grid, int first, int lastI, int from, i
 // written once: the latest grid row first, earlier ones only beyond it.
 void paintGridDots(const QImage &source, const QImage &kept, QImage &result, const DotShape &dot, int lastI, int lastJ)
 {
-    const int width = result.width(), height = result.height();
+    const int width = result.width();
     const int dotRows = static_cast<int>(dot.spans.size());
     const bool wideSpans = std::all_of(dot.spans.begin(), dot.spans.end(),
                                        [](const auto &span) { return span.second - span.first + 1 >= 3; });
@@ -123,48 +120,42 @@ void paintGridDots(const QImage &source, const QImage &kept, QImage &result, con
             std::memcpy(out + from, reinterpret_cast<const QRgb *>(kept.constScanLine(y)) + from,
                         static_cast<std::size_t>(to - from + 1) * sizeof(QRgb));
     };
-    // Rows are written through one pointer taken here: scanLine() on several threads would race.
-    QRgb *const bits = reinterpret_cast<QRgb *>(result.bits());
-    const qsizetype stride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    forEachBand(height, minRowsForPass(width), [&](int begin, int end) {
-        for (int y = begin; y < end; ++y) {
-            QRgb *out = bits + y * stride;
-            // Grid rows j whose dots reach row y: top <= y - 3j < top + dotRows.
-            const int jFrom = std::max(0, -floorDiv(-(y - (dot.top + dotRows - 1)), 3));
-            const int jTo = std::min(lastJ, floorDiv(y - dot.top, 3));
-            int coveredFrom = width, coveredTo = -1; // what later grid rows painted
-            for (int j = jTo; j >= jFrom; --j) {
-                const auto &span = dot.spans[static_cast<std::size_t>(y - 3 * j - dot.top)];
-                const int from = std::max(0, span.first), to = std::min(width - 1, 3 * lastI + span.second);
-                const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
-                if (from > to)
-                    continue;
-                if (coveredFrom > coveredTo) {
-                    paintStretch(out, grid, span.first, lastI, from, to);
-                } else if (to + 1 < coveredFrom || from > coveredTo + 1) {
-                    // A stretch apart from the later ones would leave a gap between them:
-                    // never for a round dot, but then paint the row the plain way.
-                    keep(out, y, 0, width - 1);
-                    for (int k = jFrom; k <= jTo; ++k) {
-                        const auto &s = dot.spans[static_cast<std::size_t>(y - 3 * k - dot.top)];
-                        paintStretch(out, reinterpret_cast<const QRgb *>(source.constScanLine(3 * k)), s.first, lastI,
-                                     std::max(0, s.first), std::min(width - 1, 3 * lastI + s.second));
-                    }
-                    coveredFrom = 0, coveredTo = width - 1;
-                    break;
-                } else {
-                    paintStretch(out, grid, span.first, lastI, from, std::min(to, coveredFrom - 1));
-                    paintStretch(out, grid, span.first, lastI, std::max(from, coveredTo + 1), to);
-                }
-                coveredFrom = std::min(coveredFrom, from);
-                coveredTo = std::max(coveredTo, to);
-            }
+    forEachRow(source, result, [&](int y, const QRgb *, QRgb *out) {
+        // Grid rows j whose dots reach row y: top <= y - 3j < top + dotRows.
+        const int jFrom = std::max(0, -floorDiv(-(y - (dot.top + dotRows - 1)), 3));
+        const int jTo = std::min(lastJ, floorDiv(y - dot.top, 3));
+        int coveredFrom = width, coveredTo = -1; // what later grid rows painted
+        for (int j = jTo; j >= jFrom; --j) {
+            const auto &span = dot.spans[static_cast<std::size_t>(y - 3 * j - dot.top)];
+            const int from = std::max(0, span.first), to = std::min(width - 1, 3 * lastI + span.second);
+            const auto *grid = reinterpret_cast<const QRgb *>(source.constScanLine(3 * j));
+            if (from > to)
+                continue;
             if (coveredFrom > coveredTo) {
+                paintStretch(out, grid, span.first, lastI, from, to);
+            } else if (to + 1 < coveredFrom || from > coveredTo + 1) {
+                // A stretch apart from the later ones would leave a gap between them:
+                // never for a round dot, but then paint the row the plain way.
                 keep(out, y, 0, width - 1);
+                for (int k = jFrom; k <= jTo; ++k) {
+                    const auto &s = dot.spans[static_cast<std::size_t>(y - 3 * k - dot.top)];
+                    paintStretch(out, reinterpret_cast<const QRgb *>(source.constScanLine(3 * k)), s.first, lastI,
+                                 std::max(0, s.first), std::min(width - 1, 3 * lastI + s.second));
+                }
+                coveredFrom = 0, coveredTo = width - 1;
+                break;
             } else {
-                keep(out, y, 0, coveredFrom - 1);
-                keep(out, y, coveredTo + 1, width - 1);
+                paintStretch(out, grid, span.first, lastI, from, std::min(to, coveredFrom - 1));
+                paintStretch(out, grid, span.first, lastI, std::max(from, coveredTo + 1), to);
             }
+            coveredFrom = std::min(coveredFrom, from);
+            coveredTo = std::max(coveredTo, to);
+        }
+        if (coveredFrom > coveredTo) {
+            keep(out, y, 0, width - 1);
+        } else {
+            keep(out, y, 0, coveredFrom - 1);
+            keep(out, y, coveredTo + 1, width - 1);
         }
     });
 }
@@ -225,24 +216,18 @@ void paintGridDotsWrapped(const QImage &source, QImage &result, const DotShape &
         return g.x() % 3 == 0 && g.x() / 3 <= lastI && g.y() % 3 == 0 && g.y() / 3 <= lastJ;
     };
     const int dotRows = static_cast<int>(dot.spans.size());
-    // Rows are written through one pointer taken here: scanLine() on several threads would race.
-    QRgb *const bits = reinterpret_cast<QRgb *>(result.bits());
-    const qsizetype stride = result.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    forEachBand(size.height(), minRowsForPass(size.width()), [&](int begin, int end) {
-        for (int y = begin; y < end; ++y) {
-            QRgb *out = bits + y * stride;
-            for (int x = 0; x < size.width(); ++x) {
-                // The dot over (x, y) from offset (dx, dy) sits at (x - dx, y - dy):
-                // the smallest offsets find the latest dot.
-                bool found = false;
-                for (int row = 0; row < dotRows && !found; ++row) {
-                    const auto &span = dot.spans[static_cast<std::size_t>(row)];
-                    for (int dx = span.first; dx <= span.second && !found; ++dx) {
-                        const QPoint g = wrapPoint(lattice, size, QPoint(x - dx, y - (dot.top + row)));
-                        if (onGrid(g)) {
-                            out[x] = reinterpret_cast<const QRgb *>(source.constScanLine(g.y()))[g.x()];
-                            found = true;
-                        }
+    forEachRow(source, result, [&](int y, const QRgb *, QRgb *out) {
+        for (int x = 0; x < size.width(); ++x) {
+            // The dot over (x, y) from offset (dx, dy) sits at (x - dx, y - dy):
+            // the smallest offsets find the latest dot.
+            bool found = false;
+            for (int row = 0; row < dotRows && !found; ++row) {
+                const auto &span = dot.spans[static_cast<std::size_t>(row)];
+                for (int dx = span.first; dx <= span.second && !found; ++dx) {
+                    const QPoint g = wrapPoint(lattice, size, QPoint(x - dx, y - (dot.top + row)));
+                    if (onGrid(g)) {
+                        out[x] = reinterpret_cast<const QRgb *>(source.constScanLine(g.y()))[g.x()];
+                        found = true;
                     }
                 }
             }
