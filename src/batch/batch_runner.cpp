@@ -14,7 +14,6 @@
 #include "toolbox/seam_commands.h"
 #include "toolbox/view_export.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -58,16 +57,6 @@ std::optional<Colour> parseColour(const QString &text)
         return rgb(r, g, b);
     }
     return std::nullopt;
-}
-
-QString formatOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png"))
-        return suffix;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return QStringLiteral("jpg");
-    return {};
 }
 
 // How many values each argument takes (--each takes every one up to the next "--").
@@ -160,7 +149,7 @@ Lattice checkedLattice(const QString &text)
 
 void checkOutputName(const QString &arg, const QString &path)
 {
-    if (formatOf(path).isEmpty())
+    if (pictureTypeOf(path) == PictureType::Unknown)
         throw BatchUsageError{
             QStringLiteral("%1 %2: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(arg, path)};
 }
@@ -423,17 +412,8 @@ const BatchButton *findBatchButton(const QString &nameOrAlias)
 
 QString writePictureFile(const QImage &picture, const QString &path)
 {
-    const QString format = formatOf(path);
-    if (format.isEmpty())
-        return QStringLiteral("Cannot write %1: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(path);
-    if (format == QLatin1String("bmp"))
-        return saveBitmap(picture, path).error;
-    if (format == QLatin1String("png"))
-        return savePng(picture, path).error;
-    // The same encoder and quality as the program's Save.
-    if (jpeg::savePictureToJpg(path, picture, jpeg::kJpegQuality, jpeg::kSaveDefault) != 0)
-        return jpeg::lastSaveError(path);
-    return {};
+    // JPEG with the same encoder and quality as the program's Save.
+    return savePictureAs(picture, path, pictureTypeOf(path), jpeg::kJpegQuality, jpeg::kSaveDefault).error;
 }
 
 QString batchUsage()

@@ -5,7 +5,6 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -16,20 +15,6 @@ namespace quill {
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Quillmar");
-
-// Clipboard pictures may carry transparency; it shows white, as in opened files.
-QImage opaque(const QImage &picture)
-{
-    if (!picture.hasAlphaChannel())
-        return picture.convertToFormat(QImage::Format_RGB32);
-    QImage flat(picture.size(), QImage::Format_RGB32);
-    if (flat.isNull())
-        return {};
-    flat.fill(Qt::white);
-    QPainter p(&flat);
-    p.drawImage(0, 0, picture);
-    return flat;
-}
 
 // Twips per unit of the New dialog's list, horizontally and vertically
 // (a character cell is 120 twips wide and 240 high).
@@ -217,8 +202,9 @@ void PasteImage(Session &session)
         session.report(QStringLiteral("Paste: the clipboard holds no picture"));
         return;
     }
+    // Clipboard pictures may carry transparency; it shows white, as in opened files.
     const QImage picture =
-        static_cast<qint64>(clip.width()) * clip.height() * 4 > kMaxPictureBytes ? QImage() : opaque(clip);
+        static_cast<qint64>(clip.width()) * clip.height() * 4 > kMaxPictureBytes ? QImage() : opaqueOnWhite(clip);
     if (picture.isNull()) {
         doc.SyncLayers(0);
         session.report(QStringLiteral("Paste: the picture on the clipboard is too large"));

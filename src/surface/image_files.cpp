@@ -264,6 +264,24 @@ QString nameForType(const QString &fileName, PictureType chosen, PictureType &ty
     return fileName + extensionOf(chosen);
 }
 
+WriteResult savePictureAs(const QImage &picture, const QString &path, PictureType type, int jpegQuality,
+                          int jpegOptions)
+{
+    switch (type) {
+    case PictureType::Png:
+        return savePng(picture, path);
+    case PictureType::Bmp:
+        return saveBitmap(picture, path);
+    case PictureType::Jpeg:
+        if (jpeg::savePictureToJpg(path, picture, jpegQuality, jpegOptions) != 0)
+            return {jpeg::lastSaveError(path)};
+        return {};
+    case PictureType::Unknown:
+        break;
+    }
+    return {QStringLiteral("Cannot write %1: unknown file type (use .bmp, .png, .jpg or .jpeg)").arg(path)};
+}
+
 QString notEnoughMemory(const QString &operation, QSize size)
 {
     return QStringLiteral("Not enough memory for %1 at %2 x %3").arg(operation).arg(size.width()).arg(size.height());
@@ -349,20 +367,23 @@ std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
     if (image.isNull())
         return refuse(whyNot,
                       format.isEmpty() ? QStringLiteral("it is not a BMP, GIF, JPEG or PNG picture") : kDamaged);
-    if (image.hasAlphaChannel()) {
-        QImage flat(image.size(), QImage::Format_RGB32);
-        if (flat.isNull())
-            return refuse(whyNot, kTooLarge);
-        flat.fill(Qt::white);
-        QPainter p(&flat);
-        p.drawImage(0, 0, image);
-        p.end();
-        return flat;
-    }
-    image = image.convertToFormat(QImage::Format_RGB32);
+    image = opaqueOnWhite(image);
     if (image.isNull())
         return refuse(whyNot, kTooLarge);
     return image;
+}
+
+QImage opaqueOnWhite(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    if (flat.isNull())
+        return {};
+    flat.fill(Qt::white);
+    QPainter p(&flat);
+    p.drawImage(0, 0, picture);
+    return flat;
 }
 
 } // namespace quill

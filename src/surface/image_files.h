@@ -26,6 +26,10 @@ WriteResult saveBitmap(const QImage &picture, const QString &path);
 // Writes the picture as a 24-bit PNG (lossless), the same way.
 WriteResult savePng(const QImage &picture, const QString &path);
 
+// The picture as an RGB32 raster; transparent areas show white, as users see
+// them elsewhere. Null when memory runs out.
+QImage opaqueOnWhite(const QImage &picture);
+
 // "Not enough memory for <operation> at <W> x <H>".
 QString notEnoughMemory(const QString &operation, QSize size);
 
@@ -39,6 +43,10 @@ QString extensionOf(PictureType type);
 // one of the types keeps it (and that type wins), any other gets `chosen`'s
 // extension added. Returns the name and sets `type` to the type to write.
 QString nameForType(const QString &fileName, PictureType chosen, PictureType &type);
+// Writes the picture as `type` (Unknown is refused); a JPEG at `jpegQuality`
+// with the JPEG library's save options, the others lossless.
+WriteResult savePictureAs(const QImage &picture, const QString &path, PictureType type, int jpegQuality,
+                          int jpegOptions);
 
 // Loads BMP, GIF, JPEG and PNG into an RGB32 raster; transparent areas show
 // white. Empty when the file is missing, unreadable, not a picture, cut short,

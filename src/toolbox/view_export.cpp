@@ -82,26 +82,9 @@ QString writeViewFile(const QImage &picture, const QString &fileName, int filter
     PictureType type = PictureType::Unknown;
     const QString name = nameForType(fileName, chosen, type);
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    WriteResult written{notEnoughMemory(QStringLiteral("saving the view"), picture.size())};
-    if (!rgb.isNull()) {
-        switch (type) {
-        case PictureType::Png:
-            written = savePng(rgb, name);
-            break;
-        case PictureType::Bmp:
-            written = saveBitmap(rgb, name);
-            break;
-        case PictureType::Jpeg:
-            if (jpeg::savePictureToJpg(name, rgb, kViewJpegQuality, jpeg::kSaveFullChroma) == 0)
-                written = {};
-            else
-                written = {jpeg::lastSaveError(name)};
-            break;
-        case PictureType::Unknown:
-            written = {QStringLiteral("Cannot write %1: unknown file type").arg(name)};
-            break;
-        }
-    }
+    const WriteResult written = rgb.isNull()
+                                    ? WriteResult{notEnoughMemory(QStringLiteral("saving the view"), picture.size())}
+                                    : savePictureAs(rgb, name, type, kViewJpegQuality, jpeg::kSaveFullChroma);
     if (!written) {
         error = written.error;
         return {};
