@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <cstring>
+#include <utility>
 
 namespace quill {
 
@@ -20,6 +21,17 @@ constexpr std::size_t kMostPendingWrites = 4;
 bool sameShape(const QImage &a, const QImage &b)
 {
     return a.size() == b.size() && a.format() == b.format() && a.bytesPerLine() == b.bytesPerLine();
+}
+
+// The picture copied into `buffer` when nobody else holds that buffer and it has
+// the picture's shape, else into fresh memory. Memory already in use costs no
+// fresh pages, which is most of a copy's time at 4096 x 4096.
+QImage copiedInto(QImage buffer, const QImage &picture)
+{
+    if (!buffer.isDetached() || !sameShape(buffer, picture))
+        return picture.copy();
+    std::memcpy(buffer.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+    return buffer;
 }
 
 } // namespace
@@ -69,20 +81,7 @@ bool UndoStore::open()
     return false;
 }
 
-QImage UndoStore::copyOf(const QImage &picture)
-{
-    // A buffer of a dropped step is already in memory: copying into it costs
-    // no fresh pages, which is most of a copy's time at 4096 x 4096.
-    for (auto it = spare_.begin(); it != spare_.end(); ++it) {
-        if (!sameShape(*it, picture) || !it->isDetached())
-            continue;
-        QImage buffer = std::move(*it);
-        spare_.erase(it);
-        std::memcpy(buffer.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
-        return buffer;
-    }
-    return picture.copy();
-}
+QImage UndoStore::copyOf(const QImage &picture) { return copiedInto(std::exchange(spare_, QImage()), picture); }
 
 void UndoStore::store(std::int64_t number, const QImage &picture) { keep(number, copyOf(picture)); }
 
@@ -101,8 +100,8 @@ void UndoStore::dropStep(std::int64_t number)
     const auto it = steps_.find(number);
     if (it == steps_.end())
         return;
-    if (!it->second.image.isNull() && spare_.empty())
-        spare_.push_back(std::move(it->second.image));
+    if (spare_.isNull())
+        spare_ = std::move(it->second.image);
     steps_.erase(it);
     QFile::remove(folder_.file(fileName(number)));
 }
@@ -154,8 +153,8 @@ void UndoStore::collect()
             continue;
         inMemory += step.image.sizeInBytes();
         if (it != steps_.rbegin() && inMemory > memoryBytes && step.written) {
-            if (spare_.empty())
-                spare_.push_back(std::move(step.image));
+            if (spare_.isNull())
+                spare_ = std::move(step.image);
             step.image = QImage();
         }
     }
@@ -263,11 +262,7 @@ void UndoStore::keepLatest(const Document &document)
     // Before the first step nothing was painted: a crash then has nothing to recover.
     if (!recording || steps_.empty() || !open())
         return;
-    const QImage &picture = document.picture().Image();
-    if (latest_.isDetached() && sameShape(latest_, picture))
-        std::memcpy(latest_.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
-    else
-        latest_ = picture.copy();
+    latest_ = copiedInto(std::move(latest_), document.picture().Image());
     if (latest_.isNull())
         return;
     const std::int64_t job = ++jobs_;

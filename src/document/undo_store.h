@@ -103,7 +103,7 @@ private:
     std::int64_t oldest_ = 0;
     std::int64_t jobs_ = 0;
     std::map<std::int64_t, std::int64_t> pending_; // writer job -> step number (kLatest for latest.bmp)
-    std::vector<QImage> spare_;                    // buffers of dropped steps, reused by the next copy
+    QImage spare_;                                 // a dropped step's buffer, reused by the next copy
     QImage latest_;
     QString off_;
     bool undoEnabled_ = false;
