@@ -338,19 +338,19 @@ std::optional<QImage> loadPicture(const QString &path, QString *whyNot)
     } else if (length >= 4 && std::memcmp(bytes, "GIF8", 4) == 0 && !gifFirstImageComplete(bytes, length)) {
         return refuse(whyNot, kEndsEarly);
     } else if (length >= 8 && std::memcmp(bytes, kPngSignature, 8) == 0) {
+        // Our reader checks every chunk itself, so a file it decodes needs no
+        // second walk; the walk below only says why one is refused, or vets one
+        // left to the general reader.
+        QImage decoded;
+        const PngRead read = readPng(bytes, length, maxBytes, decoded);
+        if (read == PngRead::Decoded)
+            return decoded;
         if (const QString problem = pngProblem(bytes, length); !problem.isEmpty())
             return refuse(whyNot, problem);
-        QImage decoded;
-        switch (readPng(bytes, length, maxBytes, decoded)) {
-        case PngRead::Decoded:
-            return decoded;
-        case PngRead::Damaged: {
+        if (read == PngRead::Damaged) {
             // The chunks are whole, so the header is the first one.
             const qint64 pixels = qint64(readBE32(bytes + 16)) * qint64(readBE32(bytes + 20));
             return refuse(whyNot, pixels * 4 > maxBytes ? kTooLarge : kDamaged);
-        }
-        case PngRead::Other:
-            break;
         }
     }
 
