@@ -133,11 +133,14 @@ void UndoStore::collect()
     if (!off_.isEmpty())
         return;
 
-    // The cap: the oldest steps go first, never the one on the canvas or later.
+    // The cap: the oldest steps go first, never the one on the canvas or later,
+    // and not while the user walks back through the history: the step Undo keeps
+    // of the newest picture would otherwise push out the oldest one under them,
+    // sooner or later depending on how fast the disk is.
     qint64 onDisk = 0;
     for (const auto &[number, step] : steps_)
         onDisk += step.bytes;
-    while (onDisk > capBytes && steps_.size() > 1 && steps_.begin()->first < UndoCount &&
+    while (onDisk > capBytes && UndoCount == UndoTop && steps_.size() > 1 && steps_.begin()->first < UndoCount &&
            steps_.begin()->second.written) {
         onDisk -= steps_.begin()->second.bytes;
         dropStep(steps_.begin()->first);
